@@ -1,0 +1,145 @@
+#include "common/number_text.h"
+
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+
+namespace tz9 {
+namespace {
+
+bool IsSkippedInParse(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsEdgeBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Converts a clean number text (sign, digits, one point, exponent) independently of the C
+// locale that a toolkit may have set. Out-of-range texts fall back to strtod in the C locale,
+// which gives the IEEE answer (an infinity or a correctly rounded tiny value).
+double ConvertCleanNumber(const char* first, const char* last) {
+  const char* start = first;
+  if (start != last && *start == '+') ++start;  // from_chars takes no plus sign
+  double value = 0;
+  const auto [ptr, ec] = std::from_chars(start, last, value);
+  if (ec == std::errc() && ptr == last) return value;
+  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  const std::string copy(first, last);
+  return strtod_l(copy.c_str(), nullptr, c_locale);
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text) {
+  // Gather the number's characters without the skipped blanks, then convert them at once.
+  std::string clean;
+  clean.reserve(32);
+  size_t i = 0;
+  const size_t n = text.size();
+  auto skip = [&] {
+    while (i < n && IsSkippedInParse(text[i])) ++i;
+  };
+  skip();
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    clean.push_back(text[i]);
+    ++i;
+  }
+  bool seen_point = false;
+  bool seen_digit = false;
+  for (skip(); i < n; skip()) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      seen_digit = true;
+    } else if (c == '.' && !seen_point) {
+      seen_point = true;
+    } else {
+      break;
+    }
+    clean.push_back(c);
+    ++i;
+  }
+  if (!seen_digit) return 0;
+  // An exponent counts only when at least one digit follows its letter and optional sign.
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    size_t j = i + 1;
+    std::string exponent = "e";
+    while (j < n && IsSkippedInParse(text[j])) ++j;
+    if (j < n && (text[j] == '+' || text[j] == '-')) exponent.push_back(text[j++]);
+    bool exponent_digit = false;
+    for (;;) {
+      while (j < n && IsSkippedInParse(text[j])) ++j;
+      if (j >= n || !IsDigit(text[j])) break;
+      exponent_digit = true;
+      exponent.push_back(text[j++]);
+    }
+    if (exponent_digit) clean += exponent;
+  }
+  return ConvertCleanNumber(clean.data(), clean.data() + clean.size());
+}
+
+bool IsNumericText(std::string_view text) {
+  size_t first = 0;
+  size_t last = text.size();
+  while (first < last && IsEdgeBlank(text[first])) ++first;
+  while (last > first && IsEdgeBlank(text[last - 1])) --last;
+  size_t i = first;
+  if (i < last && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digit = false;
+  bool point = false;
+  for (; i < last; ++i) {
+    if (IsDigit(text[i])) {
+      digit = true;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (!digit) return false;
+  if (i < last && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < last && (text[i] == '+' || text[i] == '-')) ++i;
+    bool exponent_digit = false;
+    while (i < last && IsDigit(text[i])) {
+      exponent_digit = true;
+      ++i;
+    }
+    if (!exponent_digit) return false;
+  }
+  if (i != last) return false;
+  return std::isfinite(ParseLeadingNumber(text.substr(first, last - first)));
+}
+
+int FormatGeneralTo(double value, char* out) {
+  if (value == 0) {  // also negative zero
+    out[0] = '0';
+    return 1;
+  }
+  if (!std::isfinite(value)) {
+    const char* word = std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
+    const int length = static_cast<int>(std::strlen(word));
+    std::memcpy(out, word, static_cast<size_t>(length));
+    return length;
+  }
+  // to_chars with precision 15 in general form writes exactly what "%.15g" writes, without
+  // going through the C locale.
+  const auto result =
+      std::to_chars(out, out + kGeneralBufferSize, value, std::chars_format::general, 15);
+  return static_cast<int>(result.ptr - out);
+}
+
+std::string FormatGeneral(double value) {
+  char buffer[kGeneralBufferSize];
+  return std::string(buffer, static_cast<size_t>(FormatGeneralTo(value, buffer)));
+}
+
+std::string FormatBlankLed(double value) {
+  std::string text = FormatGeneral(value);
+  if (text[0] != '-') text.insert(text.begin(), ' ');
+  return text;
+}
+
+double Floor(double value) { return std::floor(value); }
+
+}  // namespace tz9

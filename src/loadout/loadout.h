@@ -1,0 +1,52 @@
+// The loadout: the six external store kinds and the weight and fuel figures that follow from
+// the counts typed into the window. Figures travel as texts, as they do through the window's
+// fields: each step reads the previous step's text back, so the 15-digit rounding of the general
+// number format falls between the steps.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tz9 {
+
+struct StoreKind {
+  const char* store;       // "AIM120"
+  double weightLb;         // weight of one store
+  double fuelLb;           // fuel carried by one store
+  double dragCoefficient;  // the two drag constants stay separate: the drag is formed as
+  double dragMultiplier;   // ((count x q) x coefficient) x multiplier
+};
+
+inline constexpr int kStoreKinds = 6;
+
+// Rows in the order of the stores-weight sum and of the stores drag.
+inline constexpr std::array<StoreKind, kStoreKinds> StoreTable = {{
+    {"AIM120", 150, 0, 0.01, 0.2},
+    {"AGM65B", 225, 0, 0.02, 0.4},
+    {"MK82", 500, 0, 0.165, 2},
+    {"CBU-52", 800, 0, 0.165, 4},
+    {"ALQ131", 100, 0, 0.02, 0.4},
+    {"370USG", 2405, 2405, 0.2, 1},
+}};
+
+// The count texts in StoreTable order: AA missiles, AG missiles, bombs, cluster, ECM, tanks.
+using StoreCountTexts = std::array<std::string_view, kStoreKinds>;
+
+// The five texts the loadout writes.
+struct LoadoutTexts {
+  std::string ExtraWeight;   // stores weight, lb (hidden field)
+  std::string ExtFuel;       // external fuel, lb
+  std::string TotalFuel;     // fuel on board, lb
+  std::string ActualWeight;  // lb
+  std::string CompWeight;    // computing weight, lb, rounded down to a multiple of 100
+};
+
+// A figure that leaves the double range has no number to show; the field says so, and every
+// figure computed from it says so too (a later "Compute Table" then refuses the weight).
+inline constexpr std::string_view kOverflowText = "overflow";
+
+LoadoutTexts ComputeLoadout(const StoreCountTexts& counts, std::string_view zeroFuelWeight,
+                            std::string_view maxInternalFuel);
+
+}  // namespace tz9

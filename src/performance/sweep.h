@@ -1,0 +1,58 @@
+// "Compute Table": the guard on the weights, then every data cell of the grids, column by
+// column, each evaluated from its own header texts and written into both grids.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "aircraft/aircraft_record.h"
+#include "loadout/loadout.h"
+#include "performance/level_flight.h"
+#include "tables/display_mode.h"
+#include "tables/result_grid.h"
+
+namespace tz9 {
+
+// The window texts the sweep reads.
+struct SweepInputs {
+  std::string_view zeroFuelWeight;  // txtZFW
+  std::string_view compWeight;      // txtCompWeight
+  StoreCountTexts counts;           // the six count fields, StoreTable order
+  DisplayMode mode = DisplayMode::LbsPerNm;
+};
+
+enum class SweepRefusal {
+  None,
+  NoAircraft,        // the zero fuel weight is not a number (nothing loaded)
+  WeightNotNumber,   // the computing weight is not a number
+  WeightBelowZfw,    // the zero fuel weight exceeds the computing weight
+};
+
+struct SweepOutcome {
+  SweepRefusal refusal = SweepRefusal::None;
+  long long cellsWritten = 0;
+  long long cellsFailed = 0;      // cells written "------" because they could not be computed
+  std::string firstFailedSpeed;   // header texts of the first failed cell, as shown
+  std::string firstFailedAltitude;
+  std::string firstFailureCause;
+
+  bool Started() const { return refusal == SweepRefusal::None; }
+  std::string Message() const;  // one line for the status line and the CLI
+};
+
+// Called now and then during a long sweep with the share done (0..1); returning nothing.
+using SweepProgress = std::function<void(double fractionDone)>;
+
+// Runs the guard and, when it passes, the sweep over msfg1's size.
+SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inputs,
+                          ResultGrid& msfg1, ResultGrid& msfg2,
+                          const SweepProgress& progress = {});
+
+// One cell: reads its altitude and speed from msfg1's headers, evaluates, writes both grids.
+// Returns the evaluation (whose failure, if any, the caller counts).
+LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
+                                  const StoreCounts& counts, DisplayMode mode, int col, int row,
+                                  ResultGrid& msfg1, ResultGrid& msfg2);
+
+}  // namespace tz9

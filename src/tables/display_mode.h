@@ -1,0 +1,8 @@
+// What the second grid shows: fuel per nautical mile, true airspeed or Mach number.
+#pragma once
+
+namespace tz9 {
+
+enum class DisplayMode { LbsPerNm, Tas, MachNumber };
+
+}  // namespace tz9
