@@ -20,7 +20,7 @@ inline constexpr int kMaxBreakpoints = 25;  // capacity of every counted axis
 inline constexpr int kStoreDragPoints = 3;  // the store-drag table has exactly three points
 
 template <typename T>
-using Axis = std::array<T, kMaxBreakpoints + 1>;  // [1..25]
+using Axis = std::array<T, kMaxBreakpoints + 1>;                  // [1..25]
 using Table = std::array<Axis<FieldValue>, kMaxBreakpoints + 1>;  // [row 1..25][col 1..25]
 
 struct AircraftRecord {
@@ -40,13 +40,13 @@ struct AircraftRecord {
   FieldValue DragMultiplier;
   Table DragTable;  // drag coefficient, scaled by DragMultiplier and 1.5
 
-  FieldValue ThrustMultiplier;                      // applied to interpolated thrust
-  FieldValue ThrustMachCount;                       // entries of ThrustMachBreakpoints
-  Axis<FieldValue> ThrustMachBreakpoints;           // Mach of the thrust columns
-  FieldValue ThrustAltitudeCount;                   // entries of ThrustAltitudeBreakpoints
-  Axis<std::int32_t> ThrustAltitudeBreakpoints{};   // ft, rows of the thrust tables
-  Table MilitaryThrustTable;                        // lb, Military power
-  Table AfterburnerThrustTable;                     // lb, full afterburner
+  FieldValue ThrustMultiplier;                     // applied to interpolated thrust
+  FieldValue ThrustMachCount;                      // entries of ThrustMachBreakpoints
+  Axis<FieldValue> ThrustMachBreakpoints;          // Mach of the thrust columns
+  FieldValue ThrustAltitudeCount;                  // entries of ThrustAltitudeBreakpoints
+  Axis<std::int32_t> ThrustAltitudeBreakpoints{};  // ft, rows of the thrust tables
+  Table MilitaryThrustTable;                       // lb, Military power
+  Table AfterburnerThrustTable;                    // lb, full afterburner
 
   std::array<float, kStoreDragPoints + 1> StoreDragMachBreakpoints{};  // [1..3], Mach
   std::array<FieldValue, kStoreDragPoints + 1> StoreDragFactors;       // [1..3]

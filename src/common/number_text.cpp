@@ -1,19 +1,25 @@
 #include "common/number_text.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 namespace tz9 {
 namespace {
 
-bool IsSkippedInParse(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsEdgeBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsSkippedInParse(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsEdgeBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // Converts a clean number text (sign, digits, one point, exponent) independently of the C
 // locale that a toolkit may have set. Out-of-range texts fall back to strtod in the C locale,
@@ -38,7 +44,8 @@ double ParseLeadingNumber(std::string_view text) {
   size_t i = 0;
   const size_t n = text.size();
   auto skip = [&] {
-    while (i < n && IsSkippedInParse(text[i])) ++i;
+    while (i < n && IsSkippedInParse(text[i]))
+      ++i;
   };
   skip();
   if (i < n && (text[i] == '+' || text[i] == '-')) {
@@ -64,11 +71,13 @@ double ParseLeadingNumber(std::string_view text) {
   if (i < n && (text[i] == 'e' || text[i] == 'E')) {
     size_t j = i + 1;
     std::string exponent = "e";
-    while (j < n && IsSkippedInParse(text[j])) ++j;
+    while (j < n && IsSkippedInParse(text[j]))
+      ++j;
     if (j < n && (text[j] == '+' || text[j] == '-')) exponent.push_back(text[j++]);
     bool exponent_digit = false;
     for (;;) {
-      while (j < n && IsSkippedInParse(text[j])) ++j;
+      while (j < n && IsSkippedInParse(text[j]))
+        ++j;
       if (j >= n || !IsDigit(text[j])) break;
       exponent_digit = true;
       exponent.push_back(text[j++]);
@@ -81,8 +90,10 @@ double ParseLeadingNumber(std::string_view text) {
 bool IsNumericText(std::string_view text) {
   size_t first = 0;
   size_t last = text.size();
-  while (first < last && IsEdgeBlank(text[first])) ++first;
-  while (last > first && IsEdgeBlank(text[last - 1])) --last;
+  while (first < last && IsEdgeBlank(text[first]))
+    ++first;
+  while (last > first && IsEdgeBlank(text[last - 1]))
+    --last;
   size_t i = first;
   if (i < last && (text[i] == '+' || text[i] == '-')) ++i;
   bool digit = false;
@@ -140,6 +151,8 @@ std::string FormatBlankLed(double value) {
   return text;
 }
 
-double Floor(double value) { return std::floor(value); }
+double Floor(double value) {
+  return std::floor(value);
+}
 
 }  // namespace tz9
