@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# The core and command-line tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+echo "== Build and test with AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTZ9_SANITIZE=ON -DTZ9_BUILD_WINDOW=OFF \
+  -DTZ9_BUILD_BENCH=OFF >/dev/null
+cmake --build build-sanitize -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
