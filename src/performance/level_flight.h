@@ -39,8 +39,16 @@ struct LevelFlightPoint {
   bool Failed() const { return !failure.empty(); }
 };
 
-// Pure function of its inputs: the same inputs give the same bits.
+// Pure function of its inputs: the same inputs give the same bits. Interpolates only the curve
+// entries its lookups need, yet reports exactly what EvaluateLevelFlightReference reports (the
+// same bits, the same outcome, the same failure cause) for every input.
 LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
                                      const StoreCounts& storeCounts, double cas, float altitude);
+
+// The straightforward evaluation that cuts every curve whole before searching it; kept as the
+// yardstick for the one above in tests and benchmarks.
+LevelFlightPoint EvaluateLevelFlightReference(const AircraftRecord& aircraft, double weight,
+                                              const StoreCounts& storeCounts, double cas,
+                                              float altitude);
 
 }  // namespace tz9

@@ -1,0 +1,193 @@
+#include "performance/lookup.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace tz9 {
+namespace {
+
+constexpr int kBeyondAxis = kMaxBreakpoints + 1;
+
+// Cuts rows upper - 1 and upper at x with a span already formed, entry by entry in order.
+LookupStatus CutRowsWithSpan(const Table& table, int upper, int secondCount, double x, double x0,
+                             double span, Curve& curve) {
+  const Axis<FieldValue>& lowerRow = table[upper - 1];
+  const Axis<FieldValue>& upperRow = table[upper];
+  for (int k = 1; k <= secondCount; ++k) {
+    if (k == kBeyondAxis) return LookupStatus::TooManyEntries;
+    const auto y0 = lowerRow[k].AsNumber();
+    const auto y1 = upperRow[k].AsNumber();
+    if (!y0 || !y1) return LookupStatus::Text;
+    const Interpolated entry = InterpolateChecked(x, x0, span, *y0, *y1);
+    if (entry.status != LookupStatus::Found) return entry.status;
+    curve[k] = entry.value;
+  }
+  return LookupStatus::Found;
+}
+
+// Whether the interpolation of every entry between the two rows stays finite, judged without
+// dividing: with |y| <= limit the slope, its products and the sums stay far below the double
+// range. Also checks that every entry is a number and that the count fits the axis.
+bool RowsCannotFail(const Table& table, int upper, int secondCount, double x, double x0,
+                    double span) {
+  if (secondCount >= kBeyondAxis) return false;
+  if (!std::isfinite(x) || !std::isfinite(x0)) return false;
+  if (!std::isfinite(span) || !(span > 0)) return false;
+  const double limit = 1e300 / (1 + (std::fabs(x) + std::fabs(x0)) / span);
+  const Axis<FieldValue>& lowerRow = table[upper - 1];
+  const Axis<FieldValue>& upperRow = table[upper];
+  bool safe = true;
+  for (int k = 1; k <= secondCount; ++k) {
+    const FieldValue& y0 = lowerRow[k];
+    const FieldValue& y1 = upperRow[k];
+    safe &= !y0.IsText() && !y1.IsText();
+    safe &= std::fabs(y0.AsNumber().value_or(0)) <= limit;
+    safe &= std::fabs(y1.AsNumber().value_or(0)) <= limit;
+  }
+  return safe;
+}
+
+}  // namespace
+
+EntryCount CountEntries(const FieldValue& count) {
+  const auto value = count.AsNumber();
+  if (!value) return {0, LookupStatus::Text};
+  if (!(*value >= 1)) return {0, LookupStatus::Found};  // also NaN
+  if (*value >= kBeyondAxis) return {kBeyondAxis, LookupStatus::Found};
+  return {static_cast<int>(*value), LookupStatus::Found};  // whole part
+}
+
+Bracket FindUpperBracket(const Axis<FieldValue>& axis, int count, double x) {
+  for (int i = 1; i <= count; ++i) {
+    if (i == kBeyondAxis) return {0, LookupStatus::TooManyEntries};
+    const auto entry = axis[i].AsNumber();
+    if (!entry) return {0, LookupStatus::Text};
+    if (*entry > x) return {i, LookupStatus::Found};
+  }
+  return {0, LookupStatus::Found};
+}
+
+Bracket FindUpperBracket(const Axis<std::int32_t>& axis, int count, float altitude) {
+  const double x = altitude;
+  for (int i = 1; i <= count; ++i) {
+    if (i == kBeyondAxis) return {0, LookupStatus::TooManyEntries};
+    if (static_cast<double>(axis[i]) > x) return {i, LookupStatus::Found};
+  }
+  return {0, LookupStatus::Found};
+}
+
+Interpolated InterpolateChecked(double x, double x0, double span, double y0, double y1) {
+  const double rise = y1 - y0;
+  if (!std::isfinite(rise) || !std::isfinite(span)) return {0, LookupStatus::Overflow};
+  if (span == 0) return {0, LookupStatus::DivisionByZero};
+  const double s = rise / span;
+  const double sx = s * x;
+  const double shifted = sx + y0;
+  const double offset = x0 * s;
+  const double value = shifted - offset;
+  const bool finite = std::isfinite(s) && std::isfinite(sx) && std::isfinite(shifted) &&
+                      std::isfinite(offset) && std::isfinite(value);
+  if (!finite) return {0, LookupStatus::Overflow};
+  return {value, LookupStatus::Found};
+}
+
+bool AltitudeSpan(const Axis<std::int32_t>& axis, int upper, double& span) {
+  const std::int64_t difference =
+      static_cast<std::int64_t>(axis[upper]) - static_cast<std::int64_t>(axis[upper - 1]);
+  if (difference > std::numeric_limits<std::int32_t>::max() ||
+      difference < std::numeric_limits<std::int32_t>::min()) {
+    return false;
+  }
+  span = static_cast<double>(difference);
+  return true;
+}
+
+LookupStatus CutRows(const Table& table, const Axis<FieldValue>& firstAxis, int upper,
+                     int secondCount, double x, Curve& curve) {
+  const double x0 = *firstAxis[upper - 1].AsNumber();  // compared by the search: numbers
+  const double x1 = *firstAxis[upper].AsNumber();
+  return CutRowsWithSpan(table, upper, secondCount, x, x0, x1 - x0, curve);
+}
+
+LookupStatus CutRows(const Table& table, const Axis<std::int32_t>& firstAxis, int upper,
+                     int secondCount, float altitude, Curve& curve) {
+  if (secondCount < 1) return LookupStatus::Found;  // no entry, so no difference is formed
+  double span = 0;
+  if (!AltitudeSpan(firstAxis, upper, span)) return LookupStatus::Overflow;
+  const double x0 = firstAxis[upper - 1];
+  return CutRowsWithSpan(table, upper, secondCount, altitude, x0, span, curve);
+}
+
+LookupStatus InterpolateCurveAt(const Table& table, const Axis<FieldValue>& firstAxis,
+                                int firstCount, int secondCount, double x, Curve& curve) {
+  const Bracket bracket = FindUpperBracket(firstAxis, firstCount, x);
+  if (bracket.status != LookupStatus::Found) return bracket.status;
+  if (bracket.index == 0) return LookupStatus::OutOfRange;
+  if (bracket.index == 1) return LookupStatus::BelowFirst;
+  return CutRows(table, firstAxis, bracket.index, secondCount, x, curve);
+}
+
+LookupStatus InterpolateCurveAt(const Table& table, const Axis<std::int32_t>& firstAxis,
+                                int firstCount, int secondCount, float altitude, Curve& curve) {
+  const Bracket bracket = FindUpperBracket(firstAxis, firstCount, altitude);
+  if (bracket.status != LookupStatus::Found) return bracket.status;
+  if (bracket.index == 0) return LookupStatus::OutOfRange;
+  if (bracket.index == 1) return LookupStatus::BelowFirst;
+  return CutRows(table, firstAxis, bracket.index, secondCount, altitude, curve);
+}
+
+StoreDragFactor StoreDragFactorAt(const AircraftRecord& aircraft, double mach) {
+  const auto& breakpoints = aircraft.StoreDragMachBreakpoints;
+  const auto& factors = aircraft.StoreDragFactors;
+  int i = 0;
+  for (int k = 1; k <= kStoreDragPoints; ++k) {
+    if (static_cast<double>(breakpoints[k]) > mach) {
+      i = k;
+      break;
+    }
+  }
+  if (i == 1) return {0, LookupStatus::BelowFirst};
+  double value = 0;
+  if (i == 0) {
+    const auto held = factors[kStoreDragPoints].AsNumber();
+    if (!held) return {0, LookupStatus::Text};
+    value = *held;
+  } else {
+    const auto y0 = factors[i - 1].AsNumber();
+    const auto y1 = factors[i].AsNumber();
+    if (!y0 || !y1) return {0, LookupStatus::Text};
+    const float span = breakpoints[i] - breakpoints[i - 1];  // single precision
+    const Interpolated line = InterpolateChecked(mach, breakpoints[i - 1], span, *y0, *y1);
+    if (line.status != LookupStatus::Found) return {0, line.status};
+    value = line.value;
+  }
+  // Beyond the single-precision range the factor has no value (and the conversion none).
+  if (!(std::fabs(value) <= FLT_MAX)) return {0, LookupStatus::Overflow};
+  return {static_cast<float>(value), LookupStatus::Found};
+}
+
+bool LazyCurve::PrepareRows(const Table& table, int upper, int secondCount) {
+  lower_ = &table[upper - 1];
+  upper_ = &table[upper];
+  return RowsCannotFail(table, upper, secondCount, x_, x0_, span_);
+}
+
+bool LazyCurve::Prepare(const Table& table, const Axis<FieldValue>& firstAxis, int upper,
+                        int secondCount, double x) {
+  x_ = x;
+  x0_ = *firstAxis[upper - 1].AsNumber();
+  span_ = *firstAxis[upper].AsNumber() - x0_;
+  return PrepareRows(table, upper, secondCount);
+}
+
+bool LazyCurve::Prepare(const Table& table, const Axis<std::int32_t>& firstAxis, int upper,
+                        int secondCount, float altitude) {
+  x_ = altitude;
+  x0_ = firstAxis[upper - 1];
+  if (!AltitudeSpan(firstAxis, upper, span_)) return false;
+  return PrepareRows(table, upper, secondCount);
+}
+
+}  // namespace tz9

@@ -1,0 +1,153 @@
+// The shipped evaluation interpolates only the curve entries it needs; the reference cuts every
+// curve whole. Over random aircraft, including awkward ones (text cells, huge values, counts past
+// the axis, unsorted axes), both must report the same bits and the same failure.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "performance/level_flight.h"
+
+namespace tz9 {
+namespace {
+
+class RandomAircraft {
+ public:
+  // defectRate: the share of values that are text, empty or huge.
+  RandomAircraft(std::uint64_t seed, double defectRate) : rng_(seed), defectRate_(defectRate) {}
+
+  AircraftRecord Make() {
+    AircraftRecord a;
+    a.ReferenceArea = Chance(0.02) ? FieldValue() : FieldValue::Number(Uniform(150, 900));
+    const int machs = Count(12);
+    const int alphas = Count(14);
+    FillAxis(a.AerodynamicMachBreakpoints, a.AerodynamicMachCount, machs, -0.1, 0.5);
+    FillAxis(a.AlphaBreakpoints, a.AlphaCount, alphas, -10, 4);
+    FillTable(a.LiftTable, machs, alphas, -0.6, 0.25);
+    FillTable(a.DragTable, machs, alphas, 0.012, 0.01);
+    const int thrustMachs = Count(10);
+    const int altitudes = Count(8);
+    FillAxis(a.ThrustMachBreakpoints, a.ThrustMachCount, thrustMachs, -0.1, 0.5);
+    a.ThrustAltitudeCount = FieldValue::Number(altitudes);
+    std::int32_t altitude = Chance(0.9) ? 0 : static_cast<std::int32_t>(Uniform(-3000, 3000));
+    for (int i = 1; i <= kMaxBreakpoints; ++i) {
+      a.ThrustAltitudeBreakpoints[i] = altitude;
+      altitude += static_cast<std::int32_t>(Uniform(Chance(0.03) ? -5000 : 1, 12000));
+    }
+    if (Chance(0.02)) a.ThrustAltitudeBreakpoints[2] = INT32_MAX;
+    FillTable(a.MilitaryThrustTable, altitudes, thrustMachs, 5000, 1500);
+    FillTable(a.AfterburnerThrustTable, altitudes, thrustMachs, 14000, 3000);
+    a.StoreDragMachBreakpoints = {0, Chance(0.95) ? 0.0f : 0.6f, 0.5f + float(Uniform(0, 0.4)),
+                                  1.2f + float(Uniform(0, 0.6))};
+    for (int k = 1; k <= kStoreDragPoints; ++k)
+      a.StoreDragFactors[k] = Value(1, 0.5);
+    a.ThrustMultiplier =
+        Chance(0.02) ? FieldValue::Text("x") : FieldValue::Number(Uniform(0.8, 1.3));
+    a.FuelFlowFactorNormal = Uniform(0.6, 1.0);
+    a.FuelFlowFactorAb = Uniform(1.6, 2.4);
+    return a;
+  }
+
+  double Uniform(double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(rng_);
+  }
+  bool Chance(double p) { return Uniform(0, 1) < p; }
+
+ private:
+  // Mostly the typical count, sometimes none, one, or more than the axis holds.
+  int Count(int typical) {
+    if (Chance(0.02)) return 0;
+    if (Chance(0.02)) return 1;
+    if (Chance(0.01)) return 26;
+    return typical;
+  }
+
+  // A value near base that now and then is text, empty or huge.
+  FieldValue Value(double base, double spread) {
+    const double r = Uniform(0, 1);
+    if (r < defectRate_) return FieldValue::Text("x");
+    if (r < 2 * defectRate_) return FieldValue();
+    if (r < 3 * defectRate_) return FieldValue::Number(Chance(0.5) ? 1e308 : -1e308);
+    return FieldValue::Number(base + Uniform(-spread, spread));
+  }
+
+  void FillAxis(Axis<FieldValue>& axis, FieldValue& count, int entries, double first, double step) {
+    count = FieldValue::Number(entries + (Chance(0.05) ? 0.5 : 0));
+    double value = first + Uniform(0, step);
+    for (int i = 1; i <= kMaxBreakpoints; ++i) {
+      axis[i] = Chance(defectRate_) ? FieldValue::Text("x") : FieldValue::Number(value);
+      value += Chance(0.02) ? -step : Uniform(step * 0.2, step * 1.8);
+    }
+  }
+
+  // Rows rise along the second axis so that lift curves can be inverted.
+  void FillTable(Table& table, int rows, int cols, double base, double step) {
+    for (int i = 1; i <= std::min(rows + 1, kMaxBreakpoints); ++i) {
+      for (int j = 1; j <= kMaxBreakpoints; ++j) {
+        table[i][j] = Value(base + step * (j - 1) + 0.05 * base * i, step * 0.4);
+      }
+    }
+    (void)cols;
+  }
+
+  std::mt19937_64 rng_;
+  double defectRate_;
+};
+
+bool SameDouble(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
+  int military = 0, afterburner = 0, noSteady = 0, failed = 0;
+  for (std::uint64_t seed = 1; seed <= 24; ++seed) {
+    constexpr double kDefectRates[] = {0, 0.0005, 0.003};
+    RandomAircraft random(seed, kDefectRates[seed % 3]);
+    const AircraftRecord a = random.Make();
+    for (int cell = 0; cell < 600; ++cell) {
+      const double cas = random.Chance(0.01) ? 0 : random.Uniform(60, 1000);
+      const float altitude = static_cast<float>(random.Chance(0.01) ? random.Uniform(140000, 250000)
+                                                                    : random.Uniform(-500, 70000));
+      const double weight = random.Chance(0.01) ? -5000 : random.Uniform(8000, 60000);
+      StoreCounts counts{};
+      for (double& count : counts)
+        count = random.Chance(0.7) ? 0 : std::floor(random.Uniform(0, 5));
+      const LevelFlightPoint fast = EvaluateLevelFlight(a, weight, counts, cas, altitude);
+      const LevelFlightPoint whole = EvaluateLevelFlightReference(a, weight, counts, cas, altitude);
+      const std::string where = "seed " + std::to_string(seed) + " cell " + std::to_string(cell);
+      ASSERT_EQ(fast.failure, whole.failure) << where;
+      ASSERT_EQ(fast.regime, whole.regime) << where;
+      ASSERT_EQ(fast.supersonic, whole.supersonic) << where;
+      ASSERT_TRUE(SameDouble(fast.fuelFlow, whole.fuelFlow)) << where;
+      ASSERT_TRUE(SameDouble(fast.mach, whole.mach)) << where;
+      ASSERT_TRUE(SameDouble(fast.tas, whole.tas)) << where;
+      ASSERT_TRUE(SameDouble(fast.angleOfAttack, whole.angleOfAttack)) << where;
+      ASSERT_TRUE(SameDouble(fast.dragCoefficient, whole.dragCoefficient)) << where;
+      ASSERT_TRUE(SameDouble(fast.totalDrag, whole.totalDrag)) << where;
+      ASSERT_TRUE(SameDouble(fast.militaryThrust, whole.militaryThrust)) << where;
+      ASSERT_TRUE(SameDouble(fast.afterburnerThrust, whole.afterburnerThrust)) << where;
+      if (whole.Failed()) {
+        ++failed;
+      } else if (whole.regime == PowerRegime::Military) {
+        ++military;
+      } else if (whole.regime == PowerRegime::Afterburner) {
+        ++afterburner;
+      } else {
+        ++noSteady;
+      }
+    }
+  }
+  // The comparison means something only if every kind of outcome occurred often enough.
+  std::printf("military %d afterburner %d no steady flight %d failed %d\n", military, afterburner,
+              noSteady, failed);
+  EXPECT_GT(military, 500);
+  EXPECT_GT(afterburner, 500);
+  EXPECT_GT(noSteady, 500);
+  EXPECT_GT(failed, 200);
+}
+
+}  // namespace
+}  // namespace tz9
