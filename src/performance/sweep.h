@@ -24,16 +24,17 @@ struct SweepInputs {
 
 enum class SweepRefusal {
   None,
-  NoAircraft,        // the zero fuel weight is not a number (nothing loaded)
-  WeightNotNumber,   // the computing weight is not a number
-  WeightBelowZfw,    // the zero fuel weight exceeds the computing weight
+  NoAircraft,       // the zero fuel weight is not a number (nothing loaded)
+  WeightNotNumber,  // the computing weight is not a number
+  WeightBelowZfw,   // the zero fuel weight exceeds the computing weight
+  GridsDiffer,      // the two grids are not the same size (never after a layout)
 };
 
 struct SweepOutcome {
   SweepRefusal refusal = SweepRefusal::None;
   long long cellsWritten = 0;
-  long long cellsFailed = 0;      // cells written "------" because they could not be computed
-  std::string firstFailedSpeed;   // header texts of the first failed cell, as shown
+  long long cellsFailed = 0;     // cells written "------" because they could not be computed
+  std::string firstFailedSpeed;  // header texts of the first failed cell, as shown
   std::string firstFailedAltitude;
   std::string firstFailureCause;
 
@@ -46,8 +47,7 @@ using SweepProgress = std::function<void(double fractionDone)>;
 
 // Runs the guard and, when it passes, the sweep over msfg1's size.
 SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inputs,
-                          ResultGrid& msfg1, ResultGrid& msfg2,
-                          const SweepProgress& progress = {});
+                          ResultGrid& msfg1, ResultGrid& msfg2, const SweepProgress& progress = {});
 
 // One cell: reads its altitude and speed from msfg1's headers, evaluates, writes both grids.
 // Returns the evaluation (whose failure, if any, the caller counts).

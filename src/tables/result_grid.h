@@ -61,7 +61,39 @@ class ResultGrid {
   std::string_view TextAt(int row, int col) const;
   std::optional<Colour> BackColorAt(int row, int col) const;
 
-  // (implementation details are free: compact cells, a few bytes each)
+  static constexpr int kDefaultColWidth = 960;       // twips, a column no layout has set
+  static constexpr int kDefaultAlignment = 9;        // general: text left, numbers right
+  static constexpr long long kMaxCells = 1LL << 23;  // a size beyond this is refused
+
+  // A cell: a short text inline, a longer one in the side table; the background colour with a
+  // flag bit for "written". 24 bytes, so a million data cells take about 24 MB.
+  struct Cell {
+    static constexpr int kInlineChars = 19;
+    static constexpr std::uint8_t kLongText = 0xFF;  // length marker: text in longTexts_
+    static constexpr Colour kColourSet = 0x80000000u;
+
+    Colour colour = 0;        // kColourSet | 0x00BBGGRR once written; 0 = default background
+    std::uint8_t length = 0;  // inline length, or kLongText (then chars hold the slot index)
+    char chars[kInlineChars] = {};
+  };
+
+ private:
+  Cell& CurrentCell();
+  const Cell& CellAt(int row, int col) const;
+  void CheckCell(int row, int col) const;
+  void Resize(int rows, int cols);
+  void ReleaseText(Cell& cell);
+  void StoreText(Cell& cell, std::string_view text);
+
+  int rows_ = kDesignRows;
+  int cols_ = kDesignCols;
+  int row_ = 0;
+  int col_ = 0;
+  std::vector<Cell> cells_;  // row-major, rows_ x cols_
+  std::vector<int> colWidths_;
+  std::vector<int> colAlignments_;
+  std::vector<std::string> longTexts_;    // texts longer than Cell::kInlineChars
+  std::vector<std::uint32_t> freeSlots_;  // unused entries of longTexts_
 };
 
 }  // namespace tz9

@@ -24,7 +24,7 @@ struct AxisRange {
   double Max = 0;
 };
 
-// The values of one axis and the grid size the count formula gives (values + 1).
+// The values of one axis, in order; the grid gets one row or column more, for the header.
 struct AxisValues {
   std::vector<double> values;
   std::string refusal;  // non-empty: this range is refused, in words
@@ -33,7 +33,26 @@ struct AxisValues {
 inline constexpr int kMaxAxisValues = 32766;
 inline constexpr long long kMaxTableCells = 1000000;
 
+// The words a refusal uses for one axis and its five fields.
+struct AxisFieldNames {
+  std::string_view axis = "axis";
+  std::string_view min = "Min", step1 = "Step1", step = "Step", step2 = "Step2", max = "Max";
+};
+AxisFieldNames SpeedFieldNames();     // "speed axis", "Min Speed", "Speed Step1", ...
+AxisFieldNames AltitudeFieldNames();  // "altitude axis", "Min Altitude", ...
+
+// The values of one axis by the stepping rule, or a refusal (and no values) for a range that
+// has no sound axis: a non-finite number, a zero step, a step pointing away from its segment's
+// end, more than kMaxAxisValues values, or neighbouring values that read the same in 15 digits.
+// Step and Max each stand exactly once: a last stepped value that a fractional step left a
+// rounding error beside its end is replaced by the end itself, and an end that the stepping
+// missed is appended, so no header is written twice or lost.
 AxisValues BuildAxisValues(const AxisRange& range);
+AxisValues BuildAxisValues(const AxisRange& range, const AxisFieldNames& names);
+
+// Header texts: "150", "162.5" for speeds; " 1000 ft", "-500 ft" for altitudes.
+std::string SpeedHeaderText(double speedKnots);
+std::string AltitudeHeaderText(double altitudeFeet);
 
 // The ten range texts, in the window's order.
 struct RangeTexts {

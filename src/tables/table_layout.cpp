@@ -1,0 +1,292 @@
+#include "tables/table_layout.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "common/number_text.h"
+
+namespace tz9 {
+namespace {
+
+constexpr int kHeaderColWidth = 870;  // twips, column 0
+constexpr int kSpeedColWidth = 600;   // twips, every speed column
+
+// ---- Start-up layout ---------------------------------------------------------------------
+
+constexpr std::array<std::string_view, 11> kStartupAltitudes = {
+    "0 ft",     "500 ft",   "1000 ft",  "5000 ft",  "10000 ft", "15000 ft",
+    "20000 ft", "25000 ft", "30000 ft", "35000 ft", "40000 ft"};
+constexpr int kStartupSpeeds = 23;
+
+double StartupSpeedKnots(int col) {
+  if (col == 1) return 150;
+  if (col == 2) return 200;
+  return 30 * col + 160;
+}
+
+// ---- Axis values -------------------------------------------------------------------------
+
+std::string Words(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (std::string_view part : parts)
+    text += part;
+  return text;
+}
+
+// True once v lies beyond end in the direction of step; both ends stay inclusive.
+bool Passed(double v, double end, double step) {
+  return step > 0 ? v > end : v < end;
+}
+
+// The refusal for one segment's step, or "" when the step can walk from start to end.
+std::string StepRefusal(double start, double step, double end, std::string_view stepName,
+                        std::string_view startName, std::string_view endName) {
+  if (step == 0) {
+    return Words({stepName, " is 0: the axis cannot step from ", startName, " to ", endName, "."});
+  }
+  const double span = end - start;
+  if (!std::isfinite(span)) {
+    return Words({"The span from ", startName, " to ", endName, " is too large to step through."});
+  }
+  if (span != 0 && (span > 0) != (step > 0)) {
+    return Words({stepName, " points away from ", endName, ": it must be ",
+                  span > 0 ? "positive" : "negative", " to go from ", startName, " to ", endName,
+                  "."});
+  }
+  return {};
+}
+
+std::string TooManyValues(std::string_view axis) {
+  return Words({"The ", axis, " would have more than ", std::to_string(kMaxAxisValues),
+                " values: choose larger steps."});
+}
+
+bool SameText(double a, double b) {
+  return FormatGeneral(a) == FormatGeneral(b);
+}
+
+// A stepped value that only rounding errors keep from being end.
+bool LandsOn(double value, double end, double step) {
+  return SameText(value, end) || std::fabs(value - end) <= std::fabs(step) * 1e-9;
+}
+
+// Adds start, start + step, ... while the value has not passed end. False when the axis would
+// exceed its limit; the loop never runs further than that, however small the step.
+bool AppendSegment(std::vector<double>& values, double start, double step, double end) {
+  for (double v = start; !Passed(v, end, step); v = v + step) {
+    if (values.size() >= static_cast<size_t>(kMaxAxisValues)) return false;
+    values.push_back(v);
+  }
+  return true;
+}
+
+// Closes a segment so that its end stands on the axis exactly once. The written closing test
+// appends end when the span is not a whole number of steps, (end - start) != step *
+// floor((end - start) / step); in exact arithmetic that is exactly when the stepping did not
+// land on end. With a fractional step, repeated addition lands a rounding error beside end
+// while the test may say the opposite, which would write end twice (0.7, 0.7) or leave it out
+// (..., 1.9 without 2). So the stepping decides: a last value that lands on end (reads as end
+// in 15 digits, or lies within a billionth of a step of it, as 1.4e-16 does of 0) is replaced
+// by end itself; otherwise end is appended. For whole-number ranges this is the written test.
+bool CloseSegment(std::vector<double>& values, double end, double step) {
+  if (LandsOn(values.back(), end, step)) {
+    values.back() = end;
+    return true;
+  }
+  if (values.size() >= static_cast<size_t>(kMaxAxisValues)) return false;
+  values.push_back(end);
+  return true;
+}
+
+std::string FirstNonFinite(const AxisRange& r, const AxisFieldNames& n) {
+  const std::array<std::pair<double, std::string_view>, 5> fields = {
+      {{r.Min, n.min}, {r.Step1, n.step1}, {r.Step, n.step}, {r.Step2, n.step2}, {r.Max, n.max}}};
+  for (const auto& [value, name] : fields) {
+    if (!std::isfinite(value)) return Words({name, " is not a finite number."});
+  }
+  return {};
+}
+
+std::string RangeRefusal(const AxisRange& r, const AxisFieldNames& n) {
+  std::string refusal = FirstNonFinite(r, n);
+  if (refusal.empty()) refusal = StepRefusal(r.Min, r.Step1, r.Step, n.step1, n.min, n.step);
+  if (refusal.empty()) refusal = StepRefusal(r.Step, r.Step2, r.Max, n.step2, n.step, n.max);
+  return refusal;
+}
+
+// Neighbours that read the same would give two identical headers (and the same cells twice).
+std::string IndistinctRefusal(const std::vector<double>& values, size_t firstSegmentSize,
+                              const AxisFieldNames& n) {
+  for (size_t i = 1; i < values.size(); ++i) {
+    if (SameText(values[i - 1], values[i])) {
+      return Words({i < firstSegmentSize ? n.step1 : n.step2,
+                    " is too small: neighbouring values of the ", n.axis,
+                    " would read the same in 15 digits."});
+    }
+  }
+  return {};
+}
+
+// ---- Create Table ------------------------------------------------------------------------
+
+struct SpeedMax {
+  double knots = 0;
+  std::string refusal;
+};
+
+// The speed Max is rounded half to even and must fit the 16-bit integer that holds it.
+SpeedMax RoundSpeedMax(std::string_view text) {
+  const double parsed = ParseLeadingNumber(text);
+  if (!std::isfinite(parsed)) return {0, "Max Speed is not a finite number."};
+  const double rounded = std::nearbyint(parsed);
+  if (rounded < -32768 || rounded > 32767) {
+    return {0, "Max Speed rounds to " + FormatGeneral(rounded) + ", outside -32768 .. 32767."};
+  }
+  return {static_cast<double>(static_cast<std::int16_t>(rounded)), {}};
+}
+
+AxisRange AltitudeRange(const RangeTexts& t) {
+  return {ParseLeadingNumber(t.altitudeMin), ParseLeadingNumber(t.altitudeStep1),
+          ParseLeadingNumber(t.altitudeStep), ParseLeadingNumber(t.altitudeStep2),
+          ParseLeadingNumber(t.altitudeMax)};
+}
+
+AxisRange SpeedRange(const RangeTexts& t, double maxKnots) {
+  return {ParseLeadingNumber(t.speedMin), ParseLeadingNumber(t.speedStep1),
+          ParseLeadingNumber(t.speedStep), ParseLeadingNumber(t.speedStep2), maxKnots};
+}
+
+void WriteSpeedHeaders(const std::vector<double>& speeds, ResultGrid& msfg1, ResultGrid& msfg2) {
+  int k = 0;
+  for (double speed : speeds) {
+    k = k + 1;
+    const std::string text = SpeedHeaderText(speed);
+    for (ResultGrid* grid : {&msfg1, &msfg2}) {
+      grid->SetCol(k);
+      grid->SetText(text);
+      grid->SetColWidth(k, kSpeedColWidth);
+      grid->SetColAlignment(k, ResultGrid::kCentreTop);
+    }
+  }
+}
+
+void WriteAltitudeHeaders(const std::vector<double>& altitudes, ResultGrid& msfg1,
+                          ResultGrid& msfg2) {
+  int r = 0;
+  for (double altitude : altitudes) {
+    r = r + 1;
+    const std::string text = AltitudeHeaderText(altitude);
+    for (ResultGrid* grid : {&msfg1, &msfg2}) {
+      grid->SetRow(r);
+      grid->SetText(text);
+    }
+  }
+}
+
+}  // namespace
+
+void ApplyStartupLayout(ResultGrid& msfg1, ResultGrid& msfg2) {
+  for (ResultGrid* grid : {&msfg1, &msfg2}) {
+    grid->SetCol(0);
+    grid->SetColAlignment(0, ResultGrid::kCentreTop);
+    grid->SetColWidth(0, kHeaderColWidth);
+    grid->SetRow(1);
+  }
+  for (int r = 1; r <= static_cast<int>(kStartupAltitudes.size()); ++r) {
+    if (r > 1) {
+      msfg1.SetRow(r);
+      msfg2.SetRow(r);
+    }
+    msfg1.SetText(kStartupAltitudes[static_cast<size_t>(r - 1)]);
+    msfg2.SetText(kStartupAltitudes[static_cast<size_t>(r - 1)]);
+  }
+  msfg1.SetRow(0);
+  msfg2.SetRow(0);
+  for (int c = 1; c <= kStartupSpeeds; ++c) {
+    msfg1.SetCol(c);
+    msfg2.SetCol(c);
+    for (ResultGrid* grid : {&msfg1, &msfg2}) {
+      grid->SetColAlignment(c, ResultGrid::kCentreTop);
+      grid->SetColWidth(c, kSpeedColWidth);
+    }
+    const std::string text = FormatBlankLed(StartupSpeedKnots(c));
+    msfg1.SetText(text);
+    msfg2.SetText(text);
+  }
+}
+
+AxisFieldNames SpeedFieldNames() {
+  return {"speed axis", "Min Speed", "Speed Step1", "Step Speed", "Speed Step2", "Max Speed"};
+}
+
+AxisFieldNames AltitudeFieldNames() {
+  return {"altitude axis", "Min Altitude",   "Altitude Step1",
+          "Step Altitude", "Altitude Step2", "Max Altitude"};
+}
+
+AxisValues BuildAxisValues(const AxisRange& range) {
+  return BuildAxisValues(range, {});
+}
+
+AxisValues BuildAxisValues(const AxisRange& r, const AxisFieldNames& names) {
+  AxisValues axis;
+  axis.refusal = RangeRefusal(r, names);
+  if (!axis.refusal.empty()) return axis;
+  std::vector<double>& values = axis.values;
+  bool fits =
+      AppendSegment(values, r.Min, r.Step1, r.Step) && CloseSegment(values, r.Step, r.Step1);
+  const size_t firstSegmentSize = values.size();
+  fits = fits && AppendSegment(values, r.Step + r.Step2, r.Step2, r.Max) &&
+         CloseSegment(values, r.Max, r.Step2);
+  axis.refusal =
+      fits ? IndistinctRefusal(values, firstSegmentSize, names) : TooManyValues(names.axis);
+  if (!axis.refusal.empty()) values.clear();
+  return axis;
+}
+
+std::string SpeedHeaderText(double speedKnots) {
+  return FormatGeneral(speedKnots);
+}
+
+std::string AltitudeHeaderText(double altitudeFeet) {
+  return FormatBlankLed(altitudeFeet) + " ft";
+}
+
+RangeTexts DefaultRangeTexts() {
+  return {"150", "50", "250", "30", "660", "0", "500", "1000", "5000", "40000"};
+}
+
+LayoutOutcome CreateTableLayout(const RangeTexts& ranges, ResultGrid& msfg1, ResultGrid& msfg2) {
+  const AxisValues altitudes = BuildAxisValues(AltitudeRange(ranges), AltitudeFieldNames());
+  if (!altitudes.refusal.empty()) return {false, altitudes.refusal};
+  const SpeedMax speedMax = RoundSpeedMax(ranges.speedMax);
+  if (!speedMax.refusal.empty()) return {false, speedMax.refusal};
+  const AxisValues speeds = BuildAxisValues(SpeedRange(ranges, speedMax.knots), SpeedFieldNames());
+  if (!speeds.refusal.empty()) return {false, speeds.refusal};
+  const long long cells = static_cast<long long>(altitudes.values.size()) *
+                          static_cast<long long>(speeds.values.size());
+  if (cells > kMaxTableCells) {
+    return {false, "The table would have " + std::to_string(cells) + " data cells, more than " +
+                       std::to_string(kMaxTableCells) + ": choose larger steps."};
+  }
+  // The size comes from the values themselves, so every header lands inside the grid.
+  const int rows = static_cast<int>(altitudes.values.size()) + 1;
+  const int cols = static_cast<int>(speeds.values.size()) + 1;
+  msfg1.SetRows(rows);
+  msfg2.SetRows(rows);
+  msfg1.SetCols(cols);
+  msfg2.SetCols(cols);
+  msfg1.SetRow(0);
+  msfg2.SetRow(0);
+  WriteSpeedHeaders(speeds.values, msfg1, msfg2);
+  msfg1.SetCol(0);
+  msfg2.SetCol(0);
+  WriteAltitudeHeaders(altitudes.values, msfg1, msfg2);
+  return {true, {}};
+}
+
+}  // namespace tz9

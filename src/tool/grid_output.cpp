@@ -1,0 +1,137 @@
+#include "tool/grid_output.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tz9 {
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The altitude header without its " ft" (all of it, for a header shorter than that), trimmed.
+std::string_view AltitudeField(std::string_view header) {
+  return Trim(header.substr(0, header.size() >= 3 ? header.size() - 3 : 0));
+}
+
+// Black text on the cell's colour; nothing for the default background.
+std::string_view AnsiBackground(std::optional<Colour> colour) {
+  if (!colour) return {};
+  switch (*colour) {
+    case RegimeColour::White:
+      return "\x1b[30;107m";
+    case RegimeColour::Yellow:
+      return "\x1b[30;103m";
+    case RegimeColour::Green:
+      return "\x1b[30;102m";
+    case RegimeColour::Red:
+      return "\x1b[30;101m";
+    default:
+      return {};
+  }
+}
+
+std::vector<size_t> ColumnWidths(const ResultGrid& grid) {
+  std::vector<size_t> widths(static_cast<size_t>(grid.Cols()), 0);
+  for (int r = 0; r < grid.Rows(); ++r) {
+    for (int c = 0; c < grid.Cols(); ++c) {
+      widths[static_cast<size_t>(c)] =
+          std::max(widths[static_cast<size_t>(c)], Trim(grid.TextAt(r, c)).size());
+    }
+  }
+  return widths;
+}
+
+void PrintCell(std::string_view text, size_t width, bool leftAligned, std::string_view paint,
+               std::ostream& out) {
+  const std::string padding(width - text.size(), ' ');
+  out << ' ' << paint;
+  if (leftAligned) {
+    out << text << padding;
+  } else {
+    out << padding << text;
+  }
+  if (!paint.empty()) out << "\x1b[0m";
+}
+
+void CsvField(std::string_view text, std::ostream& out) {
+  if (text.find_first_of(",\"\n") == std::string_view::npos) {
+    out << text;
+    return;
+  }
+  out << '"';
+  for (char c : text)
+    out << (c == '"' ? "\"\"" : std::string(1, c));
+  out << '"';
+}
+
+}  // namespace
+
+std::string ColourName(std::optional<Colour> colour) {
+  if (!colour) return "default";
+  switch (*colour) {
+    case RegimeColour::White:
+      return "white";
+    case RegimeColour::Yellow:
+      return "yellow";
+    case RegimeColour::Green:
+      return "green";
+    case RegimeColour::Red:
+      return "red";
+    default: {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      std::string text = "0x000000";
+      for (int i = 0; i < 6; ++i)
+        text[static_cast<size_t>(7 - i)] = kHex[(*colour >> (4 * i)) & 0xF];
+      return text;
+    }
+  }
+}
+
+std::string_view SecondGridCaption(DisplayMode mode) {
+  switch (mode) {
+    case DisplayMode::LbsPerNm:
+      return "Lbs/NM";
+    case DisplayMode::Tas:
+      return "TAS (kt)";
+    case DisplayMode::MachNumber:
+      return "Mach Number";
+  }
+  return {};
+}
+
+void PrintGrid(const ResultGrid& grid, std::string_view caption, bool ansiColours,
+               std::ostream& out) {
+  out << caption << '\n';
+  const std::vector<size_t> widths = ColumnWidths(grid);
+  for (int r = 0; r < grid.Rows(); ++r) {
+    for (int c = 0; c < grid.Cols(); ++c) {
+      const bool dataCell = r > 0 && c > 0;
+      const std::string_view paint =
+          ansiColours && dataCell ? AnsiBackground(grid.BackColorAt(r, c)) : std::string_view{};
+      PrintCell(Trim(grid.TextAt(r, c)), widths[static_cast<size_t>(c)], c == 0, paint, out);
+    }
+    out << '\n';
+  }
+}
+
+void PrintCsv(const ResultGrid& msfg1, const ResultGrid& msfg2, std::ostream& out) {
+  out << kCsvHeader << '\n';
+  for (int c = 1; c < msfg1.Cols(); ++c) {
+    for (int r = 1; r < msfg1.Rows(); ++r) {
+      CsvField(AltitudeField(msfg1.TextAt(r, 0)), out);
+      out << ',';
+      CsvField(Trim(msfg1.TextAt(0, c)), out);
+      out << ',';
+      CsvField(msfg1.TextAt(r, c), out);
+      out << ',' << ColourName(msfg1.BackColorAt(r, c)) << ',';
+      CsvField(msfg2.TextAt(r, c), out);
+      out << ',' << ColourName(msfg2.BackColorAt(r, c)) << '\n';
+    }
+  }
+}
+
+}  // namespace tz9

@@ -1,0 +1,106 @@
+#include "tool/table_tool.h"
+
+#include <memory>
+#include <string>
+
+#include "aircraft/aircraft_reader.h"
+#include "loadout/loadout.h"
+#include "performance/sweep.h"
+#include "tables/table_layout.h"
+#include "tool/grid_output.h"
+
+namespace tz9 {
+namespace {
+
+// Keeps the three texts the reader shows, as the window's fields would.
+class CapturedDisplay final : public AircraftDisplay {
+ public:
+  void ShowAircraftName(const std::string& name) override { aircraftName = name; }
+  void ShowZeroFuelWeight(const std::string& text) override { zeroFuelWeight = text; }
+  void ShowMaxInternalFuel(const std::string& text) override { maxInternalFuel = text; }
+
+  std::string aircraftName;
+  std::string zeroFuelWeight;   // txtZFW
+  std::string maxInternalFuel;  // txtIntFuel
+};
+
+StoreCountTexts CountViews(const ToolOptions& options) {
+  StoreCountTexts views;
+  for (size_t i = 0; i < views.size(); ++i)
+    views[i] = options.storeCounts[i];
+  return views;
+}
+
+// The start-up layout, then "Create Table" when either axis was given.
+LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
+  ApplyStartupLayout(msfg1, msfg2);
+  if (!options.speedRange && !options.altitudeRange) return {true, {}};
+  RangeTexts ranges = DefaultRangeTexts();
+  if (const auto& s = options.speedRange) {
+    ranges.speedMin = (*s)[0];
+    ranges.speedStep1 = (*s)[1];
+    ranges.speedStep = (*s)[2];
+    ranges.speedStep2 = (*s)[3];
+    ranges.speedMax = (*s)[4];
+  }
+  if (const auto& a = options.altitudeRange) {
+    ranges.altitudeMin = (*a)[0];
+    ranges.altitudeStep1 = (*a)[1];
+    ranges.altitudeStep = (*a)[2];
+    ranges.altitudeStep2 = (*a)[3];
+    ranges.altitudeMax = (*a)[4];
+  }
+  return CreateTableLayout(ranges, msfg1, msfg2);
+}
+
+void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
+                 std::string_view weight, const ResultGrid& msfg1, const ResultGrid& msfg2,
+                 bool ansiColours, std::ostream& out) {
+  if (options.format == OutputFormat::Csv) {
+    PrintCsv(msfg1, msfg2, out);
+    return;
+  }
+  out << display.aircraftName << ", computing weight " << weight << " lb\n\n";
+  PrintGrid(msfg1, "Fuel Flow", ansiColours, out);
+  out << '\n';
+  PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
+}
+
+}  // namespace
+
+int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
+                 std::ostream& err) {
+  const auto aircraft = std::make_unique<AircraftRecord>();
+  ResetAircraftRecord(*aircraft);
+  aircraft->AircraftFilePath = options.aircraftPath;
+  aircraft->AircraftFileName = options.aircraftPath.substr(options.aircraftPath.rfind('\\') + 1);
+  CapturedDisplay display;
+  const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
+  if (!load.completed) {
+    err << load.Message() << '\n';
+    return kExitRefused;
+  }
+  const StoreCountTexts counts = CountViews(options);
+  const LoadoutTexts loadout =
+      ComputeLoadout(counts, display.zeroFuelWeight, display.maxInternalFuel);
+  const std::string weight = options.weightLb.value_or(loadout.CompWeight);
+
+  ResultGrid msfg1;
+  ResultGrid msfg2;
+  const LayoutOutcome layout = LayOut(options, msfg1, msfg2);
+  if (!layout.applied) {
+    err << layout.refusal << '\n';
+    return kExitRefused;
+  }
+  const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};
+  const SweepOutcome sweep = ComputeTable(*aircraft, inputs, msfg1, msfg2);
+  if (!sweep.Started()) {
+    err << sweep.Message() << '\n';
+    return kExitRefused;
+  }
+  PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
+  if (sweep.cellsFailed > 0) err << sweep.Message() << '\n';
+  return kExitDone;
+}
+
+}  // namespace tz9

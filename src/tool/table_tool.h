@@ -1,0 +1,18 @@
+// tz9perf-table's run: the same path as the window takes from Load to Compute Table, on two
+// in-memory grids, printed at the end.
+#pragma once
+
+#include <ostream>
+
+#include "tool/tool_options.h"
+
+namespace tz9 {
+
+enum ToolExit : int { kExitDone = 0, kExitRefused = 1, kExitUsage = 2 };
+
+// Loads, lays out, computes and prints. Messages go to err, one line each; ansiColours paints
+// the grid form's cells.
+int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
+                 std::ostream& err);
+
+}  // namespace tz9

@@ -1,0 +1,37 @@
+// The command line of tz9perf-table: the aircraft file, the loadout, the weight, the two axes,
+// what the second grid shows and how the grids are printed.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tables/display_mode.h"
+
+namespace tz9 {
+
+enum class OutputFormat { Grid, Csv };
+
+struct ToolOptions {
+  std::string aircraftPath;
+  std::array<std::string, 6> storeCounts = {"0", "0", "0", "0", "0", "0"};  // StoreTable order
+  std::optional<std::string> weightLb;                   // replaces the proposed computing weight
+  std::optional<std::array<std::string, 5>> speedRange;  // Min, Step1, Step, Step2, Max (kt)
+  std::optional<std::array<std::string, 5>> altitudeRange;  // the same in feet
+  DisplayMode mode = DisplayMode::LbsPerNm;
+  OutputFormat format = OutputFormat::Grid;
+  bool help = false;
+};
+
+struct ParsedArguments {
+  ToolOptions options;
+  std::string error;  // non-empty: a usage error, in words
+};
+
+// args excludes the program name.
+ParsedArguments ParseToolArguments(const std::vector<std::string>& args);
+
+std::string ToolUsage();
+
+}  // namespace tz9

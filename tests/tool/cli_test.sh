@@ -1,0 +1,103 @@
+#!/bin/sh
+# End-to-end checks of tz9perf-table: usage errors, load failures, refusals, CSV and grid output.
+# Usage: cli_test.sh TZ9PERF_TABLE EXAMPLES_DIR
+tool=$1
+examples=$2
+aircraft=$examples/check-aircraft.dat
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $1" >&2
+  failures=$((failures + 1))
+}
+
+# run NAME EXPECTED_EXIT ARGS...: runs the tool, keeps stdout and stderr in $work.
+run() {
+  name=$1
+  expected=$2
+  shift 2
+  "$tool" "$@" >"$work/out" 2>"$work/err"
+  status=$?
+  [ "$status" -eq "$expected" ] || fail "$name: exit $status, expected $expected ($(cat "$work/err"))"
+}
+
+expect_out_line() {  # NAME LINE: stdout holds exactly this line
+  grep -qxF -- "$2" "$work/out" || fail "$1: no line '$2' in stdout"
+}
+
+expect_err() {  # NAME TEXT: stderr is exactly this one line
+  [ "$(cat "$work/err")" = "$2" ] || fail "$1: stderr '$(cat "$work/err")', expected '$2'"
+}
+
+# Usage.
+run "help" 0 --help
+grep -q "^Usage: tz9perf-table AIRCRAFT.dat" "$work/out" || fail "help: no usage line"
+run "no aircraft file" 2
+run "unknown option" 2 "$aircraft" --colour
+run "store count not a number" 2 "$aircraft" --stores 1,2,x,0,0,0
+run "five store counts" 2 "$aircraft" --stores 1,2,0,0,0
+run "weight with a unit" 2 "$aircraft" --weight 12000lb
+run "range of three numbers" 2 "$aircraft" --speed 150,50,250
+run "unknown second grid" 2 "$aircraft" --second knots
+run "unknown format" 2 "$aircraft" --format xml
+run "option without value" 2 "$aircraft" --weight
+
+# Load failures: one line, with the line number when the file was opened.
+run "missing file" 1 "$work/none.dat"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "missing file: not one line on stderr"
+grep -q "^Load stopped" "$work/err" || fail "missing file: '$(cat "$work/err")'"
+head -n 30 "$aircraft" >"$work/short.dat"
+run "file cut short" 1 "$work/short.dat"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "file cut short: not one line on stderr"
+grep -q "^Load stopped at line [0-9]" "$work/err" || fail "file cut short: '$(cat "$work/err")'"
+
+# Refusals.
+run "weight below zfw" 1 "$aircraft" --weight 100
+expect_err "weight below zfw" "The computing weight is below the zero fuel weight."
+run "zero speed step" 1 "$aircraft" --speed 150,0,250,30,660
+expect_err "zero speed step" "Speed Step1 is 0: the axis cannot step from Min Speed to Step Speed."
+
+# CSV of the check cells: 300, 600, 660 kt by 0, 40000 ft at 20000 lb.
+axes="--speed 300,300,600,60,660 --altitude 0,40000,40000,1,40000"
+run "csv lbs/nm" 0 "$aircraft" --weight 20000 $axes --format csv
+[ "$(head -n 1 "$work/out")" = "altitude_ft,speed_kt,fuel_flow,fuel_flow_color,second,second_color" ] ||
+  fail "csv: header line '$(head -n 1 "$work/out")'"
+[ "$(wc -l <"$work/out")" -eq 7 ] || fail "csv: $(wc -l <"$work/out") lines, expected 7"
+[ "$(sed -n 2p "$work/out")" = "0,300,1896,white,6.319,white" ] || fail "csv: first cell '$(sed -n 2p "$work/out")'"
+expect_out_line "csv lbs/nm" "0,600,17110,yellow,28.51,yellow"
+expect_out_line "csv lbs/nm" "0,660,------,white,------,white"
+[ "$(tail -n 1 "$work/out")" = "40000,660,5267,red,5.182,red" ] || fail "csv: last cell '$(tail -n 1 "$work/out")'"
+[ ! -s "$work/err" ] || fail "csv: stderr '$(cat "$work/err")'"
+
+run "csv tas" 0 "$aircraft" --weight 20000 $axes --format csv --second tas
+expect_out_line "csv tas" "0,300,1896,white,300,default"
+expect_out_line "csv tas" "0,660,------,white,660,white"
+run "csv mach" 0 "$aircraft" --weight=20000 $axes --format=csv --second=mach
+expect_out_line "csv mach" "0,600,17110,yellow,0.9,default"
+
+# The start-up table with the proposed weight: 253 cells, altitudes as "0".."40000".
+run "csv start-up table" 0 "$aircraft" --format csv
+[ "$(wc -l <"$work/out")" -eq 254 ] || fail "start-up table: $(wc -l <"$work/out") lines"
+grep -q "^40000,850," "$work/out" || fail "start-up table: no 40000 ft / 850 kt cell"
+
+# Stores change the weight proposal and the drag: the tanks' drag adds to every cell.
+run "stores" 0 "$aircraft" --stores 2,0,4,0,0,2 --weight 20000 $axes --format csv
+[ "$(sed -n 2p "$work/out")" = "0,300,5792,yellow,19.30,yellow" ] || fail "stores: '$(sed -n 2p "$work/out")'"
+
+# Failed cells: printed, reported on stderr, exit 0.
+run "failed cells" 0 "$aircraft" --weight 20000 --speed 0,300,300,1,300 --altitude 0,1,0,1,0 --format csv
+expect_out_line "failed cells" "0,0,------,white,------,white"
+grep -q "^Computed 2 cells; 1 could not be computed, the first at 0 kt, 0 ft: " "$work/err" ||
+  fail "failed cells: stderr '$(cat "$work/err")'"
+
+# Grid form: captions, no colour codes when stdout is not a terminal.
+run "grid" 0 "$aircraft" --weight 20000 $axes --second mach
+grep -qx "Fuel Flow" "$work/out" || fail "grid: no 'Fuel Flow' caption"
+grep -qx "Mach Number" "$work/out" || fail "grid: no 'Mach Number' caption"
+grep -q "17110" "$work/out" || fail "grid: no 17110"
+if grep -q "$(printf '\033')" "$work/out"; then fail "grid: colour codes in a pipe"; fi
+
+[ "$failures" -eq 0 ] && echo "all tz9perf-table checks passed"
+exit "$failures"
