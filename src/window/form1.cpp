@@ -1,0 +1,318 @@
+#include "form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStringDecoder>
+
+#include "aircraft/aircraft_reader.h"
+#include "common/number_text.h"
+#include "credits_window.h"
+#include "loadout/loadout.h"
+#include "performance/sweep.h"
+#include "result_grid_model.h"
+#include "result_grid_view.h"
+#include "tables/table_layout.h"
+#include "twips.h"
+
+namespace tz9 {
+namespace {
+
+// The client area holds the box around the grids, which ends at 15120 x 10800 twips.
+constexpr int kClientWidthTwips = 15240;
+constexpr int kClientHeightTwips = 10920;
+
+// Aircraft files are single-byte text: UTF-8 where the bytes are valid UTF-8, else Latin-1,
+// so that every byte shows as some character.
+QString TextFromFileBytes(const std::string& bytes) {
+  auto decoder = QStringDecoder(QStringDecoder::Utf8);
+  QString text = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (decoder.hasError())
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  return text;
+}
+
+// The narrow labels and 40-pixel grid columns of the layout were drawn for a small sans-serif
+// face of about 11 pixels; the first of these that the system has stands in for it.
+QFont WindowFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                    QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                    QStringLiteral("DejaVu Sans Condensed")});
+  font.setPixelSize(11);
+  return font;
+}
+
+std::string FieldText(const QLineEdit* field) {
+  return field->text().toStdString();
+}
+
+// Shows the three values the reader reports in their window fields, as it reads them.
+class WindowAircraftDisplay final : public AircraftDisplay {
+ public:
+  WindowAircraftDisplay(QLineEdit* name, QLineEdit* zeroFuelWeight, QLineEdit* internalFuel)
+      : name_(name), zeroFuelWeight_(zeroFuelWeight), internalFuel_(internalFuel) {}
+  void ShowAircraftName(const std::string& name) override {
+    name_->setText(TextFromFileBytes(name));
+  }
+  void ShowZeroFuelWeight(const std::string& text) override {
+    zeroFuelWeight_->setText(TextFromFileBytes(text));
+  }
+  void ShowMaxInternalFuel(const std::string& text) override {
+    internalFuel_->setText(TextFromFileBytes(text));
+  }
+
+ private:
+  QLineEdit* name_;
+  QLineEdit* zeroFuelWeight_;
+  QLineEdit* internalFuel_;
+};
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent),
+      aircraft_(std::make_unique<AircraftRecord>()),
+      chooser_(std::make_unique<DialogAircraftFileChooser>(this)),
+      notifier_(std::make_unique<MessageBoxNotifier>(this)) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromLatin1(kApplicationTitle));
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  client->setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
+  client->setFont(WindowFont());
+  setCentralWidget(client);
+  BuildControls(client);
+  BuildMenus();
+  lblStatus = new QLabel(this);
+  lblStatus->setObjectName(QStringLiteral("lblStatus"));
+  statusBar()->addWidget(lblStatus, 1);
+  ConnectHandlers();
+  Form_Load();
+}
+
+Form1::~Form1() {
+  // The views outlive the grids they show by a moment: part them first.
+  MSFG1->setModel(nullptr);
+  MSFG2->setModel(nullptr);
+}
+
+void Form1::SetFileChooser(std::unique_ptr<AircraftFileChooser> chooser) {
+  chooser_ = std::move(chooser);
+}
+
+void Form1::SetNotifier(std::unique_ptr<MessageNotifier> notifier) {
+  notifier_ = std::move(notifier);
+}
+
+void Form1::ConnectHandlers() {
+  connect(mnuFileApri, &QAction::triggered, this, &Form1::mnuFileApri_Click);
+  connect(mnuFileSalva, &QAction::triggered, this, &Form1::mnuFileSalva_Click);
+  connect(mnuFileNome, &QAction::triggered, this, &Form1::mnuFileNome_Click);
+  connect(mnuFileEsci, &QAction::triggered, this, &Form1::mnuFileEsci_Click);
+  connect(mnuHelp, &QAction::triggered, this, &Form1::mnuHelp_Click);
+  connect(mnuCred, &QAction::triggered, this, &Form1::mnuCred_Click);
+  connect(cmdTable, &QPushButton::clicked, this, &Form1::cmdTable_Click);
+  connect(cmdWeight, &QPushButton::clicked, this, &Form1::cmdWeight_Click);
+  connect(cmdCompute, &QPushButton::clicked, this, &Form1::cmdCompute_Click);
+  // textChanged fires for typing and for setText alike, as the Change event does.
+  connect(txtMisAA, &QLineEdit::textChanged, this, &Form1::txtMisAA_Change);
+  connect(txtMisAG, &QLineEdit::textChanged, this, &Form1::txtMisAG_Change);
+  connect(txtBombe, &QLineEdit::textChanged, this, &Form1::txtBombe_Change);
+  connect(txtCluster, &QLineEdit::textChanged, this, &Form1::txtCluster_Change);
+  connect(txtEcm, &QLineEdit::textChanged, this, &Form1::txtEcm_Change);
+  connect(txtFuelTank, &QLineEdit::textChanged, this, &Form1::txtFuelTank_Change);
+  for (QLineEdit* field : {txtMisAA, txtMisAG, txtBombe, txtCluster, txtEcm, txtFuelTank}) {
+    field->installEventFilter(this);
+  }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    if (watched == txtMisAA) txtMisAA_LostFocus();
+    if (watched == txtMisAG) txtMisAG_LostFocus();
+    if (watched == txtBombe) txtBombe_LostFocus();
+    if (watched == txtCluster) txtCluster_LostFocus();
+    if (watched == txtEcm) txtEcm_LostFocus();
+    if (watched == txtFuelTank) txtFuelTank_LostFocus();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::Form_Load() {
+  BeginGridChange();
+  ApplyStartupLayout(grid1_, grid2_);
+  EndGridChange();
+}
+
+// The Load command. The record is reset before the dialog opens, so a cancel leaves it empty
+// while the fields keep showing the previous aircraft.
+void Form1::mnuFileApri_Click() {
+  ResetAircraftRecord(*aircraft_);
+  const std::optional<std::string> path = chooser_->ChooseAircraftFile();
+  if (!path) return;
+  aircraft_->AircraftFilePath = *path;
+  aircraft_->AircraftFileName = AircraftFileNameOf(*path);
+  txtFile->setText(QFile::decodeName(QByteArray::fromStdString(aircraft_->AircraftFileName)));
+  WindowAircraftDisplay display(txtAereo, txtZFW, txtIntFuel);
+  const LoadOutcome outcome = LoadAircraftFile(*path, *aircraft_, display);
+  if (outcome.completed) {
+    lblStatus->setText(QStringLiteral("Loaded %1.").arg(txtFile->text()));
+  } else {
+    ShowStatus(outcome.Message());
+  }
+}
+
+void Form1::mnuFileSalva_Click() {
+  ShowWorkInProgress();
+}
+
+void Form1::mnuFileNome_Click() {
+  ShowWorkInProgress();
+}
+
+void Form1::mnuHelp_Click() {
+  ShowWorkInProgress();
+}
+
+void Form1::mnuFileEsci_Click() {
+  QApplication::exit(0);
+}
+
+// Made afresh for every showing and gone when it closes.
+void Form1::mnuCred_Click() {
+  frmCredits credits(this);
+  credits.exec();
+}
+
+void Form1::ShowWorkInProgress() {
+  notifier_->Inform(QString::fromLatin1(kApplicationTitle), QStringLiteral("Work in Progress"));
+}
+
+void Form1::cmdTable_Click() {
+  const std::string texts[] = {FieldText(txtSpMi), FieldText(txtSpS1), FieldText(txtSpSt),
+                               FieldText(txtSpS2), FieldText(txtSpMa), FieldText(txtAlMi),
+                               FieldText(txtAlS1), FieldText(txtAlSt), FieldText(txtAlS2),
+                               FieldText(txtAlMa)};
+  const RangeTexts ranges{texts[0], texts[1], texts[2], texts[3], texts[4],
+                          texts[5], texts[6], texts[7], texts[8], texts[9]};
+  BeginGridChange();
+  const LayoutOutcome outcome = CreateTableLayout(ranges, grid1_, grid2_);
+  EndGridChange();
+  if (outcome.applied) {
+    lblStatus->setText(QStringLiteral("Table of %1 speeds by %2 altitudes.")
+                           .arg(grid1_.Cols() - 1)
+                           .arg(grid1_.Rows() - 1));
+  } else {
+    ShowStatus(outcome.refusal);
+  }
+}
+
+void Form1::cmdCompute_Click() {
+  const std::string zeroFuelWeight = FieldText(txtZFW);
+  const std::string compWeight = FieldText(txtCompWeight);
+  const std::string counts[] = {FieldText(txtMisAA),   FieldText(txtMisAG), FieldText(txtBombe),
+                                FieldText(txtCluster), FieldText(txtEcm),   FieldText(txtFuelTank)};
+  SweepInputs inputs;
+  inputs.zeroFuelWeight = zeroFuelWeight;
+  inputs.compWeight = compWeight;
+  inputs.counts = {counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]};
+  inputs.mode = SelectedDisplayMode();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  BeginGridChange();
+  const SweepOutcome outcome = ComputeTable(*aircraft_, inputs, grid1_, grid2_);
+  EndGridChange();
+  QApplication::restoreOverrideCursor();
+  ShowStatus(outcome.Message());
+}
+
+// The mode as the sweep reads it: Option1 first, then Option2, else Mach number.
+DisplayMode Form1::SelectedDisplayMode() const {
+  if (Option1->isChecked()) return DisplayMode::LbsPerNm;
+  if (Option2->isChecked()) return DisplayMode::Tas;
+  return DisplayMode::MachNumber;
+}
+
+void Form1::cmdWeight_Click() {
+  RecomputeLoadout();
+}
+
+void Form1::txtMisAA_Change() {
+  CountField_Changed(txtMisAA);
+}
+void Form1::txtMisAG_Change() {
+  CountField_Changed(txtMisAG);
+}
+void Form1::txtBombe_Change() {
+  CountField_Changed(txtBombe);
+}
+void Form1::txtCluster_Change() {
+  CountField_Changed(txtCluster);
+}
+void Form1::txtEcm_Change() {
+  CountField_Changed(txtEcm);
+}
+void Form1::txtFuelTank_Change() {
+  CountField_Changed(txtFuelTank);
+}
+void Form1::txtMisAA_LostFocus() {
+  CountField_Changed(txtMisAA);
+}
+void Form1::txtMisAG_LostFocus() {
+  CountField_Changed(txtMisAG);
+}
+void Form1::txtBombe_LostFocus() {
+  CountField_Changed(txtBombe);
+}
+void Form1::txtCluster_LostFocus() {
+  CountField_Changed(txtCluster);
+}
+void Form1::txtEcm_LostFocus() {
+  CountField_Changed(txtEcm);
+}
+void Form1::txtFuelTank_LostFocus() {
+  CountField_Changed(txtFuelTank);
+}
+
+// A count that is not a number becomes "0"; setting it re-enters this handler through the
+// field's change signal, which recomputes once, and the outer call recomputes again.
+void Form1::CountField_Changed(QLineEdit* field) {
+  if (!IsNumericText(FieldText(field))) field->setText(QStringLiteral("0"));
+  RecomputeLoadout();
+}
+
+void Form1::RecomputeLoadout() {
+  const std::string counts[] = {FieldText(txtMisAA),   FieldText(txtMisAG), FieldText(txtBombe),
+                                FieldText(txtCluster), FieldText(txtEcm),   FieldText(txtFuelTank)};
+  const LoadoutTexts figures =
+      ComputeLoadout({counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]},
+                     FieldText(txtZFW), FieldText(txtIntFuel));
+  txtExtraWeight->setText(QString::fromStdString(figures.ExtraWeight));
+  txtExtFuel->setText(QString::fromStdString(figures.ExtFuel));
+  txtTotalFuel->setText(QString::fromStdString(figures.TotalFuel));
+  txtActualWeight->setText(QString::fromStdString(figures.ActualWeight));
+  txtCompWeight->setText(QString::fromStdString(figures.CompWeight));
+}
+
+void Form1::ShowStatus(const std::string& text) {
+  lblStatus->setText(QString::fromStdString(text));
+}
+
+void Form1::BeginGridChange() {
+  model1_->BeginGridChange();
+  model2_->BeginGridChange();
+}
+
+void Form1::EndGridChange() {
+  model1_->EndGridChange();
+  model2_->EndGridChange();
+}
+
+}  // namespace tz9

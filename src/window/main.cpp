@@ -1,0 +1,12 @@
+// tz9perf: the performance calculator's window.
+#include <QApplication>
+
+#include "form1.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(tz9::kApplicationTitle));
+  tz9::Form1 window;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,41 @@
+// ResultGridModel: shows an in-memory ResultGrid to a Qt view. Row 0 and column 0 of the grid
+// are the header data (speeds across, altitudes down), so they never scroll; grid cell (r, c)
+// with r, c >= 1 is model cell (r - 1, c - 1). Every answer is read from the grid itself.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "tables/result_grid.h"
+
+namespace tz9 {
+
+class ResultGridModel final : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  ResultGridModel(const ResultGrid& grid, QObject* parent);
+
+  const ResultGrid& grid() const { return grid_; }
+
+  // Bracket every change of the grid (a layout, a sweep): one model reset, never one signal per
+  // cell, so a view of a million cells stays quick.
+  void BeginGridChange();
+  void EndGridChange();
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ private:
+  QVariant Alignment(int gridCol) const;
+
+  const ResultGrid& grid_;
+};
+
+// The colour 0x00BBGGRR as Qt writes it.
+QColor QColorFromColour(Colour colour);
+
+}  // namespace tz9

@@ -1,0 +1,37 @@
+// ResultGridView: a table view of one ResultGridModel with the look of the program's grids:
+// fixed header row and column, column widths from the grid (twips / 15), light grey lines
+// between the cells, grey beyond the last row and column, and Ctrl+C copying the selection.
+#pragma once
+
+#include <QString>
+#include <QTableView>
+
+#include "result_grid_model.h"
+
+namespace tz9 {
+
+class ResultGridView final : public QTableView {
+  Q_OBJECT
+
+ public:
+  explicit ResultGridView(QWidget* parent);
+
+  // Shows model; the section sizes follow the grid after every reset of the model.
+  void SetGridModel(ResultGridModel* model);
+
+  // The selected cells as tab-separated text with their headers (see grid_copy.h).
+  QString SelectionText() const;
+  void CopySelection() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void ApplySectionSizes();
+  void PaintOutsideCells();
+
+  ResultGridModel* gridModel_ = nullptr;
+};
+
+}  // namespace tz9
