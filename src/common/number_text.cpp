@@ -35,12 +35,35 @@ double ConvertCleanNumber(const char* first, const char* last) {
   return strtod_l(copy.c_str(), nullptr, c_locale);
 }
 
+// The characters of a number gathered without the blanks the parse skips; short numbers stay
+// on the stack, as nearly all do.
+class CleanNumber {
+ public:
+  void Push(char c) {
+    if (size_ < kInline) {
+      inline_[size_] = c;
+    } else {
+      if (size_ == kInline) spill_.assign(inline_, kInline);
+      spill_.push_back(c);
+    }
+    ++size_;
+  }
+  double Convert() const {
+    const char* first = size_ <= kInline ? inline_ : spill_.data();
+    return ConvertCleanNumber(first, first + size_);
+  }
+
+ private:
+  static constexpr size_t kInline = 64;
+  char inline_[kInline];
+  size_t size_ = 0;
+  std::string spill_;
+};
+
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
-  // Gather the number's characters without the skipped blanks, then convert them at once.
-  std::string clean;
-  clean.reserve(32);
+  CleanNumber clean;
   size_t i = 0;
   const size_t n = text.size();
   auto skip = [&] {
@@ -49,7 +72,7 @@ double ParseLeadingNumber(std::string_view text) {
   };
   skip();
   if (i < n && (text[i] == '+' || text[i] == '-')) {
-    clean.push_back(text[i]);
+    clean.Push(text[i]);
     ++i;
   }
   bool seen_point = false;
@@ -63,28 +86,31 @@ double ParseLeadingNumber(std::string_view text) {
     } else {
       break;
     }
-    clean.push_back(c);
+    clean.Push(c);
     ++i;
   }
   if (!seen_digit) return 0;
   // An exponent counts only when at least one digit follows its letter and optional sign.
   if (i < n && (text[i] == 'e' || text[i] == 'E')) {
     size_t j = i + 1;
-    std::string exponent = "e";
     while (j < n && IsSkippedInParse(text[j]))
       ++j;
-    if (j < n && (text[j] == '+' || text[j] == '-')) exponent.push_back(text[j++]);
-    bool exponent_digit = false;
+    const bool signed_exponent = j < n && (text[j] == '+' || text[j] == '-');
+    const char sign = signed_exponent ? text[j++] : '+';
+    bool first_digit = true;
     for (;;) {
       while (j < n && IsSkippedInParse(text[j]))
         ++j;
       if (j >= n || !IsDigit(text[j])) break;
-      exponent_digit = true;
-      exponent.push_back(text[j++]);
+      if (first_digit) {
+        clean.Push('e');
+        clean.Push(sign);
+        first_digit = false;
+      }
+      clean.Push(text[j++]);
     }
-    if (exponent_digit) clean += exponent;
   }
-  return ConvertCleanNumber(clean.data(), clean.data() + clean.size());
+  return clean.Convert();
 }
 
 bool IsNumericText(std::string_view text) {
