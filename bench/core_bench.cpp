@@ -10,6 +10,7 @@
 #include "aircraft/aircraft_reader.h"
 #include "common/number_text.h"
 #include "loadout/loadout.h"
+#include "performance/atmosphere.h"
 #include "performance/level_flight.h"
 #include "performance/sweep.h"
 #include "synthetic_aircraft.h"
@@ -62,11 +63,11 @@ struct Cell {
 std::vector<Cell> StartupCells() {
   const double speeds[] = {150, 200, 250, 280, 310, 340, 370, 400, 430, 460, 490, 520,
                            550, 580, 610, 640, 670, 700, 730, 760, 790, 820, 850};
-  const float altitudes[] = {0,     500,   1000,  5000,  10000, 15000,
-                             20000, 25000, 30000, 35000, 40000};
+  const float altitudes[] = {0, 500, 1000, 5000, 10000, 15000, 20000, 25000, 30000, 35000, 40000};
   std::vector<Cell> cells;
   for (double s : speeds) {
-    for (float a : altitudes) cells.push_back({s, a});
+    for (float a : altitudes)
+      cells.push_back({s, a});
   }
   return cells;
 }
@@ -97,6 +98,33 @@ void BM_EvaluateReference_FullSize(benchmark::State& state) {
 void BM_EvaluateShipped_FullSize(benchmark::State& state) {
   EvaluatePerCell<EvaluateLevelFlight>(state, bench::FullSizeAircraftFile());
 }
+// As a sweep evaluates: the altitude terms once per row and the speed terms once per column,
+// then one evaluation per cell.
+void EvaluateSweepStyle(benchmark::State& state, const std::string& bytes) {
+  const AircraftRecord record = Loaded(bytes);
+  const std::vector<Cell> cells = StartupCells();
+  const StoreCounts counts = {2, 0, 0, 0, 1, 2};
+  std::vector<SpeedTerms> speeds;
+  std::vector<AltitudeTerms> altitudes;
+  for (const Cell& cell : cells) {
+    speeds.push_back(ComputeSpeedTerms(cell.cas));
+    altitudes.push_back(ComputeAltitudeTerms(cell.altitude));
+  }
+  for (auto _ : state) {
+    for (size_t i = 0; i < cells.size(); ++i) {
+      benchmark::DoNotOptimize(EvaluateLevelFlight(record, 26000, counts, speeds[i], altitudes[i]));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long long>(cells.size()));
+}
+void BM_EvaluateSweepStyle_GenericFighter(benchmark::State& state) {
+  EvaluateSweepStyle(state, ReadExample("generic-fighter.dat"));
+}
+void BM_EvaluateSweepStyle_FullSize(benchmark::State& state) {
+  EvaluateSweepStyle(state, bench::FullSizeAircraftFile());
+}
+BENCHMARK(BM_EvaluateSweepStyle_GenericFighter);
+BENCHMARK(BM_EvaluateSweepStyle_FullSize);
 BENCHMARK(BM_EvaluateReference_GenericFighter);
 BENCHMARK(BM_EvaluateShipped_GenericFighter);
 BENCHMARK(BM_EvaluateReference_FullSize);
@@ -104,7 +132,7 @@ BENCHMARK(BM_EvaluateShipped_FullSize);
 
 // Ranges giving about the asked number of data cells: n speeds by n altitudes.
 RangeTexts SquareRanges(int n, std::vector<std::string>& storage) {
-  storage = {"150", "1", std::to_string(150 + n / 2), "1", std::to_string(150 + n - 1),
+  storage = {"150", "1",  std::to_string(150 + n / 2),  "1",  std::to_string(150 + n - 1),
              "0",   "50", std::to_string(50 * (n / 2)), "50", std::to_string(50 * (n - 1))};
   return RangeTexts{storage[0], storage[1], storage[2], storage[3], storage[4],
                     storage[5], storage[6], storage[7], storage[8], storage[9]};

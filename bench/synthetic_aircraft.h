@@ -9,9 +9,9 @@ namespace tz9::bench {
 
 inline std::string FullSizeAircraftFile() {
   constexpr int n = 25;
-  auto mach = [](int i) { return 0.125 * (i - 1); };           // 0 .. 3
-  auto alpha = [](int j) { return -6.0 + 2.0 * (j - 1); };     // -6 .. 42 deg
-  auto altitude = [](int i) { return 2500 * (i - 1); };        // 0 .. 60000 ft
+  auto mach = [](int i) { return 0.125 * (i - 1); };        // 0 .. 3
+  auto alpha = [](int j) { return -6.0 + 2.0 * (j - 1); };  // -6 .. 42 deg
+  auto altitude = [](int i) { return 2500 * (i - 1); };     // 0 .. 60000 ft
   auto lift = [&](int i, int j) {
     const double a = alpha(j);
     const double slope = mach(i) < 1 ? 0.075 : 0.075 / mach(i);
@@ -19,14 +19,18 @@ inline std::string FullSizeAircraftFile() {
   };
   std::string f = "Model: Full-size test aircraft\n# INPUT MASS AND GEOMETRIC PROPERTIES:\n";
   f += "19000, zfw\n300, area\n7000, fuel\n";
-  for (int k = 0; k < 21; ++k) f += "0, 0, filler\n";
+  for (int k = 0; k < 21; ++k)
+    f += "0, 0, filler\n";
   f += "25, mach\n";
-  for (int i = 1; i <= n; ++i) f += std::to_string(mach(i)) + (i < n ? ", " : "\n");
+  for (int i = 1; i <= n; ++i)
+    f += std::to_string(mach(i)) + (i < n ? ", " : "\n");
   f += "#, alpha, axis\n25, alpha\n";
-  for (int j = 1; j <= n; ++j) f += std::to_string(alpha(j)) + (j < n ? ", " : "\n");
+  for (int j = 1; j <= n; ++j)
+    f += std::to_string(alpha(j)) + (j < n ? ", " : "\n");
   f += "#, lift, table\n1, lift multiplier, -, -\n";
   for (int i = 1; i <= n; ++i) {
-    for (int j = 1; j <= n; ++j) f += std::to_string(lift(i, j)) + ", ";
+    for (int j = 1; j <= n; ++j)
+      f += std::to_string(lift(i, j)) + ", ";
     f += "row, lift\n";
   }
   f += "#, 1, drag multiplier, -, -\n";
@@ -39,9 +43,11 @@ inline std::string FullSizeAircraftFile() {
   }
   f += "# PROPULSION DATA\n# engine\n1, thrust multiplier\n0, unused\n#, thrust, tables\n";
   f += "25, mach\n";
-  for (int j = 1; j <= n; ++j) f += std::to_string(mach(j)) + (j < n ? ", " : "\n");
+  for (int j = 1; j <= n; ++j)
+    f += std::to_string(mach(j)) + (j < n ? ", " : "\n");
   f += "#, altitude, axis\n25, altitudes\n";
-  for (int i = 1; i <= n; ++i) f += std::to_string(altitude(i)) + (i < n ? ", " : "\n");
+  for (int i = 1; i <= n; ++i)
+    f += std::to_string(altitude(i)) + (i < n ? ", " : "\n");
   f += "#, idle, thrust, table\n";
   auto thrust_table = [&](double static_thrust, double ram, const char* tail) {
     for (int i = 1; i <= n; ++i) {

@@ -50,20 +50,42 @@ double DynamicPressure(double density, double speedFps) {
   return ((0.5 * density) * speedFps) * speedFps;
 }
 
-AtmosphereState ComputeAtmosphere(double cas, float altitude) {
+AltitudeTerms ComputeAltitudeTerms(float altitude) {
+  AltitudeTerms terms;
+  terms.altitude = altitude;
+  terms.density = ComputeAirDensity(altitude);
+  terms.temperatureK = TemperatureK(altitude);
+  terms.speedOfSound = SpeedOfSound(terms.temperatureK);
+  terms.staticPressure = StaticPressure(altitude);
+  return terms;
+}
+
+SpeedTerms ComputeSpeedTerms(double cas) {
+  SpeedTerms terms;
+  terms.cas = cas;
+  terms.impactPressure = ImpactPressure(cas);
+  terms.speedFps = SpeedFps(cas);
+  return terms;
+}
+
+AtmosphereState CombineAtmosphere(const SpeedTerms& speed, const AltitudeTerms& altitude) {
   AtmosphereState state;
-  state.altitude = altitude;
-  state.cas = cas;
-  state.density = ComputeAirDensity(altitude);
-  state.temperatureK = TemperatureK(altitude);
-  state.speedOfSound = SpeedOfSound(state.temperatureK);
-  state.staticPressure = StaticPressure(altitude);
-  state.impactPressure = ImpactPressure(cas);
+  state.altitude = altitude.altitude;
+  state.cas = speed.cas;
+  state.density = altitude.density;
+  state.temperatureK = altitude.temperatureK;
+  state.speedOfSound = altitude.speedOfSound;
+  state.staticPressure = altitude.staticPressure;
+  state.impactPressure = speed.impactPressure;
   state.mach = MachNumber(state.impactPressure, state.staticPressure);
   state.tas = TrueAirspeed(state.mach, state.speedOfSound);
-  state.speedFps = SpeedFps(cas);
+  state.speedFps = speed.speedFps;
   state.dynamicPressure = DynamicPressure(state.density, state.speedFps);
   return state;
+}
+
+AtmosphereState ComputeAtmosphere(double cas, float altitude) {
+  return CombineAtmosphere(ComputeSpeedTerms(cas), ComputeAltitudeTerms(altitude));
 }
 
 }  // namespace tz9

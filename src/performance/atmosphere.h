@@ -38,6 +38,25 @@ double TrueAirspeed(double mach, double speedOfSound);    // kt
 double SpeedFps(double cas);                              // ft/s
 double DynamicPressure(double density, double speedFps);  // lb/ft^2
 
+// The quantities that depend on the altitude alone, and those that depend on the speed alone: a
+// sweep makes each once per row or column and combines them per cell, with the same bits as
+// computing everything per cell.
+struct AltitudeTerms {
+  float altitude = 0;         // ft
+  double density = 0;         // slug/ft^3
+  double temperatureK = 0;    // K
+  double speedOfSound = 0;    // kt
+  double staticPressure = 0;  // lb/ft^2
+};
+struct SpeedTerms {
+  double cas = 0;             // kt
+  double impactPressure = 0;  // lb/ft^2
+  double speedFps = 0;        // ft/s
+};
+AltitudeTerms ComputeAltitudeTerms(float altitude);
+SpeedTerms ComputeSpeedTerms(double cas);
+AtmosphereState CombineAtmosphere(const SpeedTerms& speed, const AltitudeTerms& altitude);
+
 // Every field above, in the order the formulas build on each other. Values outside the range of
 // the formulas come out as NaN or infinity; the caller checks them.
 AtmosphereState ComputeAtmosphere(double cas, float altitude);

@@ -310,9 +310,8 @@ void ChoosePower(const AircraftRecord& aircraft, float altitude, LevelFlightPoin
 
 template <bool kLazy>
 LevelFlightPoint Evaluate(const AircraftRecord& aircraft, double weight, const StoreCounts& counts,
-                          double cas, float altitude) {
+                          const AtmosphereState& air) {
   LevelFlightPoint point;
-  const AtmosphereState air = ComputeAtmosphere(cas, altitude);
   // The Mach number and true airspeed do not depend on the aircraft: a cell without steady
   // flight still shows them, whichever step ends it.
   if (AllFinite(air.mach, air.tas)) {
@@ -324,7 +323,7 @@ LevelFlightPoint Evaluate(const AircraftRecord& aircraft, double weight, const S
   if (CheckSpeedOfSoundAndMach(air, point) == Next::Stop) return point;
   if (AerodynamicCoefficients<kLazy>(aircraft, point) == Next::Stop) return point;
   if (Drag(aircraft, counts, air, point) == Next::Stop) return point;
-  ChoosePower<kLazy>(aircraft, altitude, point);
+  ChoosePower<kLazy>(aircraft, air.altitude, point);
   return point;
 }
 
@@ -332,13 +331,19 @@ LevelFlightPoint Evaluate(const AircraftRecord& aircraft, double weight, const S
 
 LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
                                      const StoreCounts& storeCounts, double cas, float altitude) {
-  return Evaluate<true>(aircraft, weight, storeCounts, cas, altitude);
+  return Evaluate<true>(aircraft, weight, storeCounts, ComputeAtmosphere(cas, altitude));
+}
+
+LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
+                                     const StoreCounts& storeCounts, const SpeedTerms& speed,
+                                     const AltitudeTerms& altitude) {
+  return Evaluate<true>(aircraft, weight, storeCounts, CombineAtmosphere(speed, altitude));
 }
 
 LevelFlightPoint EvaluateLevelFlightReference(const AircraftRecord& aircraft, double weight,
                                               const StoreCounts& storeCounts, double cas,
                                               float altitude) {
-  return Evaluate<false>(aircraft, weight, storeCounts, cas, altitude);
+  return Evaluate<false>(aircraft, weight, storeCounts, ComputeAtmosphere(cas, altitude));
 }
 
 }  // namespace tz9

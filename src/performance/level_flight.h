@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "aircraft/aircraft_record.h"
+#include "performance/atmosphere.h"
 
 namespace tz9 {
 
@@ -44,6 +45,12 @@ struct LevelFlightPoint {
 // same bits, the same outcome, the same failure cause) for every input.
 LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
                                      const StoreCounts& storeCounts, double cas, float altitude);
+
+// The same evaluation from atmosphere terms made beforehand (once per row and per column of a
+// sweep); the same bits as the call above with their cas and altitude.
+LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
+                                     const StoreCounts& storeCounts, const SpeedTerms& speed,
+                                     const AltitudeTerms& altitude);
 
 // The straightforward evaluation that cuts every curve whole before searching it; kept as the
 // yardstick for the one above in tests and benchmarks.

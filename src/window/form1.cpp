@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QFont>
@@ -11,6 +13,7 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QStringDecoder>
+#include <algorithm>
 
 #include "aircraft/aircraft_reader.h"
 #include "common/number_text.h"
@@ -30,13 +33,17 @@ constexpr int kClientWidthTwips = 15240;
 constexpr int kClientHeightTwips = 10920;
 
 // Aircraft files are single-byte text: UTF-8 where the bytes are valid UTF-8, else Latin-1,
-// so that every byte shows as some character.
-QString TextFromFileBytes(const std::string& bytes) {
+// so that every byte shows as some character. A field holds at most maxChars characters (what a
+// line edit keeps), so only the bytes that can show are decoded: a name that runs for the whole
+// of a huge file costs no more than a full field.
+QString TextFromFileBytes(const std::string& bytes, int maxChars) {
+  constexpr size_t kMaxUtf8BytesPerChar = 3;  // a UTF-16 unit needs at most 3 bytes of UTF-8
+  const size_t shown = std::min(bytes.size(), static_cast<size_t>(maxChars) * kMaxUtf8BytesPerChar);
+  const QByteArrayView view(bytes.data(), static_cast<qsizetype>(shown));
   auto decoder = QStringDecoder(QStringDecoder::Utf8);
-  QString text = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (decoder.hasError())
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  return text;
+  QString text = decoder(view);  // a sequence cut at the end waits in the decoder, no error
+  if (decoder.hasError()) text = QString::fromLatin1(view);
+  return text.left(maxChars);
 }
 
 // The narrow labels and 40-pixel grid columns of the layout were drawn for a small sans-serif
@@ -60,13 +67,13 @@ class WindowAircraftDisplay final : public AircraftDisplay {
   WindowAircraftDisplay(QLineEdit* name, QLineEdit* zeroFuelWeight, QLineEdit* internalFuel)
       : name_(name), zeroFuelWeight_(zeroFuelWeight), internalFuel_(internalFuel) {}
   void ShowAircraftName(const std::string& name) override {
-    name_->setText(TextFromFileBytes(name));
+    name_->setText(TextFromFileBytes(name, name_->maxLength()));
   }
   void ShowZeroFuelWeight(const std::string& text) override {
-    zeroFuelWeight_->setText(TextFromFileBytes(text));
+    zeroFuelWeight_->setText(TextFromFileBytes(text, zeroFuelWeight_->maxLength()));
   }
   void ShowMaxInternalFuel(const std::string& text) override {
-    internalFuel_->setText(TextFromFileBytes(text));
+    internalFuel_->setText(TextFromFileBytes(text, internalFuel_->maxLength()));
   }
 
  private:
@@ -226,11 +233,25 @@ void Form1::cmdCompute_Click() {
   inputs.counts = {counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]};
   inputs.mode = SelectedDisplayMode();
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  BeginGridChange();
-  const SweepOutcome outcome = ComputeTable(*aircraft_, inputs, grid1_, grid2_);
-  EndGridChange();
+  const SweepOutcome outcome =
+      ComputeTable(*aircraft_, inputs, grid1_, grid2_, SweepProgressReporter(QElapsedTimer()));
+  model1_->CellsChanged();
+  model2_->CellsChanged();
   QApplication::restoreOverrideCursor();
   ShowStatus(outcome.Message());
+}
+
+// A sweep that runs past half a second says how far it has got and lets the window repaint.
+// User input waits: the headers, fields and options cannot change under a running sweep.
+SweepProgress Form1::SweepProgressReporter(QElapsedTimer timer) {
+  timer.start();
+  return [this, timer](double fractionDone) {
+    constexpr qint64 kQuietMilliseconds = 500;
+    if (timer.elapsed() < kQuietMilliseconds) return;
+    lblStatus->setText(
+        QStringLiteral("Computing the table: %1 %").arg(static_cast<int>(fractionDone * 100)));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
 }
 
 // The mode as the sweep reads it: Option1 first, then Option2, else Mach number.

@@ -4,6 +4,7 @@
 // that stopped, a refused layout, cells that could not be computed) go to the status line.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include "aircraft/aircraft_record.h"
 #include "aircraft_file_chooser.h"
 #include "message_notifier.h"
+#include "performance/sweep.h"
 #include "tables/display_mode.h"
 #include "tables/result_grid.h"
 
@@ -144,6 +146,7 @@ class Form1 final : public QMainWindow {
   void ShowWorkInProgress();
   void ShowStatus(const std::string& text);
   void BeginGridChange();
+  SweepProgress SweepProgressReporter(QElapsedTimer timer);
   void EndGridChange();
 
   std::unique_ptr<AircraftRecord> aircraft_;

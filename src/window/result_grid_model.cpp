@@ -28,6 +28,12 @@ void ResultGridModel::EndGridChange() {
   endResetModel();
 }
 
+void ResultGridModel::CellsChanged() {
+  const int rows = rowCount();
+  const int cols = columnCount();
+  if (rows > 0 && cols > 0) emit dataChanged(index(0, 0), index(rows - 1, cols - 1));
+}
+
 int ResultGridModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
   return grid_.Rows() - 1;

@@ -22,6 +22,10 @@ class ResultGridModel final : public QAbstractTableModel {
   void BeginGridChange();
   void EndGridChange();
 
+  // After a sweep, which changes cells but not the size or the headers: one dataChanged over
+  // every data cell, so the views keep their selection and scroll position.
+  void CellsChanged();
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
