@@ -98,21 +98,25 @@ void BM_EvaluateReference_FullSize(benchmark::State& state) {
 void BM_EvaluateShipped_FullSize(benchmark::State& state) {
   EvaluatePerCell<EvaluateLevelFlight>(state, bench::FullSizeAircraftFile());
 }
-// As a sweep evaluates: the altitude terms once per row and the speed terms once per column,
-// then one evaluation per cell.
+// As a sweep evaluates: the altitude terms and thrust cuts once per row, the speed terms once per
+// column and the aerodynamic row facts once (made here beforehand), then one evaluation per cell.
 void EvaluateSweepStyle(benchmark::State& state, const std::string& bytes) {
   const AircraftRecord record = Loaded(bytes);
   const std::vector<Cell> cells = StartupCells();
   const StoreCounts counts = {2, 0, 0, 0, 1, 2};
   std::vector<SpeedTerms> speeds;
   std::vector<AltitudeTerms> altitudes;
+  std::vector<RowThrust> thrusts;
   for (const Cell& cell : cells) {
     speeds.push_back(ComputeSpeedTerms(cell.cas));
     altitudes.push_back(ComputeAltitudeTerms(cell.altitude));
+    thrusts.push_back(PrepareRowThrust(record, cell.altitude));
   }
+  const AeroRowFacts aero = PrepareAeroRowFacts(record);
   for (auto _ : state) {
     for (size_t i = 0; i < cells.size(); ++i) {
-      benchmark::DoNotOptimize(EvaluateLevelFlight(record, 26000, counts, speeds[i], altitudes[i]));
+      benchmark::DoNotOptimize(
+          EvaluateLevelFlight(record, 26000, counts, speeds[i], altitudes[i], thrusts[i], aero));
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<long long>(cells.size()));

@@ -1,6 +1,8 @@
 #include "performance/level_flight.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 #include "common/number_text.h"
@@ -112,24 +114,26 @@ Next Settle(LevelFlightPoint& point, LookupStatus status, const LookupCauses& ca
   return Fail(point, CauseOf(status, causes));
 }
 
-// A curve cut between two neighbouring rows: entries interpolated on demand when no entry of
-// the whole cut can fail, otherwise the whole cut, made entry by entry as the reference makes it.
-struct CutCurve {
-  LazyCurve lazy;
-  Curve whole;
-  bool isLazy = false;
-
-  double operator()(int k) const { return isLazy ? lazy(k) : whole[k]; }
-};
-
-template <bool kLazy, typename FirstAxis, typename Value>
-LookupStatus Cut(const Table& table, const FirstAxis& firstAxis, int upper, int secondCount,
-                 Value x, CutCurve& curve) {
+// Cuts between two neighbouring rows: lazily when no entry of the whole cut can fail (the rows'
+// largest magnitude may come found beforehand), otherwise whole, as the reference cuts.
+template <bool kLazy>
+LookupStatus Cut(const Table& table, const Axis<FieldValue>& firstAxis, int upper, int secondCount,
+                 double x, CutCurve& curve, const double* rowsMaxMagnitude = nullptr) {
   if constexpr (kLazy) {
-    curve.isLazy = curve.lazy.Prepare(table, firstAxis, upper, secondCount, x);
+    curve.isLazy = curve.lazy.Prepare(table, firstAxis, upper, secondCount, x, rowsMaxMagnitude);
     if (curve.isLazy) return LookupStatus::Found;
   }
   return CutRows(table, firstAxis, upper, secondCount, x, curve.whole);
+}
+
+template <bool kLazy>
+LookupStatus Cut(const Table& table, const Axis<std::int32_t>& firstAxis, int upper,
+                 int secondCount, float altitude, CutCurve& curve) {
+  if constexpr (kLazy) {
+    curve.isLazy = curve.lazy.Prepare(table, firstAxis, upper, secondCount, altitude);
+    if (curve.isLazy) return LookupStatus::Found;
+  }
+  return CutRows(table, firstAxis, upper, secondCount, altitude, curve.whole);
 }
 
 // A search's bracket as the evaluation sees it: an index of 2 or more goes on.
@@ -178,7 +182,8 @@ Next CheckSpeedOfSoundAndMach(const AtmosphereState& air, LevelFlightPoint& poin
 
 // Steps 4 to 7: lift curve, angle of attack, drag curve, drag coefficient.
 template <bool kLazy>
-Next AerodynamicCoefficients(const AircraftRecord& aircraft, LevelFlightPoint& point) {
+Next AerodynamicCoefficients(const AircraftRecord& aircraft, const AeroRowFacts* facts,
+                             LevelFlightPoint& point) {
   const EntryCount machCount = CountEntries(aircraft.AerodynamicMachCount);
   const EntryCount alphaCount = CountEntries(aircraft.AlphaCount);
   if (machCount.status != LookupStatus::Found || alphaCount.status != LookupStatus::Found) {
@@ -192,16 +197,18 @@ Next AerodynamicCoefficients(const AircraftRecord& aircraft, LevelFlightPoint& p
   const int upper = machBracket.index;
 
   CutCurve lift;
-  LookupStatus status = Cut<kLazy>(aircraft.LiftTable, aircraft.AerodynamicMachBreakpoints, upper,
-                                   alphas, point.mach, lift);
+  LookupStatus status =
+      Cut<kLazy>(aircraft.LiftTable, aircraft.AerodynamicMachBreakpoints, upper, alphas, point.mach,
+                 lift, facts != nullptr ? &facts->liftMaxMagnitude[upper] : nullptr);
   if (Settle(point, status, kLiftCut) == Next::Stop) return Next::Stop;
   const Interpolated alpha = InvertCurveBy(lift, alphaAxis, alphas, point.liftCoefficient);
   if (Settle(point, alpha.status, kAngleOfAttack) == Next::Stop) return Next::Stop;
   point.angleOfAttack = alpha.value;
 
   CutCurve drag;
-  status = Cut<kLazy>(aircraft.DragTable, aircraft.AerodynamicMachBreakpoints, upper, alphas,
-                      point.mach, drag);
+  status =
+      Cut<kLazy>(aircraft.DragTable, aircraft.AerodynamicMachBreakpoints, upper, alphas, point.mach,
+                 drag, facts != nullptr ? &facts->dragMaxMagnitude[upper] : nullptr);
   if (Settle(point, status, kDragCut) == Next::Stop) return Next::Stop;
   const Interpolated cd = ReadCurveBy(drag, alphaAxis, alphas, point.angleOfAttack);
   if (Settle(point, cd.status, kDragCoefficient) == Next::Stop) return Next::Stop;
@@ -245,17 +252,43 @@ Next Drag(const AircraftRecord& aircraft, const StoreCounts& counts, const Atmos
   return Next::Continue;
 }
 
-// One thrust lookup (steps 13 and 15): the table cut at the altitude, read at the Mach number.
+// The altitude half of one thrust lookup (steps 13 and 15): the altitude bracket and the table
+// cut there. It depends on the altitude alone, so a sweep makes it once per row.
 template <bool kLazy>
-Next Thrust(const AircraftRecord& aircraft, const Table& table, const Bracket& altitudeBracket,
-            int machs, float altitude, const LookupCauses& altitudeCauses,
-            const LookupCauses& machCauses, LevelFlightPoint& point, double& thrust) {
-  if (SettleBracket(point, altitudeBracket, altitudeCauses) == Next::Stop) return Next::Stop;
-  CutCurve curve;
-  const LookupStatus status = Cut<kLazy>(table, aircraft.ThrustAltitudeBreakpoints,
-                                         altitudeBracket.index, machs, altitude, curve);
-  if (Settle(point, status, altitudeCauses) == Next::Stop) return Next::Stop;
-  const Interpolated value = ReadCurveBy(curve, aircraft.ThrustMachBreakpoints, machs, point.mach);
+ThrustCut CutThrust(const AircraftRecord& aircraft, const Table& table, float altitude,
+                    const LookupCauses& altitudeCauses) {
+  ThrustCut cut;
+  const EntryCount altitudeCount = CountEntries(aircraft.ThrustAltitudeCount);
+  const EntryCount machCount = CountEntries(aircraft.ThrustMachCount);
+  if (altitudeCount.status != LookupStatus::Found || machCount.status != LookupStatus::Found) {
+    cut.failure = kMilitaryAltitude.text;
+    return cut;
+  }
+  cut.machs = machCount.entries;
+  LevelFlightPoint scratch;
+  const Bracket bracket =
+      FindUpperBracket(aircraft.ThrustAltitudeBreakpoints, altitudeCount.entries, altitude);
+  if (SettleBracket(scratch, bracket, altitudeCauses) == Next::Stop) {
+    cut.failure = scratch.failure;
+    return cut;  // out of range when no failure was set
+  }
+  const LookupStatus status = Cut<kLazy>(table, aircraft.ThrustAltitudeBreakpoints, bracket.index,
+                                         cut.machs, altitude, cut.curve);
+  if (Settle(scratch, status, altitudeCauses) == Next::Stop) {
+    cut.failure = scratch.failure;
+    return cut;
+  }
+  cut.found = true;
+  return cut;
+}
+
+// The Mach half: the cut curve read at the Mach number.
+Next ReadThrust(const AircraftRecord& aircraft, const ThrustCut& cut,
+                const LookupCauses& machCauses, LevelFlightPoint& point, double& thrust) {
+  if (!cut.failure.empty()) return Fail(point, cut.failure);
+  if (!cut.found) return Next::Stop;
+  const Interpolated value =
+      ReadCurveBy(cut.curve, aircraft.ThrustMachBreakpoints, cut.machs, point.mach);
   if (Settle(point, value.status, machCauses) == Next::Stop) return Next::Stop;
   thrust = value.value;
   return Next::Continue;
@@ -275,19 +308,17 @@ Next TrySteadyFlight(double thrust, double multiplier, double fuelFlowFactor, Po
 }
 
 // Steps 13 to 16: Military power first, the afterburner only when Military does not suffice.
+// The cuts come made (a sweep row) or are made here when first needed.
 template <bool kLazy>
-void ChoosePower(const AircraftRecord& aircraft, float altitude, LevelFlightPoint& point) {
-  const EntryCount altitudeCount = CountEntries(aircraft.ThrustAltitudeCount);
-  const EntryCount machCount = CountEntries(aircraft.ThrustMachCount);
-  if (altitudeCount.status != LookupStatus::Found || machCount.status != LookupStatus::Found) {
-    Fail(point, kMilitaryAltitude.text);
-    return;
+void ChoosePower(const AircraftRecord& aircraft, float altitude, const RowThrust* row,
+                 LevelFlightPoint& point) {
+  ThrustCut military;
+  if (row == nullptr) {
+    military =
+        CutThrust<kLazy>(aircraft, aircraft.MilitaryThrustTable, altitude, kMilitaryAltitude);
   }
-  const Bracket altitudeBracket =
-      FindUpperBracket(aircraft.ThrustAltitudeBreakpoints, altitudeCount.entries, altitude);
-  const int machs = machCount.entries;
-  if (Thrust<kLazy>(aircraft, aircraft.MilitaryThrustTable, altitudeBracket, machs, altitude,
-                    kMilitaryAltitude, kMilitaryMach, point, point.militaryThrust) == Next::Stop) {
+  if (ReadThrust(aircraft, row != nullptr ? row->military : military, kMilitaryMach, point,
+                 point.militaryThrust) == Next::Stop) {
     return;
   }
   const auto multiplier = aircraft.ThrustMultiplier.AsNumber();
@@ -299,9 +330,13 @@ void ChoosePower(const AircraftRecord& aircraft, float altitude, LevelFlightPoin
                       PowerRegime::Military, point) == Next::Stop) {
     return;
   }
-  if (Thrust<kLazy>(aircraft, aircraft.AfterburnerThrustTable, altitudeBracket, machs, altitude,
-                    kAfterburnerAltitude, kAfterburnerMach, point,
-                    point.afterburnerThrust) == Next::Stop) {
+  ThrustCut afterburner;
+  if (row == nullptr) {
+    afterburner =
+        CutThrust<kLazy>(aircraft, aircraft.AfterburnerThrustTable, altitude, kAfterburnerAltitude);
+  }
+  if (ReadThrust(aircraft, row != nullptr ? row->afterburner : afterburner, kAfterburnerMach, point,
+                 point.afterburnerThrust) == Next::Stop) {
     return;
   }
   TrySteadyFlight(point.afterburnerThrust, *multiplier, aircraft.FuelFlowFactorAb,
@@ -310,7 +345,8 @@ void ChoosePower(const AircraftRecord& aircraft, float altitude, LevelFlightPoin
 
 template <bool kLazy>
 LevelFlightPoint Evaluate(const AircraftRecord& aircraft, double weight, const StoreCounts& counts,
-                          const AtmosphereState& air) {
+                          const AtmosphereState& air, const RowThrust* row = nullptr,
+                          const AeroRowFacts* facts = nullptr) {
   LevelFlightPoint point;
   // The Mach number and true airspeed do not depend on the aircraft: a cell without steady
   // flight still shows them, whichever step ends it.
@@ -321,9 +357,9 @@ LevelFlightPoint Evaluate(const AircraftRecord& aircraft, double weight, const S
   }
   if (LiftCoefficientNeeded(aircraft, weight, air, point) == Next::Stop) return point;
   if (CheckSpeedOfSoundAndMach(air, point) == Next::Stop) return point;
-  if (AerodynamicCoefficients<kLazy>(aircraft, point) == Next::Stop) return point;
+  if (AerodynamicCoefficients<kLazy>(aircraft, facts, point) == Next::Stop) return point;
   if (Drag(aircraft, counts, air, point) == Next::Stop) return point;
-  ChoosePower<kLazy>(aircraft, air.altitude, point);
+  ChoosePower<kLazy>(aircraft, air.altitude, row, point);
   return point;
 }
 
@@ -334,10 +370,35 @@ LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weig
   return Evaluate<true>(aircraft, weight, storeCounts, ComputeAtmosphere(cas, altitude));
 }
 
+RowThrust PrepareRowThrust(const AircraftRecord& aircraft, float altitude) {
+  RowThrust row;
+  row.military =
+      CutThrust<true>(aircraft, aircraft.MilitaryThrustTable, altitude, kMilitaryAltitude);
+  row.afterburner =
+      CutThrust<true>(aircraft, aircraft.AfterburnerThrustTable, altitude, kAfterburnerAltitude);
+  return row;
+}
+
+AeroRowFacts PrepareAeroRowFacts(const AircraftRecord& aircraft) {
+  AeroRowFacts facts;
+  facts.liftMaxMagnitude.fill(std::numeric_limits<double>::infinity());
+  facts.dragMaxMagnitude.fill(std::numeric_limits<double>::infinity());
+  const EntryCount machCount = CountEntries(aircraft.AerodynamicMachCount);
+  const EntryCount alphaCount = CountEntries(aircraft.AlphaCount);
+  const int lastUpper = std::min(machCount.entries, kMaxBreakpoints);
+  for (int upper = 2; upper <= lastUpper; ++upper) {
+    facts.liftMaxMagnitude[upper] = RowsMaxMagnitude(aircraft.LiftTable, upper, alphaCount.entries);
+    facts.dragMaxMagnitude[upper] = RowsMaxMagnitude(aircraft.DragTable, upper, alphaCount.entries);
+  }
+  return facts;
+}
+
 LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
                                      const StoreCounts& storeCounts, const SpeedTerms& speed,
-                                     const AltitudeTerms& altitude) {
-  return Evaluate<true>(aircraft, weight, storeCounts, CombineAtmosphere(speed, altitude));
+                                     const AltitudeTerms& altitude, const RowThrust& thrust,
+                                     const AeroRowFacts& aero) {
+  return Evaluate<true>(aircraft, weight, storeCounts, CombineAtmosphere(speed, altitude), &thrust,
+                        &aero);
 }
 
 LevelFlightPoint EvaluateLevelFlightReference(const AircraftRecord& aircraft, double weight,

@@ -7,6 +7,7 @@
 
 #include "aircraft/aircraft_record.h"
 #include "performance/atmosphere.h"
+#include "performance/lookup.h"
 
 namespace tz9 {
 
@@ -46,11 +47,38 @@ struct LevelFlightPoint {
 LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
                                      const StoreCounts& storeCounts, double cas, float altitude);
 
-// The same evaluation from atmosphere terms made beforehand (once per row and per column of a
-// sweep); the same bits as the call above with their cas and altitude.
+// A thrust table cut at one altitude, or why it could not be (a failure cause, or neither:
+// the altitude is out of the table's range).
+struct ThrustCut {
+  bool found = false;
+  std::string_view failure;
+  int machs = 0;  // entries of the propulsion Mach axis in use
+  CutCurve curve;
+};
+
+// Both thrust tables cut at one altitude: what every cell of a sweep row shares.
+struct RowThrust {
+  ThrustCut military;
+  ThrustCut afterburner;
+};
+RowThrust PrepareRowThrust(const AircraftRecord& aircraft, float altitude);
+
+// For each pair of neighbouring Mach rows of the lift and drag tables (indexed by the upper
+// row), the largest magnitude among their entries in use, or infinity when one is text: found
+// once per sweep, it spares every cell a scan of both rows before its lazy cuts.
+struct AeroRowFacts {
+  Axis<double> liftMaxMagnitude{};
+  Axis<double> dragMaxMagnitude{};
+};
+AeroRowFacts PrepareAeroRowFacts(const AircraftRecord& aircraft);
+
+// The same evaluation from what a sweep makes beforehand: the atmosphere terms of the column's
+// speed and of the row's altitude, the row's thrust cuts (PrepareRowThrust at that altitude) and
+// the aircraft's AeroRowFacts. The same bits, outcome and failure cause as the call above.
 LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
                                      const StoreCounts& storeCounts, const SpeedTerms& speed,
-                                     const AltitudeTerms& altitude);
+                                     const AltitudeTerms& altitude, const RowThrust& thrust,
+                                     const AeroRowFacts& aero);
 
 // The straightforward evaluation that cuts every curve whole before searching it; kept as the
 // yardstick for the one above in tests and benchmarks.

@@ -27,26 +27,13 @@ LookupStatus CutRowsWithSpan(const Table& table, int upper, int secondCount, dou
   return LookupStatus::Found;
 }
 
-// Whether the interpolation of every entry between the two rows stays finite, judged without
-// dividing: with |y| <= limit the slope, its products and the sums stay far below the double
-// range. Also checks that every entry is a number and that the count fits the axis.
-bool RowsCannotFail(const Table& table, int upper, int secondCount, double x, double x0,
-                    double span) {
-  if (secondCount >= kBeyondAxis) return false;
-  if (!std::isfinite(x) || !std::isfinite(x0)) return false;
-  if (!std::isfinite(span) || !(span > 0)) return false;
-  const double limit = 1e300 / (1 + (std::fabs(x) + std::fabs(x0)) / span);
-  const Axis<FieldValue>& lowerRow = table[upper - 1];
-  const Axis<FieldValue>& upperRow = table[upper];
-  bool safe = true;
-  for (int k = 1; k <= secondCount; ++k) {
-    const FieldValue& y0 = lowerRow[k];
-    const FieldValue& y1 = upperRow[k];
-    safe &= !y0.IsText() && !y1.IsText();
-    safe &= std::fabs(y0.AsNumber().value_or(0)) <= limit;
-    safe &= std::fabs(y1.AsNumber().value_or(0)) <= limit;
-  }
-  return safe;
+// The largest entry magnitude a cut with this x, x0 and span can take without any step of its
+// interpolation leaving the finite range, judged without dividing: with |y| <= limit the slope,
+// its products and the sums stay far below the double range. Negative when no entry is safe.
+double SafeMagnitude(double x, double x0, double span) {
+  if (!std::isfinite(x) || !std::isfinite(x0)) return -1;
+  if (!std::isfinite(span) || !(span > 0)) return -1;
+  return 1e300 / (1 + (std::fabs(x) + std::fabs(x0)) / span);
 }
 
 }  // namespace
@@ -168,18 +155,37 @@ StoreDragFactor StoreDragFactorAt(const AircraftRecord& aircraft, double mach) {
   return {static_cast<float>(value), LookupStatus::Found};
 }
 
-bool LazyCurve::PrepareRows(const Table& table, int upper, int secondCount) {
+double RowsMaxMagnitude(const Table& table, int upper, int secondCount) {
+  constexpr double kUnsafe = std::numeric_limits<double>::infinity();
+  if (secondCount >= kBeyondAxis) return kUnsafe;
+  const Axis<FieldValue>& lowerRow = table[upper - 1];
+  const Axis<FieldValue>& upperRow = table[upper];
+  double largest = 0;
+  for (int k = 1; k <= secondCount; ++k) {
+    for (const FieldValue* y : {&lowerRow[k], &upperRow[k]}) {
+      if (y->IsText()) return kUnsafe;
+      const double magnitude = std::fabs(y->AsNumber().value_or(0));
+      if (!(magnitude <= largest)) largest = std::isnan(magnitude) ? kUnsafe : magnitude;
+    }
+  }
+  return largest;
+}
+
+bool LazyCurve::PrepareRows(const Table& table, int upper, int secondCount,
+                            const double* rowsMaxMagnitude) {
   lower_ = &table[upper - 1];
   upper_ = &table[upper];
-  return RowsCannotFail(table, upper, secondCount, x_, x0_, span_);
+  const double largest =
+      rowsMaxMagnitude != nullptr ? *rowsMaxMagnitude : RowsMaxMagnitude(table, upper, secondCount);
+  return largest <= SafeMagnitude(x_, x0_, span_);
 }
 
 bool LazyCurve::Prepare(const Table& table, const Axis<FieldValue>& firstAxis, int upper,
-                        int secondCount, double x) {
+                        int secondCount, double x, const double* rowsMaxMagnitude) {
   x_ = x;
   x0_ = *firstAxis[upper - 1].AsNumber();
   span_ = *firstAxis[upper].AsNumber() - x0_;
-  return PrepareRows(table, upper, secondCount);
+  return PrepareRows(table, upper, secondCount, rowsMaxMagnitude);
 }
 
 bool LazyCurve::Prepare(const Table& table, const Axis<std::int32_t>& firstAxis, int upper,
@@ -187,7 +193,7 @@ bool LazyCurve::Prepare(const Table& table, const Axis<std::int32_t>& firstAxis,
   x_ = altitude;
   x0_ = firstAxis[upper - 1];
   if (!AltitudeSpan(firstAxis, upper, span_)) return false;
-  return PrepareRows(table, upper, secondCount);
+  return PrepareRows(table, upper, secondCount, nullptr);
 }
 
 }  // namespace tz9

@@ -152,6 +152,10 @@ struct StoreDragFactor {
 };
 StoreDragFactor StoreDragFactorAt(const AircraftRecord& aircraft, double mach);
 
+// The largest magnitude among the entries 1..secondCount of rows upper - 1 and upper; infinity
+// when one of them is text or the count runs past the axis (no lazy cut is then safe).
+double RowsMaxMagnitude(const Table& table, int upper, int secondCount);
+
 // A curve cut lazily between two neighbouring rows: entry k is interpolated when asked, with
 // exactly the arithmetic of InterpolateCurveAt. Use it only after Prepare has shown that no
 // entry of the whole cut could fail, so that asking for a few entries reports what cutting the
@@ -160,8 +164,9 @@ class LazyCurve {
  public:
   // False when some entry of the cut could fail (text, more than 25 entries, a span or values
   // large enough to overflow); the caller then cuts the whole curve instead.
+  // rowsMaxMagnitude, when given, is RowsMaxMagnitude of the same two rows, found beforehand.
   bool Prepare(const Table& table, const Axis<FieldValue>& firstAxis, int upper, int secondCount,
-               double x);
+               double x, const double* rowsMaxMagnitude = nullptr);
   bool Prepare(const Table& table, const Axis<std::int32_t>& firstAxis, int upper, int secondCount,
                float altitude);
 
@@ -171,13 +176,23 @@ class LazyCurve {
   }
 
  private:
-  bool PrepareRows(const Table& table, int upper, int secondCount);
+  bool PrepareRows(const Table& table, int upper, int secondCount, const double* rowsMaxMagnitude);
 
   const Axis<FieldValue>* lower_ = nullptr;
   const Axis<FieldValue>* upper_ = nullptr;
   double x_ = 0;
   double x0_ = 0;
   double span_ = 0;
+};
+
+// A cut between two neighbouring rows: lazy when no entry of the whole cut can fail, otherwise
+// the whole cut, made entry by entry.
+struct CutCurve {
+  LazyCurve lazy;
+  Curve whole;
+  bool isLazy = false;
+
+  double operator()(int k) const { return isLazy ? lazy(k) : whole[k]; }
 };
 
 }  // namespace tz9

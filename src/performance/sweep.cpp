@@ -127,10 +127,11 @@ void WriteCell(const CellTexts& texts, int col, int row, ResultGrid& msfg1, Resu
 // atmosphere terms that follow from it alone.
 struct RowInput {
   AltitudeTerms terms;
+  RowThrust thrust;  // both thrust tables cut at the row's altitude
   std::string_view failure;
 };
 
-RowInput ReadAltitude(std::string_view altitudeText) {
+RowInput ReadAltitude(const AircraftRecord& aircraft, std::string_view altitudeText) {
   RowInput input;
   if (altitudeText.size() < 3) {
     input.failure = "an altitude header shorter than \" ft\"";
@@ -142,6 +143,7 @@ RowInput ReadAltitude(std::string_view altitudeText) {
     return input;
   }
   input.terms = ComputeAltitudeTerms(static_cast<float>(altitudeFeet));
+  input.thrust = PrepareRowThrust(aircraft, input.terms.altitude);
   return input;
 }
 
@@ -168,6 +170,7 @@ struct SweepContext {
   double weight;
   StoreCounts counts;
   DisplayMode mode;
+  AeroRowFacts aero;
 };
 
 CellOutcome ComputeCellOutcome(const SweepContext& context, const RowInput& row,
@@ -176,7 +179,8 @@ CellOutcome ComputeCellOutcome(const SweepContext& context, const RowInput& row,
   std::string_view failure = !row.failure.empty() ? row.failure : col.failure;
   if (failure.empty()) {
     const LevelFlightPoint point =
-        EvaluateLevelFlight(context.aircraft, context.weight, context.counts, col.terms, row.terms);
+        EvaluateLevelFlight(context.aircraft, context.weight, context.counts, col.terms, row.terms,
+                            row.thrust, context.aero);
     failure = MakeCellTexts(point, context.mode, outcome.texts);
     if (evaluated != nullptr) *evaluated = point;
   }
@@ -229,11 +233,11 @@ LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
                                   ResultGrid& msfg1, ResultGrid& msfg2) {
   msfg1.SetCol(0);
   msfg1.SetRow(row);
-  const RowInput rowInput = ReadAltitude(msfg1.Text());
+  const RowInput rowInput = ReadAltitude(aircraft, msfg1.Text());
   msfg1.SetCol(col);
   msfg1.SetRow(0);
   const ColInput colInput = ReadSpeed(msfg1.Text());
-  const SweepContext context{aircraft, weight, counts, mode};
+  const SweepContext context{aircraft, weight, counts, mode, PrepareAeroRowFacts(aircraft)};
   LevelFlightPoint point;
   const CellOutcome outcome = ComputeCellOutcome(context, rowInput, colInput, &point);
   WriteCell(outcome.texts, col, row, msfg1, msfg2);
@@ -256,14 +260,15 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
   }
   if (!outcome.Started()) return outcome;
   const SweepContext context{aircraft, ParseLeadingNumber(inputs.compWeight),
-                             ParseCounts(inputs.counts), inputs.mode};
+                             ParseCounts(inputs.counts), inputs.mode,
+                             PrepareAeroRowFacts(aircraft)};
   const int cols = msfg1.Cols();
   const int rows = msfg1.Rows();
   if (cols < 2 || rows < 2) return outcome;
 
   std::vector<RowInput> rowInputs(static_cast<size_t>(rows));
   for (int row = 1; row < rows; ++row)
-    rowInputs[row] = ReadAltitude(msfg1.TextAt(row, 0));
+    rowInputs[row] = ReadAltitude(aircraft, msfg1.TextAt(row, 0));
   std::vector<ColInput> colInputs(static_cast<size_t>(cols));
   for (int col = 1; col < cols; ++col)
     colInputs[col] = ReadSpeed(msfg1.TextAt(0, col));

@@ -1,6 +1,8 @@
 #include "tables/table_layout.h"
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
@@ -69,17 +71,35 @@ bool SameText(double a, double b) {
   return FormatGeneral(a) == FormatGeneral(b);
 }
 
-// A stepped value that only rounding errors keep from being end.
-bool LandsOn(double value, double end, double step) {
-  return SameText(value, end) || std::fabs(value - end) <= std::fabs(step) * 1e-9;
+// A value reached from start by `additions` additions that only their rounding errors keep from
+// being end: it reads as end in 15 digits, or lies within the error those additions can gather
+// (half an ulp of the largest magnitude per addition, with room to spare). The segment's start
+// itself (no additions) lands only when it reads as end: a step larger than the whole segment
+// leaves the start where it is and appends the end.
+bool LandsOn(double value, double end, double start, long long additions) {
+  if (SameText(value, end)) return true;
+  const double magnitude = std::max({std::fabs(start), std::fabs(end), std::fabs(value)});
+  const double error = 4.0 * static_cast<double>(additions) * DBL_EPSILON * magnitude;
+  return std::fabs(value - end) <= error;
 }
 
-// Adds start, start + step, ... while the value has not passed end. False when the axis would
-// exceed its limit; the loop never runs further than that, however small the step.
-bool AppendSegment(std::vector<double>& values, double start, double step, double end) {
-  for (double v = start; !Passed(v, end, step); v = v + step) {
+// One segment of an axis: the values start, start + step, ... up to end.
+struct Segment {
+  double start = 0;
+  double step = 0;
+  double end = 0;
+  long long lastAdditions = -1;  // additions that formed its last value; -1: it added none
+};
+
+// Adds the segment's values while they have not passed its end; its start was formed by
+// firstAdditions additions. False when the axis would exceed its limit; the loop never runs
+// further than that, however small the step.
+bool AppendSegment(std::vector<double>& values, Segment& segment, long long firstAdditions) {
+  long long additions = firstAdditions;
+  for (double v = segment.start; !Passed(v, segment.end, segment.step); v = v + segment.step) {
     if (values.size() >= static_cast<size_t>(kMaxAxisValues)) return false;
     values.push_back(v);
+    segment.lastAdditions = additions++;
   }
   return true;
 }
@@ -89,16 +109,21 @@ bool AppendSegment(std::vector<double>& values, double start, double step, doubl
 // floor((end - start) / step); in exact arithmetic that is exactly when the stepping did not
 // land on end. With a fractional step, repeated addition lands a rounding error beside end
 // while the test may say the opposite, which would write end twice (0.7, 0.7) or leave it out
-// (..., 1.9 without 2). So the stepping decides: a last value that lands on end (reads as end
-// in 15 digits, or lies within a billionth of a step of it, as 1.4e-16 does of 0) is replaced
-// by end itself; otherwise end is appended. For whole-number ranges this is the written test.
-bool CloseSegment(std::vector<double>& values, double end, double step) {
-  if (LandsOn(values.back(), end, step)) {
-    values.back() = end;
+// (..., 1.9 without 2). So the stepping decides: a last value of this segment that lands on end
+// (reads as end in 15 digits, or lies within the rounding error of its additions, as 1.4e-16
+// does of 0) is replaced by end itself; otherwise end is appended. For whole-number ranges this
+// is the written test. A value of the segment before is never replaced: it has its own place.
+bool CloseSegment(std::vector<double>& values, const Segment& segment, double origin) {
+  if (segment.lastAdditions >= 0 &&
+      LandsOn(values.back(), segment.end, origin, segment.lastAdditions)) {
+    values.back() = segment.end;
     return true;
   }
+  if (segment.lastAdditions < 0 && SameText(values.back(), segment.end)) {
+    return true;  // the segment is empty and its end already stands there
+  }
   if (values.size() >= static_cast<size_t>(kMaxAxisValues)) return false;
-  values.push_back(end);
+  values.push_back(segment.end);
   return true;
 }
 
@@ -237,11 +262,11 @@ AxisValues BuildAxisValues(const AxisRange& r, const AxisFieldNames& names) {
   axis.refusal = RangeRefusal(r, names);
   if (!axis.refusal.empty()) return axis;
   std::vector<double>& values = axis.values;
-  bool fits =
-      AppendSegment(values, r.Min, r.Step1, r.Step) && CloseSegment(values, r.Step, r.Step1);
+  Segment first{r.Min, r.Step1, r.Step};
+  bool fits = AppendSegment(values, first, 0) && CloseSegment(values, first, r.Min);
   const size_t firstSegmentSize = values.size();
-  fits = fits && AppendSegment(values, r.Step + r.Step2, r.Step2, r.Max) &&
-         CloseSegment(values, r.Max, r.Step2);
+  Segment second{r.Step + r.Step2, r.Step2, r.Max};
+  fits = fits && AppendSegment(values, second, 1) && CloseSegment(values, second, r.Step);
   axis.refusal =
       fits ? IndistinctRefusal(values, firstSegmentSize, names) : TooManyValues(names.axis);
   if (!axis.refusal.empty()) values.clear();

@@ -84,6 +84,12 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   const LoadoutTexts loadout =
       ComputeLoadout(counts, display.zeroFuelWeight, display.maxInternalFuel);
   const std::string weight = options.weightLb.value_or(loadout.CompWeight);
+  if (weight == kOverflowText) {
+    // Only the proposed weight can be this word: a given one passed the numeric test.
+    err << "The store counts give a weight beyond the range of numbers: give --weight or "
+           "smaller counts.\n";
+    return kExitRefused;
+  }
 
   ResultGrid msfg1;
   ResultGrid msfg2;

@@ -115,20 +115,26 @@ TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
       StoreCounts counts{};
       for (double& count : counts)
         count = random.Chance(0.7) ? 0 : std::floor(random.Uniform(0, 5));
-      const LevelFlightPoint fast = EvaluateLevelFlight(a, weight, counts, cas, altitude);
       const LevelFlightPoint whole = EvaluateLevelFlightReference(a, weight, counts, cas, altitude);
       const std::string where = "seed " + std::to_string(seed) + " cell " + std::to_string(cell);
-      ASSERT_EQ(fast.failure, whole.failure) << where;
-      ASSERT_EQ(fast.regime, whole.regime) << where;
-      ASSERT_EQ(fast.supersonic, whole.supersonic) << where;
-      ASSERT_TRUE(SameDouble(fast.fuelFlow, whole.fuelFlow)) << where;
-      ASSERT_TRUE(SameDouble(fast.mach, whole.mach)) << where;
-      ASSERT_TRUE(SameDouble(fast.tas, whole.tas)) << where;
-      ASSERT_TRUE(SameDouble(fast.angleOfAttack, whole.angleOfAttack)) << where;
-      ASSERT_TRUE(SameDouble(fast.dragCoefficient, whole.dragCoefficient)) << where;
-      ASSERT_TRUE(SameDouble(fast.totalDrag, whole.totalDrag)) << where;
-      ASSERT_TRUE(SameDouble(fast.militaryThrust, whole.militaryThrust)) << where;
-      ASSERT_TRUE(SameDouble(fast.afterburnerThrust, whole.afterburnerThrust)) << where;
+      // The per-cell call, and the call from the terms and thrust cuts a sweep makes per row.
+      const LevelFlightPoint single = EvaluateLevelFlight(a, weight, counts, cas, altitude);
+      const LevelFlightPoint prepared = EvaluateLevelFlight(
+          a, weight, counts, ComputeSpeedTerms(cas), ComputeAltitudeTerms(altitude),
+          PrepareRowThrust(a, altitude), PrepareAeroRowFacts(a));
+      for (const LevelFlightPoint& fast : {single, prepared}) {
+        ASSERT_EQ(fast.failure, whole.failure) << where;
+        ASSERT_EQ(fast.regime, whole.regime) << where;
+        ASSERT_EQ(fast.supersonic, whole.supersonic) << where;
+        ASSERT_TRUE(SameDouble(fast.fuelFlow, whole.fuelFlow)) << where;
+        ASSERT_TRUE(SameDouble(fast.mach, whole.mach)) << where;
+        ASSERT_TRUE(SameDouble(fast.tas, whole.tas)) << where;
+        ASSERT_TRUE(SameDouble(fast.angleOfAttack, whole.angleOfAttack)) << where;
+        ASSERT_TRUE(SameDouble(fast.dragCoefficient, whole.dragCoefficient)) << where;
+        ASSERT_TRUE(SameDouble(fast.totalDrag, whole.totalDrag)) << where;
+        ASSERT_TRUE(SameDouble(fast.militaryThrust, whole.militaryThrust)) << where;
+        ASSERT_TRUE(SameDouble(fast.afterburnerThrust, whole.afterburnerThrust)) << where;
+      }
       if (whole.Failed()) {
         ++failed;
       } else if (whole.regime == PowerRegime::Military) {
