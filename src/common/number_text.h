@@ -35,6 +35,9 @@ int FormatGeneralTo(double value, char* out);
 // negative number keeps its "-" in that place (" 1000", "-500").
 std::string FormatBlankLed(double value);
 
+// The text without the blanks and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // The largest whole number not greater than value, also for negative values (-1.5 gives -2).
 double Floor(double value);
 

@@ -207,13 +207,6 @@ StoreCounts ParseCounts(const StoreCountTexts& texts) {
   return counts;
 }
 
-std::string Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const size_t last = text.find_last_not_of(" \t");
-  return std::string(text.substr(first, last - first + 1));
-}
-
 void NoteFailure(std::string_view cause, int col, int row, const ResultGrid& msfg1,
                  SweepOutcome& outcome) {
   if (outcome.cellsFailed++ > 0) return;
@@ -333,8 +326,8 @@ std::string SweepOutcome::Message() const {
   std::string message = "Computed " + CellsText(cellsWritten);
   if (cellsFailed > 0) {
     message += "; " + std::to_string(cellsFailed) + " could not be computed, the first at " +
-               Trimmed(firstFailedSpeed) + " kt, " + Trimmed(firstFailedAltitude) + ": " +
-               firstFailureCause;
+               std::string(TrimBlanks(firstFailedSpeed)) + " kt, " +
+               std::string(TrimBlanks(firstFailedAltitude)) + ": " + firstFailureCause;
   }
   if (message.back() != '.') message += '.';
   return message;

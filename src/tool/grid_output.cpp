@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/number_text.h"
+
 namespace tz9 {
 namespace {
 
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The altitude header without its " ft" (all of it, for a header shorter than that), trimmed.
 std::string_view AltitudeField(std::string_view header) {
-  return Trim(header.substr(0, header.size() >= 3 ? header.size() - 3 : 0));
+  return TrimBlanks(header.substr(0, header.size() >= 3 ? header.size() - 3 : 0));
 }
 
 // Black text on the cell's colour; nothing for the default background.
@@ -39,7 +35,7 @@ std::vector<size_t> ColumnWidths(const ResultGrid& grid) {
   for (int r = 0; r < grid.Rows(); ++r) {
     for (int c = 0; c < grid.Cols(); ++c) {
       widths[static_cast<size_t>(c)] =
-          std::max(widths[static_cast<size_t>(c)], Trim(grid.TextAt(r, c)).size());
+          std::max(widths[static_cast<size_t>(c)], TrimBlanks(grid.TextAt(r, c)).size());
     }
   }
   return widths;
@@ -112,7 +108,7 @@ void PrintGrid(const ResultGrid& grid, std::string_view caption, bool ansiColour
       const bool dataCell = r > 0 && c > 0;
       const std::string_view paint =
           ansiColours && dataCell ? AnsiBackground(grid.BackColorAt(r, c)) : std::string_view{};
-      PrintCell(Trim(grid.TextAt(r, c)), widths[static_cast<size_t>(c)], c == 0, paint, out);
+      PrintCell(TrimBlanks(grid.TextAt(r, c)), widths[static_cast<size_t>(c)], c == 0, paint, out);
     }
     out << '\n';
   }
@@ -124,7 +120,7 @@ void PrintCsv(const ResultGrid& msfg1, const ResultGrid& msfg2, std::ostream& ou
     for (int r = 1; r < msfg1.Rows(); ++r) {
       CsvField(AltitudeField(msfg1.TextAt(r, 0)), out);
       out << ',';
-      CsvField(Trim(msfg1.TextAt(0, c)), out);
+      CsvField(TrimBlanks(msfg1.TextAt(0, c)), out);
       out << ',';
       CsvField(msfg1.TextAt(r, c), out);
       out << ',' << ColourName(msfg1.BackColorAt(r, c)) << ',';

@@ -4,15 +4,10 @@
 #include <set>
 #include <string_view>
 
+#include "common/number_text.h"
+
 namespace tz9 {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  const auto last = text.find_last_not_of(" \t");
-  return text.substr(first, last - first + 1);
-}
 
 std::vector<int> Distinct(const std::vector<std::pair<int, int>>& cells, bool rows) {
   std::vector<int> indexes;
