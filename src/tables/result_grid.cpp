@@ -107,13 +107,19 @@ std::optional<Colour> ResultGrid::BackColorAt(int row, int col) const {
   return cell.colour & 0x00FFFFFFu;
 }
 
+// Cells are stored column by column: the sweep writes each column top down, so its writes
+// run through memory in order.
+size_t ResultGrid::Index(int row, int col, int rows) {
+  return static_cast<size_t>(col) * static_cast<size_t>(rows) + static_cast<size_t>(row);
+}
+
 ResultGrid::Cell& ResultGrid::CurrentCell() {
-  return cells_[static_cast<size_t>(row_) * static_cast<size_t>(cols_) + static_cast<size_t>(col_)];
+  return cells_[Index(row_, col_, rows_)];
 }
 
 const ResultGrid::Cell& ResultGrid::CellAt(int row, int col) const {
   CheckCell(row, col);
-  return cells_[static_cast<size_t>(row) * static_cast<size_t>(cols_) + static_cast<size_t>(col)];
+  return cells_[Index(row, col, rows_)];
 }
 
 void ResultGrid::CheckCell(int row, int col) const {
@@ -130,12 +136,11 @@ void ResultGrid::Resize(int rows, int cols) {
   }
   if (rows == rows_ && cols == cols_) return;
   std::vector<Cell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
-  for (int r = 0; r < rows_; ++r) {
-    for (int c = 0; c < cols_; ++c) {
-      Cell& old =
-          cells_[static_cast<size_t>(r) * static_cast<size_t>(cols_) + static_cast<size_t>(c)];
+  for (int c = 0; c < cols_; ++c) {
+    for (int r = 0; r < rows_; ++r) {
+      Cell& old = cells_[Index(r, c, rows_)];
       if (r < rows && c < cols) {
-        cells[static_cast<size_t>(r) * static_cast<size_t>(cols) + static_cast<size_t>(c)] = old;
+        cells[Index(r, c, rows)] = old;
       } else {
         ReleaseText(old);
       }

@@ -78,6 +78,7 @@ class ResultGrid {
   };
 
  private:
+  static size_t Index(int row, int col, int rows);
   Cell& CurrentCell();
   const Cell& CellAt(int row, int col) const;
   void CheckCell(int row, int col) const;
@@ -89,7 +90,7 @@ class ResultGrid {
   int cols_ = kDesignCols;
   int row_ = 0;
   int col_ = 0;
-  std::vector<Cell> cells_;  // row-major, rows_ x cols_
+  std::vector<Cell> cells_;  // column by column, rows_ x cols_
   std::vector<int> colWidths_;
   std::vector<int> colAlignments_;
   std::vector<std::string> longTexts_;    // texts longer than Cell::kInlineChars
