@@ -114,13 +114,14 @@ Next Settle(LevelFlightPoint& point, LookupStatus status, const LookupCauses& ca
   return Fail(point, CauseOf(status, causes));
 }
 
-// Cuts between two neighbouring rows: lazily when no entry of the whole cut can fail (the rows'
-// largest magnitude may come found beforehand), otherwise whole, as the reference cuts.
+// Cuts between two neighbouring rows: lazily when no entry of the whole cut can fail (from the
+// table's row-pair facts when a sweep made them), otherwise whole, as the reference cuts.
 template <bool kLazy>
 LookupStatus Cut(const Table& table, const Axis<FieldValue>& firstAxis, int upper, int secondCount,
-                 double x, CutCurve& curve, const double* rowsMaxMagnitude = nullptr) {
+                 double x, CutCurve& curve, const TableFacts* facts = nullptr) {
   if constexpr (kLazy) {
-    curve.isLazy = curve.lazy.Prepare(table, firstAxis, upper, secondCount, x, rowsMaxMagnitude);
+    curve.isLazy = facts != nullptr ? curve.lazy.Prepare((*facts)[upper], x)
+                                    : curve.lazy.Prepare(table, firstAxis, upper, secondCount, x);
     if (curve.isLazy) return LookupStatus::Found;
   }
   return CutRows(table, firstAxis, upper, secondCount, x, curve.whole);
@@ -199,16 +200,15 @@ Next AerodynamicCoefficients(const AircraftRecord& aircraft, const AeroRowFacts*
   CutCurve lift;
   LookupStatus status =
       Cut<kLazy>(aircraft.LiftTable, aircraft.AerodynamicMachBreakpoints, upper, alphas, point.mach,
-                 lift, facts != nullptr ? &facts->liftMaxMagnitude[upper] : nullptr);
+                 lift, facts != nullptr ? &facts->lift : nullptr);
   if (Settle(point, status, kLiftCut) == Next::Stop) return Next::Stop;
   const Interpolated alpha = InvertCurveBy(lift, alphaAxis, alphas, point.liftCoefficient);
   if (Settle(point, alpha.status, kAngleOfAttack) == Next::Stop) return Next::Stop;
   point.angleOfAttack = alpha.value;
 
   CutCurve drag;
-  status =
-      Cut<kLazy>(aircraft.DragTable, aircraft.AerodynamicMachBreakpoints, upper, alphas, point.mach,
-                 drag, facts != nullptr ? &facts->dragMaxMagnitude[upper] : nullptr);
+  status = Cut<kLazy>(aircraft.DragTable, aircraft.AerodynamicMachBreakpoints, upper, alphas,
+                      point.mach, drag, facts != nullptr ? &facts->drag : nullptr);
   if (Settle(point, status, kDragCut) == Next::Stop) return Next::Stop;
   const Interpolated cd = ReadCurveBy(drag, alphaAxis, alphas, point.angleOfAttack);
   if (Settle(point, cd.status, kDragCoefficient) == Next::Stop) return Next::Stop;
@@ -242,10 +242,10 @@ Next Drag(const AircraftRecord& aircraft, const StoreCounts& counts, const Atmos
     const double withMultiplier = withCoefficient * store.dragMultiplier;
     const double term = withMultiplier * f;
     storesDrag = row == 0 ? term : storesDrag + term;
-    if (!AllFinite(countQ, withCoefficient, withMultiplier, term, storesDrag)) {
-      return Fail(point, kOverflow);
-    }
   }
+  // A step that left the finite range leaves the sum non-finite (products and sums keep
+  // infinities and NaN), so one check after the loop checks every step.
+  if (!std::isfinite(storesDrag)) return Fail(point, kOverflow);
   point.storesDrag = storesDrag;
   point.totalDrag = point.aeroDrag + storesDrag;
   if (!std::isfinite(point.totalDrag)) return Fail(point, kOverflow);
@@ -372,24 +372,20 @@ LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weig
 
 RowThrust PrepareRowThrust(const AircraftRecord& aircraft, float altitude) {
   RowThrust row;
+  // Whole cuts, as the reference makes them: every cell of the row reads them.
   row.military =
-      CutThrust<true>(aircraft, aircraft.MilitaryThrustTable, altitude, kMilitaryAltitude);
+      CutThrust<false>(aircraft, aircraft.MilitaryThrustTable, altitude, kMilitaryAltitude);
   row.afterburner =
-      CutThrust<true>(aircraft, aircraft.AfterburnerThrustTable, altitude, kAfterburnerAltitude);
+      CutThrust<false>(aircraft, aircraft.AfterburnerThrustTable, altitude, kAfterburnerAltitude);
   return row;
 }
 
 AeroRowFacts PrepareAeroRowFacts(const AircraftRecord& aircraft) {
   AeroRowFacts facts;
-  facts.liftMaxMagnitude.fill(std::numeric_limits<double>::infinity());
-  facts.dragMaxMagnitude.fill(std::numeric_limits<double>::infinity());
-  const EntryCount machCount = CountEntries(aircraft.AerodynamicMachCount);
-  const EntryCount alphaCount = CountEntries(aircraft.AlphaCount);
-  const int lastUpper = std::min(machCount.entries, kMaxBreakpoints);
-  for (int upper = 2; upper <= lastUpper; ++upper) {
-    facts.liftMaxMagnitude[upper] = RowsMaxMagnitude(aircraft.LiftTable, upper, alphaCount.entries);
-    facts.dragMaxMagnitude[upper] = RowsMaxMagnitude(aircraft.DragTable, upper, alphaCount.entries);
-  }
+  facts.lift = MakeTableFacts(aircraft.LiftTable, aircraft.AerodynamicMachBreakpoints,
+                              aircraft.AerodynamicMachCount, aircraft.AlphaCount);
+  facts.drag = MakeTableFacts(aircraft.DragTable, aircraft.AerodynamicMachBreakpoints,
+                              aircraft.AerodynamicMachCount, aircraft.AlphaCount);
   return facts;
 }
 

@@ -63,12 +63,11 @@ struct RowThrust {
 };
 RowThrust PrepareRowThrust(const AircraftRecord& aircraft, float altitude);
 
-// For each pair of neighbouring Mach rows of the lift and drag tables (indexed by the upper
-// row), the largest magnitude among their entries in use, or infinity when one is text: found
-// once per sweep, it spares every cell a scan of both rows before its lazy cuts.
+// The lift and drag tables' row-pair facts: made once per sweep, they spare every cell a scan
+// of both rows and the divisions of its lazy cuts.
 struct AeroRowFacts {
-  Axis<double> liftMaxMagnitude{};
-  Axis<double> dragMaxMagnitude{};
+  TableFacts lift;
+  TableFacts drag;
 };
 AeroRowFacts PrepareAeroRowFacts(const AircraftRecord& aircraft);
 

@@ -1,5 +1,6 @@
 #include "performance/lookup.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -74,9 +75,9 @@ Interpolated InterpolateChecked(double x, double x0, double span, double y0, dou
   const double shifted = sx + y0;
   const double offset = x0 * s;
   const double value = shifted - offset;
-  const bool finite = std::isfinite(s) && std::isfinite(sx) && std::isfinite(shifted) &&
-                      std::isfinite(offset) && std::isfinite(value);
-  if (!finite) return {0, LookupStatus::Overflow};
+  // Products and sums keep a non-finite operand non-finite (infinity times zero, and infinity
+  // minus infinity, give NaN), so checking the value checks every step before it.
+  if (!std::isfinite(value)) return {0, LookupStatus::Overflow};
   return {value, LookupStatus::Found};
 }
 
@@ -171,21 +172,50 @@ double RowsMaxMagnitude(const Table& table, int upper, int secondCount) {
   return largest;
 }
 
-bool LazyCurve::PrepareRows(const Table& table, int upper, int secondCount,
-                            const double* rowsMaxMagnitude) {
+bool LazyCurve::PrepareRows(const Table& table, int upper, int secondCount) {
   lower_ = &table[upper - 1];
   upper_ = &table[upper];
-  const double largest =
-      rowsMaxMagnitude != nullptr ? *rowsMaxMagnitude : RowsMaxMagnitude(table, upper, secondCount);
-  return largest <= SafeMagnitude(x_, x0_, span_);
+  return RowsMaxMagnitude(table, upper, secondCount) <= SafeMagnitude(x_, x0_, span_);
+}
+
+bool LazyCurve::Prepare(const RowPairFacts& facts, double x) {
+  pair_ = &facts;
+  x_ = x;
+  return facts.maxMagnitude <= SafeMagnitude(x, facts.x0, facts.span);
+}
+
+TableFacts MakeTableFacts(const Table& table, const Axis<FieldValue>& firstAxis,
+                          const FieldValue& firstCount, const FieldValue& secondCount) {
+  TableFacts facts;
+  const EntryCount rows = CountEntries(firstCount);
+  const EntryCount columns = CountEntries(secondCount);
+  if (rows.status != LookupStatus::Found || columns.status != LookupStatus::Found) return facts;
+  for (int upper = 2; upper <= std::min(rows.entries, kMaxBreakpoints); ++upper) {
+    const auto x0 = firstAxis[upper - 1].AsNumber();
+    const auto x1 = firstAxis[upper].AsNumber();
+    if (!x0 || !x1) continue;  // no lazy cut here
+    RowPairFacts& pair = facts[upper];
+    pair.x0 = *x0;
+    pair.span = *x1 - *x0;
+    pair.maxMagnitude = RowsMaxMagnitude(table, upper, columns.entries);
+    if (!std::isfinite(pair.maxMagnitude)) continue;
+    for (int k = 1; k <= columns.entries; ++k) {
+      const double y0 = table[upper - 1][k].AsNumber().value_or(0);
+      const double y1 = table[upper][k].AsNumber().value_or(0);
+      pair.base[k] = y0;
+      pair.slope[k] = (y1 - y0) / pair.span;
+      pair.offset[k] = pair.x0 * pair.slope[k];
+    }
+  }
+  return facts;
 }
 
 bool LazyCurve::Prepare(const Table& table, const Axis<FieldValue>& firstAxis, int upper,
-                        int secondCount, double x, const double* rowsMaxMagnitude) {
+                        int secondCount, double x) {
   x_ = x;
   x0_ = *firstAxis[upper - 1].AsNumber();
   span_ = *firstAxis[upper].AsNumber() - x0_;
-  return PrepareRows(table, upper, secondCount, rowsMaxMagnitude);
+  return PrepareRows(table, upper, secondCount);
 }
 
 bool LazyCurve::Prepare(const Table& table, const Axis<std::int32_t>& firstAxis, int upper,
@@ -193,7 +223,7 @@ bool LazyCurve::Prepare(const Table& table, const Axis<std::int32_t>& firstAxis,
   x_ = altitude;
   x0_ = firstAxis[upper - 1];
   if (!AltitudeSpan(firstAxis, upper, span_)) return false;
-  return PrepareRows(table, upper, secondCount, nullptr);
+  return PrepareRows(table, upper, secondCount);
 }
 
 }  // namespace tz9

@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "aircraft/aircraft_record.h"
 
@@ -156,6 +157,24 @@ StoreDragFactor StoreDragFactorAt(const AircraftRecord& aircraft, double mach);
 // when one of them is text or the count runs past the axis (no lazy cut is then safe).
 double RowsMaxMagnitude(const Table& table, int upper, int secondCount);
 
+// What a cut between rows upper - 1 and upper needs that does not depend on where it cuts, made
+// once for each pair of a table: the first-axis breakpoint and span, the rows' largest magnitude
+// (infinity when a cut could fail on text, a text breakpoint or a count past the axis), and for
+// each entry k the terms of (slope * x + base) - offset, each formed exactly as the
+// interpolation forms it, so that a cut at x costs no division.
+struct RowPairFacts {
+  double maxMagnitude = std::numeric_limits<double>::infinity();
+  double x0 = 0;
+  double span = 0;
+  Axis<double> base{};    // y0, the lower row's entry
+  Axis<double> slope{};   // (y1 - y0) / span
+  Axis<double> offset{};  // x0 * slope
+};
+using TableFacts = std::array<RowPairFacts, kMaxBreakpoints + 1>;  // by the upper row, 2..25
+
+TableFacts MakeTableFacts(const Table& table, const Axis<FieldValue>& firstAxis,
+                          const FieldValue& firstCount, const FieldValue& secondCount);
+
 // A curve cut lazily between two neighbouring rows: entry k is interpolated when asked, with
 // exactly the arithmetic of InterpolateCurveAt. Use it only after Prepare has shown that no
 // entry of the whole cut could fail, so that asking for a few entries reports what cutting the
@@ -164,20 +183,23 @@ class LazyCurve {
  public:
   // False when some entry of the cut could fail (text, more than 25 entries, a span or values
   // large enough to overflow); the caller then cuts the whole curve instead.
-  // rowsMaxMagnitude, when given, is RowsMaxMagnitude of the same two rows, found beforehand.
   bool Prepare(const Table& table, const Axis<FieldValue>& firstAxis, int upper, int secondCount,
-               double x, const double* rowsMaxMagnitude = nullptr);
+               double x);
   bool Prepare(const Table& table, const Axis<std::int32_t>& firstAxis, int upper, int secondCount,
                float altitude);
+  // The same cut from the pair's facts, made beforehand.
+  bool Prepare(const RowPairFacts& facts, double x);
 
   double operator()(int k) const {
+    if (pair_ != nullptr) return (pair_->slope[k] * x_ + pair_->base[k]) - pair_->offset[k];
     return InterpolateWithSpan(x_, x0_, span_, (*lower_)[k].AsNumber().value_or(0),
                                (*upper_)[k].AsNumber().value_or(0));
   }
 
  private:
-  bool PrepareRows(const Table& table, int upper, int secondCount, const double* rowsMaxMagnitude);
+  bool PrepareRows(const Table& table, int upper, int secondCount);
 
+  const RowPairFacts* pair_ = nullptr;
   const Axis<FieldValue>* lower_ = nullptr;
   const Axis<FieldValue>* upper_ = nullptr;
   double x_ = 0;
