@@ -29,8 +29,7 @@ void CheckNumberText(std::string_view text) {
     // 15 significant digits read back as the value rounded to 15 digits: formatting that
     // number again gives the same text.
     Check(tz9::FormatGeneral(tz9::ParseLeadingNumber(general)) == general);
-    Check(tz9::ParseLeadingNumber(tz9::FormatBlankLed(value)) ==
-          tz9::ParseLeadingNumber(general));
+    Check(tz9::ParseLeadingNumber(tz9::FormatBlankLed(value)) == tz9::ParseLeadingNumber(general));
   }
 }
 
@@ -56,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     start = end + 1;
   }
   texts.resize(10);
-  for (std::string_view text : texts) CheckNumberText(text);
+  for (std::string_view text : texts)
+    CheckNumberText(text);
 
   tz9::ResultGrid msfg1, msfg2;
   tz9::ApplyStartupLayout(msfg1, msfg2);
@@ -72,10 +72,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   Check(msfg1.Rows() == msfg2.Rows() && msfg1.Cols() == msfg2.Cols());
   Check(static_cast<long long>(msfg1.Rows() - 1) * (msfg1.Cols() - 1) <= tz9::kMaxTableCells);
-  for (const std::string& header : Headers(msfg1, true)) Check(!header.empty());
+  for (const std::string& header : Headers(msfg1, true))
+    Check(!header.empty());
   for (const std::string& header : Headers(msfg1, false)) {
     Check(header.size() > 3 && header.ends_with(" ft"));
   }
   Check(Headers(msfg2, true) == Headers(msfg1, true));
+  // Each axis starts at its Min and ends at its Max, whatever its steps.
+  const auto speeds = Headers(msfg1, true);
+  const auto altitudes = Headers(msfg1, false);
+  Check(speeds.front() == tz9::SpeedHeaderText(tz9::ParseLeadingNumber(texts[0])));
+  Check(speeds.back() == tz9::SpeedHeaderText(std::nearbyint(tz9::ParseLeadingNumber(texts[4]))));
+  Check(altitudes.front() == tz9::AltitudeHeaderText(tz9::ParseLeadingNumber(texts[5])));
+  Check(altitudes.back() == tz9::AltitudeHeaderText(tz9::ParseLeadingNumber(texts[9])));
   return 0;
 }
