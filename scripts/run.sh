@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTZ9_BUILD_TESTS=OFF -DTZ9_BUILD_BENCH=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target tz9perf tz9perf-table
-exec ./build/src/window/tz9perf "$@"
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DTZ9_BUILD_TESTS=OFF -DTZ9_BUILD_BENCH=OFF \
+  -DTZ9_BUILD_WINDOW=ON >/dev/null
+cmake --build build-release -j"$(nproc)" --target tz9perf tz9perf-table
+exec ./build-release/src/window/tz9perf "$@"

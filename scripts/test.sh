@@ -8,9 +8,24 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and test (RelWithDebInfo)"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTZ9_BUILD_TESTS=ON -DTZ9_BUILD_WINDOW=ON \
+  -DTZ9_BUILD_BENCH=ON -DTZ9_SANITIZE=OFF -DTZ9_BUILD_FUZZ=OFF >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+mkdir -p build/logs
+ctest --test-dir build --output-on-failure -j"$jobs" | tee build/logs/ctest.log
 
-if [ -x scripts/sanitize.sh ]; then bash scripts/sanitize.sh; fi
-if [ -x scripts/fuzz.sh ]; then bash scripts/fuzz.sh 30; fi
+bash scripts/sanitize.sh | tee build/logs/ctest-sanitize.log
+bash scripts/fuzz.sh 30
+
+# One closing line over both test runs: "tests: N passed, N failed".
+passed=0
+failed=0
+for log in build/logs/ctest.log build/logs/ctest-sanitize.log; do
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -n 1)
+  total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+  bad=$(sed -E 's/.*passed, ([0-9]+) tests failed.*/\1/' <<<"$line")
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+done
+echo "tests: ${passed} passed, ${failed} failed"
+[ "$failed" -eq 0 ]
