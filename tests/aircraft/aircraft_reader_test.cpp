@@ -1,37 +1,47 @@
 #include "aircraft/aircraft_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <filesystem>
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
 namespace tz9 {
 namespace {
 
-std::string ReadExample(const std::string& name) {
-  std::ifstream file(std::string(TZ9_EXAMPLES_DIR) + "/" + name, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+const std::string kExamples = TZ9_EXAMPLES_DIR;
 
 // The check aircraft with LF line ends, so that cases can replace whole lines.
 std::string CheckAircraft() {
-  std::string text = ReadExample("check-aircraft.dat");
-  std::string lf;
-  for (char c : text) {
-    if (c != '\r') lf.push_back(c);
-  }
+  std::stringstream text;
+  text << std::ifstream(kExamples + "/check-aircraft.dat", std::ios::binary).rdbuf();
+  std::string lf = text.str();
+  std::erase(lf, '\r');
   return lf;
 }
 
-std::string Replace(std::string text, const std::string& from, const std::string& to) {
+// The check aircraft with the first `from` replaced by `to`.
+std::string CheckAircraftWith(const std::string& from, const std::string& to,
+                              std::string text = CheckAircraft()) {
   const size_t at = text.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   if (at != std::string::npos) text.replace(at, from.size(), to);
   return text;
+}
+
+// The check aircraft with `count` aerodynamic Mach breakpoints valued scale, 2 * scale, ...
+std::string WithMachAxis(int count, int scale) {
+  std::string values;
+  for (int i = 1; i <= count; ++i)
+    values += std::to_string(i * scale) + (i < count ? ", " : "\n");
+  return CheckAircraftWith(
+      "0, 2\n", values,
+      CheckAircraftWith("2, aerodynamic Mach", std::to_string(count) + ", aerodynamic Mach"));
 }
 
 struct ShownTexts final : AircraftDisplay {
@@ -41,285 +51,212 @@ struct ShownTexts final : AircraftDisplay {
   void ShowMaxInternalFuel(const std::string& t) override { fuel = t; }
 };
 
+// One load into a record, with the texts it showed.
+struct Loaded {
+  AircraftRecord record;
+  ShownTexts shown;
+  LoadOutcome outcome;
+};
+
+Loaded Load(const std::string& bytes, AircraftRecord record = {}) {
+  Loaded l{std::move(record), {}, {}};
+  l.outcome = LoadAircraftBytes(bytes, l.record, l.shown);
+  return l;
+}
+
+Loaded LoadFile(const std::string& path) {
+  Loaded l;
+  l.outcome = LoadAircraftFile(path, l.record, l.shown);
+  return l;
+}
+
 double Number(const FieldValue& v) {
   return v.AsNumber().value_or(-999);
 }
 
-TEST(AircraftFile, BothExamplesReadCompletely) {
-  for (const char* name : {"check-aircraft.dat", "generic-fighter.dat"}) {
-    AircraftRecord record;
-    ShownTexts shown;
-    const LoadOutcome outcome =
-        LoadAircraftFile(std::string(TZ9_EXAMPLES_DIR) + "/" + name, record, shown);
-    EXPECT_TRUE(outcome.completed) << name << ": " << outcome.Message();
-  }
+TEST(AircraftFile, BothExamplesReadCompletelyAndTheCheckAircraftFillsTheRecord) {
+  EXPECT_TRUE(LoadFile(kExamples + "/generic-fighter.dat").outcome.completed);
+  const Loaded l = LoadFile(kExamples + "/check-aircraft.dat");
+  ASSERT_TRUE(l.outcome.completed) << l.outcome.Message();
+  EXPECT_EQ(l.shown.name, "Check Aircraft");
+  EXPECT_EQ(l.shown.fuel, "7000");
+  // Drag values are the multiplier times the file value, taken 1.5 times.
+  EXPECT_EQ(Number(l.record.DragTable[1][1]), 0.05);
+  EXPECT_EQ(Number(l.record.DragTable[2][2]), 0.02);
+  EXPECT_EQ(Number(l.record.DragTable[1][3]), 0.06);
+  EXPECT_EQ(Number(l.record.DragTable[2][4]), 0.2);
+  EXPECT_EQ(l.record.StoreDragMachBreakpoints[2], 0.5f);
+  EXPECT_EQ(Number(l.record.StoreDragFactors[3]), 2);
+  EXPECT_EQ(l.record.FuelFlowFactorNormal, 0.8);
+  EXPECT_EQ(l.record.FuelFlowFactorAb, 2);
 }
 
-TEST(AircraftFile, CheckAircraftFillsEveryField) {
-  AircraftRecord record;
-  ShownTexts shown;
-  ASSERT_TRUE(LoadAircraftBytes(ReadExample("check-aircraft.dat"), record, shown).completed);
-  EXPECT_EQ(shown.name, "Check Aircraft");
-  EXPECT_EQ(shown.zfw, "19000");
-  EXPECT_EQ(shown.fuel, "7000");
-  EXPECT_EQ(Number(record.ReferenceArea), 300);
-  EXPECT_EQ(Number(record.AerodynamicMachCount), 2);
-  EXPECT_EQ(Number(record.AerodynamicMachBreakpoints[2]), 2);
-  EXPECT_EQ(Number(record.AlphaBreakpoints[1]), -5);
-  EXPECT_EQ(Number(record.LiftTable[2][4]), 1.2);
-  EXPECT_EQ(Number(record.DragTable[1][1]), 0.05);
-  EXPECT_EQ(Number(record.DragTable[2][2]), 0.02);
-  EXPECT_EQ(Number(record.DragTable[1][3]), 0.06);
-  EXPECT_EQ(Number(record.DragTable[2][4]), 0.2);
-  EXPECT_EQ(Number(record.ThrustMultiplier), 1);
-  EXPECT_EQ(record.ThrustAltitudeBreakpoints[2], 50000);
-  EXPECT_EQ(Number(record.ThrustMachBreakpoints[2]), 3);
-  EXPECT_EQ(Number(record.MilitaryThrustTable[2][2]), 3000);
-  EXPECT_EQ(Number(record.AfterburnerThrustTable[2][1]), 4500);
-  EXPECT_EQ(record.StoreDragMachBreakpoints[2], 0.5f);
-  EXPECT_EQ(Number(record.StoreDragFactors[3]), 2);
-  EXPECT_EQ(record.FuelFlowFactorNormal, 0.8);
-  EXPECT_EQ(record.FuelFlowFactorAb, 2);
-}
-
-// Each row: what is changed in the check aircraft, where the load stops and why.
 TEST(AircraftFile, EachFaultStopsTheLoadAtItsLineWithItsCause) {
-  struct Case {
+  const std::string all = CheckAircraft();
+  const struct {
     const char* name;
-    std::string from, to;
+    std::string bytes;
     int line;
     std::string cause;
-  };
-  const std::string all = CheckAircraft();
-  const Case cases[] = {
-      {"name shorter than 7 characters", "Name = Check Aircraft", "Name", 1,
+  } cases[] = {
+      {"empty file", "", 1, "end of file while reading the aircraft name"},
+      {"name shorter than 7 characters", CheckAircraftWith("Name = Check Aircraft", "Name"), 1,
        "the first field is shorter than 7 characters, so it holds no aircraft name"},
-      {"missing mass marker", "# INPUT MASS AND GEOMETRIC PROPERTIES:", "# INPUT MASS", 66,
-       "end of file while looking for \"# INPUT MASS AND GEOMETRIC PROPERTIES:\""},
-      {"missing propulsion marker", "# PROPULSION DATA", "# PROPULSION", 66,
+      {"missing marker", CheckAircraftWith("# PROPULSION DATA", "# PROPULSION"), 66,
        "end of file while looking for \"# PROPULSION DATA\""},
-      {"count 26", "2, aerodynamic Mach breakpoints", "26, aerodynamic Mach breakpoints", 28,
-       "count 26 exceeds 25"},
-      {"text count", "4, angle-of-attack", "four, angle-of-attack", 31,
+      {"cut short before the stores drag", all.substr(0, all.find("# Stores Drag")), 58,
+       "end of file while looking for \"# Stores Drag\""},
+      {"count 26", WithMachAxis(26, 1), 28, "count 26 exceeds 25"},
+      {"text count", CheckAircraftWith("4, angle-of-attack", "four, angle-of-attack"), 31,
        "text where a number is needed in the angle-of-attack count"},
-      {"text lift value", "-0.3, 0.1, 0.9, 1.2, Mach 2", "-0.3, 0.1, lots, 1.2, Mach 2", 36,
+      {"text lift value", CheckAircraftWith("0.9, 1.2, Mach 2", "lots, 1.2, Mach 2"), 36,
        "text where a number is needed in the lift table"},
-      {"text lift multiplier", "1, lift multiplier", "one, lift multiplier", 34,
+      {"text lift multiplier", CheckAircraftWith("1, lift multiplier", "one, lift multiplier"), 34,
        "text where a number is needed in the lift multiplier"},
-      {"text drag multiplier", "# drag coefficient, 1,", "# drag coefficient, x1,", 37,
-       "text where a number is needed in the drag multiplier"},
-      {"altitude breakpoint beyond 32 bits", "0, 50000", "0, 5e9", 49,
+      {"altitude beyond 32 bits", CheckAircraftWith("0, 50000", "0, 5e9"), 49,
        "an altitude breakpoint is out of range"},
-      {"fewer than three keywords", "nEngines 1", "engines 1", 66,
+      {"fewer than three keywords", CheckAircraftWith("nEngines 1", "engines 1"), 66,
        "end of file while reading the fuel-flow keywords"},
-      {"a drag product beyond the double range", "0.13333333333333333, Mach 2", "1.5e308, Mach 2",
-       39, "a value of the drag table is out of range"},
+      {"drag product beyond the double range",
+       CheckAircraftWith("0.13333333333333333, Mach 2", "1.5e308, Mach 2"), 39,
+       "a value of the drag table is out of range"},
   };
-  for (const Case& c : cases) {
-    AircraftRecord record;
-    ShownTexts shown;
-    const LoadOutcome outcome = LoadAircraftBytes(Replace(all, c.from, c.to), record, shown);
+  for (const auto& c : cases) {
+    const LoadOutcome outcome = Load(c.bytes).outcome;
     EXPECT_FALSE(outcome.completed) << c.name;
-    EXPECT_EQ(outcome.line, c.line) << c.name;
-    EXPECT_EQ(outcome.cause, c.cause) << c.name;
-    EXPECT_EQ(outcome.Message(), "Load stopped at line " + std::to_string(c.line) + ": " + c.cause)
-        << c.name;
+    EXPECT_EQ(outcome.Message(), "Load stopped at line " + std::to_string(c.line) + ": " + c.cause);
   }
 }
 
-TEST(AircraftFile, CountOf26StopsAfter25Entries) {
-  std::string values;
-  for (int i = 1; i <= 26; ++i)
-    values += std::to_string(i) + (i < 26 ? ", " : "");
-  const std::string text = Replace(Replace(CheckAircraft(), "2, aerodynamic Mach breakpoints",
-                                           "26, aerodynamic Mach breakpoints"),
-                                   "0, 2\n", values + "\n");
-  AircraftRecord record;
-  ShownTexts shown;
-  EXPECT_FALSE(LoadAircraftBytes(text, record, shown).completed);
-  EXPECT_EQ(Number(record.AerodynamicMachBreakpoints[25]), 25);
-  EXPECT_EQ(Number(record.AlphaCount), 0);  // the load stopped before it
-}
-
-TEST(AircraftFile, CountOf25FillsTheAxis) {
-  std::string values;
-  for (int i = 1; i <= 25; ++i)
-    values += std::to_string(i) + ", ";
-  const std::string text = Replace(
-      Replace(CheckAircraft(), "4, angle-of-attack breakpoints", "25, angle-of-attack breakpoints"),
-      "-5, 0, 10, 20\n", values + "\n");
-  AircraftRecord record;
-  ShownTexts shown;
-  const LoadOutcome outcome = LoadAircraftBytes(text, record, shown);
-  // The 25 values and the empty field after the last comma: the file is now one field longer
-  // than the layout expects from here on, so it stops later; the axis itself is full.
-  EXPECT_EQ(Number(record.AlphaBreakpoints[25]), 25);
-  EXPECT_EQ(Number(record.AlphaCount), 25);
-  (void)outcome;
-}
-
-TEST(AircraftFile, CutShortKeepsWhatWasRead) {
+TEST(AircraftFile, StoppedLoadKeepsWhatItRead) {
   const std::string all = CheckAircraft();
-  const std::string cut = all.substr(0, all.find("# Stores Drag"));
-  AircraftRecord record;
-  record.FuelFlowFactorNormal = 0.5;
-  ShownTexts shown;
-  const LoadOutcome outcome = LoadAircraftBytes(cut, record, shown);
-  EXPECT_EQ(outcome.cause, "end of file while looking for \"# Stores Drag\"");
-  EXPECT_EQ(Number(record.AfterburnerThrustTable[2][2]), 4500);
-  EXPECT_EQ(Number(record.StoreDragFactors[1]), 0);
-  EXPECT_EQ(record.FuelFlowFactorNormal, 0.5);
-  EXPECT_EQ(shown.zfw, "19000");
+  AircraftRecord old;
+  old.FuelFlowFactorNormal = 0.5;
+  const Loaded cut = Load(all.substr(0, all.find("# Stores Drag")), old);
+  EXPECT_EQ(cut.shown.zfw, "19000");
+  EXPECT_EQ(Number(cut.record.AfterburnerThrustTable[2][2]), 4500);
+  EXPECT_EQ(cut.record.FuelFlowFactorNormal, 0.5);
+  const Loaded count26 = Load(WithMachAxis(26, 1));
+  EXPECT_EQ(Number(count26.record.AerodynamicMachBreakpoints[25]), 25);
+  EXPECT_EQ(Number(count26.record.AlphaCount), 0);  // the load stopped after entry 25
+}
+
+// Paths that name no regular file are refused before anything is read.
+TEST(AircraftFile, PathsThatAreNoFileAreRefused) {
+  const std::string pipe = testing::TempDir() + "tz9-pipe-" + std::to_string(getpid());
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);  // opening it would wait for a writer
+  const std::pair<std::string, std::string> cases[] = {
+      {kExamples + "/missing.dat", kExamples + "/missing.dat (no such file)"},
+      {kExamples, kExamples + " is a folder"},
+      {pipe, pipe + " is not a regular file"},
+      {"/dev/zero", "/dev/zero is not a regular file"},
+  };
+  for (const auto& [path, reason] : cases) {
+    const Loaded l = LoadFile(path);
+    EXPECT_EQ(l.outcome.Message(), "Load stopped: cannot open file: " + reason);
+    EXPECT_EQ(l.shown.name, "(old)");
+  }
+  std::remove(pipe.c_str());
+}
+
+// Tens of megabytes that are no aircraft file: the load returns in bounded time and memory.
+TEST(AircraftFile, HugeFilesThatAreNoAircraftReturn) {
+  constexpr size_t kBytes = 50u << 20;
+  std::string random(kBytes, '\0'), endless;
+  std::generate(random.begin(), random.end(), std::mt19937(20240611));
+  while (endless.size() < kBytes)
+    endless += "1234567890";
+  const std::string path = testing::TempDir() + "tz9-big-" + std::to_string(getpid());
+  const std::string cause = "end of file while looking for \"# INPUT MASS";
+  const std::pair<const std::string*, std::string> cases[] = {
+      {&random, cause}, {&endless, "Load stopped at line 1: " + cause}};
+  for (const auto& [bytes, message] : cases) {
+    std::ofstream(path, std::ios::binary) << *bytes;
+    const LoadOutcome outcome = LoadFile(path).outcome;
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_NE(outcome.Message().find(message), std::string::npos) << outcome.Message();
+  }
+  std::remove(path.c_str());
+}
+
+// Reset zeroes the 15 x 15 corners, the counts and the multipliers; a reload with fewer entries
+// keeps the tail of the last one, and the fuel-flow factors stay.
+TEST(AircraftRecordLifecycle, ResetAndReloadKeepTheOldTail) {
+  Loaded first = Load(WithMachAxis(25, 1));
+  first.record.LiftTable[16][3] = FieldValue::Number(9);
+  first.record.FuelFlowFactorAb = 7;
+  ResetAircraftRecord(first.record);
+  EXPECT_EQ(Number(first.record.AerodynamicMachBreakpoints[15]), 0);
+  EXPECT_EQ(Number(first.record.LiftTable[15][15]), 0);
+  EXPECT_EQ(Number(first.record.LiftTable[16][3]), 9);
+  EXPECT_EQ(Number(first.record.AlphaCount), 0);
+  EXPECT_EQ(first.record.FuelFlowFactorAb, 7);
+  const Loaded second = Load(WithMachAxis(18, 10), first.record);
+  EXPECT_EQ(Number(second.record.AerodynamicMachCount), 18);
+  EXPECT_EQ(Number(second.record.AerodynamicMachBreakpoints[18]), 180);
+  EXPECT_EQ(Number(second.record.AerodynamicMachBreakpoints[19]), 19);
+  EXPECT_EQ(Number(second.record.AerodynamicMachBreakpoints[25]), 25);
 }
 
 TEST(AircraftFile, BlankLineForACountReadsNoEntries) {
-  AircraftRecord record;
-  ShownTexts shown;
-  const std::string text =
-      Replace(Replace(CheckAircraft(), "2, propulsion Mach breakpoints\n0, 3\n", "\n,\n"), "", "");
-  LoadAircraftBytes(text, record, shown);
-  EXPECT_TRUE(record.ThrustMachCount.IsEmpty());
-  EXPECT_EQ(Number(record.ThrustMachCount), 0);
+  const Loaded l = Load(CheckAircraftWith("2, propulsion Mach breakpoints\n0, 3\n", "\n,\n"));
+  EXPECT_TRUE(l.record.ThrustMachCount.IsEmpty());
+  EXPECT_EQ(Number(l.record.ThrustMachCount), 0);
 }
 
+// After a Military row, a one-character field takes the next field with it; an empty one does not.
 TEST(AircraftFile, MilitaryRowFollowedByOneCharacterFieldReadsOneMore) {
-  const std::string all = CheckAircraft();
-  // "2500, 2500, 7, 0 ft": the 7 is one character long, so "0 ft" is read with it.
-  const std::string text = Replace(all, "2500, 2500, 0 ft", "2500, 2500, 7, 0 ft");
-  AircraftRecord record;
-  ShownTexts shown;
-  EXPECT_TRUE(LoadAircraftBytes(text, record, shown).completed);
-  EXPECT_EQ(Number(record.MilitaryThrustTable[2][1]), 2000);
-  // An empty field after a row does not take another with it.
-  const std::string empty = Replace(all, "2500, 2500, 0 ft", "2500, 2500,");
-  AircraftRecord record2;
-  EXPECT_TRUE(LoadAircraftBytes(empty, record2, shown).completed);
-  EXPECT_EQ(Number(record2.MilitaryThrustTable[2][1]), 2000);
+  for (const char* row : {"2500, 2500, 7, 0 ft", "2500, 2500,"}) {
+    const Loaded l = Load(CheckAircraftWith("2500, 2500, 0 ft", row));
+    EXPECT_TRUE(l.outcome.completed) << row;
+    EXPECT_EQ(Number(l.record.MilitaryThrustTable[2][1]), 2000) << row;
+  }
 }
 
 TEST(AircraftFile, KeywordScanRules) {
-  struct Case {
+  const struct {
     const char* name;
     std::string keywords;
     double normal, ab;
-    bool completed;
-  };
-  const Case cases[] = {
-      {"plain", "fuelFlowFactorNormal 0.8\nfuelFlowFactorAb 2\nnEngines 1\n", 0.8, 2, true},
-      {"comment after a comma",
-       "fuelFlowFactorNormal 0.7, military\nfuelFlowFactorAb 1.9\nnEngines 2\n", 0.7, 1.9, true},
+  } cases[] = {
+      {"comment after a comma", "fuelFlowFactorNormal 0.7, x\nfuelFlowFactorAb 1.9\nnEngines 2",
+       0.7, 1.9},
       {"other capitals are passed over",
-       "FuelFlowFactorNormal 5\nfuelFlowFactorNormal 0.6\nfuelFlowFactorAb 3\nnEngines 1\n", 0.6, 3,
-       true},
-      {"colon gives 0", "fuelFlowFactorNormal: 0.8\nfuelFlowFactorAb = 2\nnEngines 1\n", 0, 0,
-       true},
+       "FuelFlowFactorNormal 5\nfuelFlowFactorNormal 0.6\nfuelFlowFactorAb 3\nnEngines 1", 0.6, 3},
+      {"colon gives 0", "fuelFlowFactorNormal: 0.8\nfuelFlowFactorAb = 2\nnEngines 1", 0, 0},
       {"three matches of one keyword end the scan",
-       "fuelFlowFactorAb 4\nfuelFlowFactorAb 5\nfuelFlowFactorAb 6\nfuelFlowFactorNormal 9\n", -1,
-       6, true},
-      {"quoted keyword lines count too",
-       "\"fuelFlowFactorNormal 0.25\"\nfuelFlowFactorAb 1\nnEngines 1\n", 0.25, 1, true},
+       "fuelFlowFactorAb 4\nfuelFlowFactorAb 5\nfuelFlowFactorAb 6\nfuelFlowFactorNormal 9", -1, 6},
   };
   const std::string all = CheckAircraft();
-  const std::string head = all.substr(0, all.find("fuelFlowFactorNormal"));
-  for (const Case& c : cases) {
-    AircraftRecord record;
-    record.FuelFlowFactorNormal = -1;
-    ShownTexts shown;
-    EXPECT_EQ(LoadAircraftBytes(head + c.keywords, record, shown).completed, c.completed) << c.name;
-    EXPECT_EQ(record.FuelFlowFactorNormal, c.normal) << c.name;
-    EXPECT_EQ(record.FuelFlowFactorAb, c.ab) << c.name;
+  AircraftRecord old;
+  old.FuelFlowFactorNormal = -1;
+  for (const auto& c : cases) {
+    const Loaded l = Load(all.substr(0, all.find("fuelFlowFactorNormal")) + c.keywords, old);
+    EXPECT_TRUE(l.outcome.completed) << c.name;
+    EXPECT_EQ(l.record.FuelFlowFactorNormal, c.normal) << c.name;
+    EXPECT_EQ(l.record.FuelFlowFactorAb, c.ab) << c.name;
   }
 }
 
-TEST(AircraftFile, TextInAnAxisStaysTextButAnAltitudeReadsAsZero) {
-  const std::string text = Replace(Replace(CheckAircraft(), "-5, 0, 10, 20", "-5, zero, 10, 20"),
-                                   "0, 50000", "low, 50000");
-  AircraftRecord record;
-  ShownTexts shown;
-  EXPECT_TRUE(LoadAircraftBytes(text, record, shown).completed);
-  EXPECT_TRUE(record.AlphaBreakpoints[2].IsText());
-  EXPECT_EQ(record.AlphaBreakpoints[2].text(), "zero");
-  EXPECT_EQ(record.ThrustAltitudeBreakpoints[1], 0);
-}
-
-TEST(AircraftFile, AltitudesRoundHalfToEven) {
-  struct Case {
-    std::string field;
-    int feet;
-  };
-  const Case cases[] = {{"2.5", 2},       {"3.5", 4},        {"-2.5", -2},
-                        {"1000.4", 1000}, {"1000 ft", 1000}, {"1e3", 1000}};
-  for (const Case& c : cases) {
-    AircraftRecord record;
-    ShownTexts shown;
-    const std::string text = Replace(CheckAircraft(), "0, 50000", "0, " + c.field);
-    LoadAircraftBytes(text, record, shown);
-    EXPECT_EQ(record.ThrustAltitudeBreakpoints[2], c.feet) << c.field;
+// Altitudes round half to even; text reads as 0 there, while it stays text in other fields.
+TEST(AircraftFile, AltitudesRoundHalfToEvenAndTextReadsZero) {
+  const std::pair<std::string, int> cases[] = {{"2.5", 2},        {"3.5", 4},    {"-2.5", -2},
+                                               {"1000 ft", 1000}, {"1e3", 1000}, {"low", 0}};
+  for (const auto& [field, feet] : cases) {
+    const Loaded l = Load(CheckAircraftWith("0, 50000", "0, " + field));
+    EXPECT_TRUE(l.outcome.completed);
+    EXPECT_EQ(l.record.ThrustAltitudeBreakpoints[2], feet) << field;
   }
 }
 
-TEST(AircraftFile, ValueFollowedByACommentIsOneTextField) {
-  const std::string text = Replace(CheckAircraft(), "19000, zero", "19000   lb, zero");
-  AircraftRecord record;
-  ShownTexts shown;
-  EXPECT_TRUE(LoadAircraftBytes(text, record, shown).completed);
-  EXPECT_EQ(shown.zfw, "19000   lb");
-  EXPECT_TRUE(record.ZeroFuelWeight.IsText());
-}
-
-TEST(AircraftRecordLifecycle, ResetZeroesTheCornersAndKeepsTheRest) {
-  AircraftRecord record;
-  EXPECT_EQ(Number(record.AerodynamicMachCount), 0);  // before the first load
-  record.AerodynamicMachBreakpoints[20] = FieldValue::Number(9);
-  record.AerodynamicMachBreakpoints[15] = FieldValue::Number(9);
-  record.LiftTable[16][3] = FieldValue::Number(9);
-  record.LiftTable[15][15] = FieldValue::Number(9);
-  record.FuelFlowFactorAb = 2;
-  record.AircraftFileName = "a.dat";
-  record.AlphaCount = FieldValue::Text("x");
-  ResetAircraftRecord(record);
-  EXPECT_EQ(Number(record.AerodynamicMachBreakpoints[20]), 9);
-  EXPECT_EQ(Number(record.AerodynamicMachBreakpoints[15]), 0);
-  EXPECT_EQ(Number(record.LiftTable[16][3]), 9);
-  EXPECT_EQ(Number(record.LiftTable[15][15]), 0);
-  EXPECT_EQ(record.FuelFlowFactorAb, 2);
-  EXPECT_EQ(record.AircraftFileName, "a.dat");
-  EXPECT_EQ(Number(record.AlphaCount), 0);
-}
-
-TEST(AircraftRecordLifecycle, ReloadWithFewerEntriesKeepsTheOldTail) {
-  std::string twenty, eighteen;
-  for (int i = 1; i <= 20; ++i)
-    twenty += std::to_string(i) + (i < 20 ? ", " : "");
-  for (int i = 1; i <= 18; ++i)
-    eighteen += std::to_string(i * 10) + (i < 18 ? ", " : "");
-  const std::string all = CheckAircraft();
-  const auto with_axis = [&](int count, const std::string& values) {
-    return Replace(Replace(all, "2, aerodynamic Mach breakpoints",
-                           std::to_string(count) + ", aerodynamic Mach breakpoints"),
-                   "0, 2\n", values + "\n");
-  };
-  AircraftRecord record;
-  ShownTexts shown;
-  LoadAircraftBytes(with_axis(20, twenty), record, shown);
-  ResetAircraftRecord(record);
-  LoadAircraftBytes(with_axis(18, eighteen), record, shown);
-  EXPECT_EQ(Number(record.AerodynamicMachCount), 18);
-  EXPECT_EQ(Number(record.AerodynamicMachBreakpoints[18]), 180);
-  EXPECT_EQ(Number(record.AerodynamicMachBreakpoints[19]), 19);
-  EXPECT_EQ(Number(record.AerodynamicMachBreakpoints[20]), 20);
-}
-
-TEST(AircraftFile, UnopenablePathsAreRefusedWithTheirReason) {
-  AircraftRecord record;
-  ShownTexts shown;
-  const LoadOutcome missing = LoadAircraftFile("/nonexistent/x.dat", record, shown);
-  EXPECT_FALSE(missing.completed);
-  EXPECT_EQ(missing.line, 0);
-  EXPECT_EQ(missing.Message(), "Load stopped: cannot open file: /nonexistent/x.dat (no such file)");
-  const LoadOutcome folder = LoadAircraftFile(TZ9_EXAMPLES_DIR, record, shown);
-  EXPECT_NE(folder.cause.find("is a folder"), std::string::npos);
-  EXPECT_EQ(shown.name, "(old)");
+TEST(AircraftFile, TextStaysTextOutsideTheAltitudeAxis) {
+  const Loaded l = Load(CheckAircraftWith("19000, zero", "19000   lb, zero",
+                                          CheckAircraftWith("-5, 0, 10", "-5, zero, 10")));
+  EXPECT_TRUE(l.outcome.completed);
+  EXPECT_EQ(l.record.AlphaBreakpoints[2].text(), "zero");
+  EXPECT_TRUE(l.record.AlphaBreakpoints[2].IsText());
+  EXPECT_EQ(l.shown.zfw, "19000   lb");
+  EXPECT_TRUE(l.record.ZeroFuelWeight.IsText());
 }
 
 }  // namespace

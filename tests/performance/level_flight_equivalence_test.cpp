@@ -5,11 +5,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <string>
 
 #include "performance/level_flight.h"
+#include "test_support.h"
 
 namespace tz9 {
 namespace {
@@ -26,8 +26,8 @@ class RandomAircraft {
     const int alphas = Count(14);
     FillAxis(a.AerodynamicMachBreakpoints, a.AerodynamicMachCount, machs, -0.1, 0.5);
     FillAxis(a.AlphaBreakpoints, a.AlphaCount, alphas, -10, 4);
-    FillTable(a.LiftTable, machs, alphas, -0.6, 0.25);
-    FillTable(a.DragTable, machs, alphas, 0.012, 0.01);
+    FillTable(a.LiftTable, machs, -0.6, 0.25);
+    FillTable(a.DragTable, machs, 0.012, 0.01);
     const int thrustMachs = Count(10);
     const int altitudes = Count(8);
     FillAxis(a.ThrustMachBreakpoints, a.ThrustMachCount, thrustMachs, -0.1, 0.5);
@@ -38,8 +38,8 @@ class RandomAircraft {
       altitude += static_cast<std::int32_t>(Uniform(Chance(0.03) ? -5000 : 1, 12000));
     }
     if (Chance(0.02)) a.ThrustAltitudeBreakpoints[2] = INT32_MAX;
-    FillTable(a.MilitaryThrustTable, altitudes, thrustMachs, 5000, 1500);
-    FillTable(a.AfterburnerThrustTable, altitudes, thrustMachs, 14000, 3000);
+    FillTable(a.MilitaryThrustTable, altitudes, 5000, 1500);
+    FillTable(a.AfterburnerThrustTable, altitudes, 14000, 3000);
     a.StoreDragMachBreakpoints = {0, Chance(0.95) ? 0.0f : 0.6f, 0.5f + float(Uniform(0, 0.4)),
                                   1.2f + float(Uniform(0, 0.6))};
     for (int k = 1; k <= kStoreDragPoints; ++k)
@@ -84,25 +84,19 @@ class RandomAircraft {
   }
 
   // Rows rise along the second axis so that lift curves can be inverted.
-  void FillTable(Table& table, int rows, int cols, double base, double step) {
+  void FillTable(Table& table, int rows, double base, double step) {
     for (int i = 1; i <= std::min(rows + 1, kMaxBreakpoints); ++i) {
-      for (int j = 1; j <= kMaxBreakpoints; ++j) {
+      for (int j = 1; j <= kMaxBreakpoints; ++j)
         table[i][j] = Value(base + step * (j - 1) + 0.05 * base * i, step * 0.4);
-      }
     }
-    (void)cols;
   }
 
   std::mt19937_64 rng_;
   double defectRate_;
 };
 
-bool SameDouble(double a, double b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
-  int military = 0, afterburner = 0, noSteady = 0, failed = 0;
+  int outcomes[4] = {};  // Military, Afterburner, NoSteadyFlight, failed
   for (std::uint64_t seed = 1; seed <= 24; ++seed) {
     constexpr double kDefectRates[] = {0, 0.0005, 0.003};
     RandomAircraft random(seed, kDefectRates[seed % 3]);
@@ -122,37 +116,18 @@ TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
       const LevelFlightPoint prepared = EvaluateLevelFlight(
           a, weight, counts, ComputeSpeedTerms(cas), ComputeAltitudeTerms(altitude),
           PrepareRowThrust(a, altitude), PrepareAeroRowFacts(a));
-      for (const LevelFlightPoint& fast : {single, prepared}) {
-        ASSERT_EQ(fast.failure, whole.failure) << where;
-        ASSERT_EQ(fast.regime, whole.regime) << where;
-        ASSERT_EQ(fast.supersonic, whole.supersonic) << where;
-        ASSERT_TRUE(SameDouble(fast.fuelFlow, whole.fuelFlow)) << where;
-        ASSERT_TRUE(SameDouble(fast.mach, whole.mach)) << where;
-        ASSERT_TRUE(SameDouble(fast.tas, whole.tas)) << where;
-        ASSERT_TRUE(SameDouble(fast.angleOfAttack, whole.angleOfAttack)) << where;
-        ASSERT_TRUE(SameDouble(fast.dragCoefficient, whole.dragCoefficient)) << where;
-        ASSERT_TRUE(SameDouble(fast.totalDrag, whole.totalDrag)) << where;
-        ASSERT_TRUE(SameDouble(fast.militaryThrust, whole.militaryThrust)) << where;
-        ASSERT_TRUE(SameDouble(fast.afterburnerThrust, whole.afterburnerThrust)) << where;
-      }
-      if (whole.Failed()) {
-        ++failed;
-      } else if (whole.regime == PowerRegime::Military) {
-        ++military;
-      } else if (whole.regime == PowerRegime::Afterburner) {
-        ++afterburner;
-      } else {
-        ++noSteady;
-      }
+      ASSERT_TRUE(test::SameBits(single, whole)) << where << ": " << single.failure;
+      ASSERT_TRUE(test::SameBits(prepared, whole)) << where << ": " << prepared.failure;
+      ++outcomes[whole.Failed() ? 3 : static_cast<int>(whole.regime)];
     }
   }
   // The comparison means something only if every kind of outcome occurred often enough.
-  std::printf("military %d afterburner %d no steady flight %d failed %d\n", military, afterburner,
-              noSteady, failed);
-  EXPECT_GT(military, 500);
-  EXPECT_GT(afterburner, 500);
-  EXPECT_GT(noSteady, 500);
-  EXPECT_GT(failed, 200);
+  std::printf("military %d afterburner %d no steady flight %d failed %d\n", outcomes[0],
+              outcomes[1], outcomes[2], outcomes[3]);
+  EXPECT_GT(outcomes[0], 500);
+  EXPECT_GT(outcomes[1], 500);
+  EXPECT_GT(outcomes[2], 500);
+  EXPECT_GT(outcomes[3], 200);
 }
 
 }  // namespace

@@ -1,68 +1,61 @@
-// Stand-ins for the window's dialogs and small helpers shared by the window tests.
+// One main window driven as a user drives it: the Load dialog answers with the path the test
+// gives (nothing for a cancel) and messages are recorded instead of shown.
 #pragma once
 
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
-#include <QString>
+#include <QPushButton>
 #include <QtTest>
-#include <deque>
-#include <optional>
-#include <string>
-#include <utility>
-#include <vector>
+#include <memory>
 
-#include "aircraft_file_chooser.h"
+#include "aircraft_file_chooser.h"  // with <optional> and <string>
 #include "form1.h"
 #include "message_notifier.h"
 
 namespace tz9::test {
 
-// Answers the Load dialog from a queue: a path, or nothing for a cancel.
-class ScriptedFileChooser final : public AircraftFileChooser {
- public:
-  explicit ScriptedFileChooser(std::deque<std::optional<std::string>>* answers)
-      : answers_(answers) {}
-  std::optional<std::string> ChooseAircraftFile() override {
-    if (answers_->empty()) return std::nullopt;
-    std::optional<std::string> answer = answers_->front();
-    answers_->pop_front();
-    return answer;
-  }
+inline const std::string kCheckAircraft = std::string(TZ9_EXAMPLES_DIR) + "/check-aircraft.dat";
 
- private:
-  std::deque<std::optional<std::string>>* answers_;
+struct ScriptedChooser final : AircraftFileChooser {
+  explicit ScriptedChooser(const std::optional<std::string>* answer) : answer(answer) {}
+  std::optional<std::string> ChooseAircraftFile() override { return *answer; }
+  const std::optional<std::string>* answer;
 };
 
-// Keeps every message instead of showing it.
-class RecordingNotifier final : public MessageNotifier {
- public:
-  explicit RecordingNotifier(std::vector<std::pair<QString, QString>>* shown) : shown_(shown) {}
-  void Inform(const QString& title, const QString& text) override {
-    shown_->emplace_back(title, text);
-  }
-
- private:
-  std::vector<std::pair<QString, QString>>* shown_;
+struct RecordingNotifier final : MessageNotifier {
+  explicit RecordingNotifier(QStringList* shown) : shown(shown) {}
+  void Inform(const QString& title, const QString& text) override { *shown << title + "|" + text; }
+  QStringList* shown;
 };
 
-inline std::string ExamplePath(const char* fileName) {
-  return std::string(TZ9_EXAMPLES_DIR) + "/" + fileName;
-}
+struct Session {
+  std::optional<std::string> answer;
+  QStringList messages;  // "caption|text"
+  std::unique_ptr<Form1> form = std::make_unique<Form1>();
 
-inline QLineEdit* Field(const Form1& form, const char* name) {
-  QLineEdit* field = form.findChild<QLineEdit*>(QString::fromLatin1(name));
-  if (field == nullptr) qFatal("no field %s", name);
-  return field;
-}
-
-inline QString FieldText(const Form1& form, const char* name) {
-  return Field(form, name)->text();
-}
-
-// Replaces a field's text as a user would: select all, then type.
-inline void TypeInto(QLineEdit* field, const QString& text) {
-  field->setFocus();
-  field->selectAll();
-  QTest::keyClicks(field, text);
-}
+  Session() {
+    form->SetFileChooser(std::make_unique<ScriptedChooser>(&answer));
+    form->SetNotifier(std::make_unique<RecordingNotifier>(&messages));
+  }
+  void Load(std::optional<std::string> path) {
+    answer = std::move(path);
+    form->mnuFileApri->trigger();
+  }
+  QLineEdit* Field(const QString& name) const { return form->findChild<QLineEdit*>(name); }
+  QString Text(const QString& name) const { return Field(name)->text(); }
+  QString Status() const { return form->lblStatus->text(); }
+  // Replaces a field's text as a user would: select all, then type it or paste it (one change).
+  void Type(const QString& name, const QString& text, bool paste = false) const {
+    QLineEdit* field = Field(name);
+    field->setFocus();
+    field->selectAll();
+    if (!paste) return QTest::keyClicks(field, text);
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  }
+  void Click(QPushButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+};
 
 }  // namespace tz9::test
