@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -219,6 +220,21 @@ std::string CellsText(long long count) {
   return std::to_string(count) + (count == 1 ? " cell" : " cells");
 }
 
+// The first half of the cells on this thread, the second on another; all of them here when the
+// system has no thread to give.
+template <typename ComputeRange>
+void ComputeOnTwoThreads(const ComputeRange& computeRange, int firstCol, size_t cells) {
+  std::thread helper;
+  try {
+    helper = std::thread(computeRange, firstCol, cells / 2, cells);
+  } catch (const std::system_error&) {
+    computeRange(firstCol, 0, cells);
+    return;
+  }
+  computeRange(firstCol, 0, cells / 2);
+  helper.join();
+}
+
 }  // namespace
 
 LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
@@ -287,9 +303,7 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
     const int blockEnd = std::min(cols, firstCol + blockCols);
     const size_t cells = static_cast<size_t>(blockEnd - firstCol) * dataRows;
     if (twoCores) {
-      std::thread helper(computeRange, firstCol, cells / 2, cells);
-      computeRange(firstCol, 0, cells / 2);
-      helper.join();
+      ComputeOnTwoThreads(computeRange, firstCol, cells);
     } else {
       computeRange(firstCol, 0, cells);
     }
