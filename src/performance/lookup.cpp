@@ -31,10 +31,15 @@ LookupStatus CutRowsWithSpan(const Table& table, int upper, int secondCount, dou
 // The largest entry magnitude a cut with this x, x0 and span can take without any step of its
 // interpolation leaving the finite range, judged without dividing: with |y| <= limit the slope,
 // its products and the sums stay far below the double range. Negative when no entry is safe.
+constexpr double kSafeBound = 1e300;  // far enough below the double range for every step
+
+// The interpolation's terms stay within kSafeBound times a small factor when
+// |y| * (1 + (1 + |x| + |x0|) / span) <= kSafeBound: the 1 over the span bounds the slope
+// itself, the rest its products with x and x0.
 double SafeMagnitude(double x, double x0, double span) {
   if (!std::isfinite(x) || !std::isfinite(x0)) return -1;
   if (!std::isfinite(span) || !(span > 0)) return -1;
-  return 1e300 / (1 + (std::fabs(x) + std::fabs(x0)) / span);
+  return kSafeBound / (1 + (1 + std::fabs(x) + std::fabs(x0)) / span);
 }
 
 }  // namespace
@@ -178,10 +183,15 @@ bool LazyCurve::PrepareRows(const Table& table, int upper, int secondCount) {
   return RowsMaxMagnitude(table, upper, secondCount) <= SafeMagnitude(x_, x0_, span_);
 }
 
+// The same bound as SafeMagnitude, multiplied out with the span's inverse made beforehand: no
+// division per cell. An overflow or NaN on the way makes the test fail, which only means the
+// whole curve is cut instead.
 bool LazyCurve::Prepare(const RowPairFacts& facts, double x) {
   pair_ = &facts;
   x_ = x;
-  return facts.maxMagnitude <= SafeMagnitude(x, facts.x0, facts.span);
+  if (!std::isfinite(x)) return false;
+  const double growth = 1 + (1 + std::fabs(x) + std::fabs(facts.x0)) * facts.inverseSpan;
+  return facts.maxMagnitude * growth <= kSafeBound;
 }
 
 TableFacts MakeTableFacts(const Table& table, const Axis<FieldValue>& firstAxis,
@@ -197,6 +207,8 @@ TableFacts MakeTableFacts(const Table& table, const Axis<FieldValue>& firstAxis,
     RowPairFacts& pair = facts[upper];
     pair.x0 = *x0;
     pair.span = *x1 - *x0;
+    if (!std::isfinite(pair.span) || !(pair.span > 0)) continue;
+    pair.inverseSpan = 1 / pair.span;
     pair.maxMagnitude = RowsMaxMagnitude(table, upper, columns.entries);
     if (!std::isfinite(pair.maxMagnitude)) continue;
     for (int k = 1; k <= columns.entries; ++k) {

@@ -166,9 +166,10 @@ struct RowPairFacts {
   double maxMagnitude = std::numeric_limits<double>::infinity();
   double x0 = 0;
   double span = 0;
-  Axis<double> base{};    // y0, the lower row's entry
-  Axis<double> slope{};   // (y1 - y0) / span
-  Axis<double> offset{};  // x0 * slope
+  double inverseSpan = 0;  // only for the safety bound, never for an entry
+  Axis<double> base{};     // y0, the lower row's entry
+  Axis<double> slope{};    // (y1 - y0) / span
+  Axis<double> offset{};   // x0 * slope
 };
 using TableFacts = std::array<RowPairFacts, kMaxBreakpoints + 1>;  // by the upper row, 2..25
 

@@ -54,6 +54,26 @@ TEST(Lookup, SearchComparesOnlyUpToItsHitAndChecksSpans) {
   EXPECT_EQ(InterpolateChecked(0, 0, 1e-10, -1e300, 1e300).status, LookupStatus::Overflow);
 }
 
+// A cut may skip entries only when none of them can overflow; a span so small that the slope
+// itself overflows must make it cut the whole curve, which reports the overflow.
+TEST(Lookup, LazyCutRefusesASlopeThatCouldOverflow) {
+  Table table;
+  Axis<FieldValue> mach;
+  mach[1] = FieldValue::Number(0);
+  mach[2] = FieldValue::Number(1e-310);
+  table[1][1] = FieldValue::Number(0);
+  table[2][1] = FieldValue::Number(1);
+  FieldValue two = FieldValue::Number(2), one = FieldValue::Number(1);
+  LazyCurve lazy;
+  EXPECT_FALSE(lazy.Prepare(table, mach, 2, 1, 1e-157));
+  EXPECT_FALSE(lazy.Prepare(MakeTableFacts(table, mach, two, one)[2], 1e-157));
+  Curve whole{};
+  EXPECT_EQ(CutRows(table, mach, 2, 1, 1e-157, whole), LookupStatus::Overflow);
+  mach[2] = FieldValue::Number(2);  // an ordinary span: lazy, and the same entry either way
+  EXPECT_TRUE(lazy.Prepare(MakeTableFacts(table, mach, two, one)[2], 0.5));
+  EXPECT_EQ(lazy(1), 0.25);
+}
+
 TEST(Lookup, StoreDragFactorIsHeldAtItsLastValueInSinglePrecision) {
   const AircraftRecord aircraft = test::CheckAircraft();  // 1 at 0 and 0.5, 2 at 1.5
   const std::vector<std::pair<double, float>> cases = {
