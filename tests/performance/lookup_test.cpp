@@ -63,14 +63,15 @@ TEST(Lookup, LazyCutRefusesASlopeThatCouldOverflow) {
   mach[2] = FieldValue::Number(1e-310);
   table[1][1] = FieldValue::Number(0);
   table[2][1] = FieldValue::Number(1);
-  FieldValue two = FieldValue::Number(2), one = FieldValue::Number(1);
+  const FieldValue two = FieldValue::Number(2), one = FieldValue::Number(1);
   LazyCurve lazy;
   EXPECT_FALSE(lazy.Prepare(table, mach, 2, 1, 1e-157));
   EXPECT_FALSE(lazy.Prepare(MakeTableFacts(table, mach, two, one)[2], 1e-157));
   Curve whole{};
   EXPECT_EQ(CutRows(table, mach, 2, 1, 1e-157, whole), LookupStatus::Overflow);
   mach[2] = FieldValue::Number(2);  // an ordinary span: lazy, and the same entry either way
-  EXPECT_TRUE(lazy.Prepare(MakeTableFacts(table, mach, two, one)[2], 0.5));
+  const TableFacts facts = MakeTableFacts(table, mach, two, one);  // the lazy cut points into it
+  EXPECT_TRUE(lazy.Prepare(facts[2], 0.5));
   EXPECT_EQ(lazy(1), 0.25);
 }
 
