@@ -128,11 +128,11 @@ void WriteCell(const CellTexts& texts, int col, int row, ResultGrid& msfg1, Resu
 // atmosphere terms that follow from it alone.
 struct RowInput {
   AltitudeTerms terms;
-  RowThrust thrust;  // both thrust tables cut at the row's altitude
+  RowThrust thrust;  // both thrust tables cut at the row's altitude, made by a sweep
   std::string_view failure;
 };
 
-RowInput ReadAltitude(const AircraftRecord& aircraft, std::string_view altitudeText) {
+RowInput ReadAltitude(std::string_view altitudeText) {
   RowInput input;
   if (altitudeText.size() < 3) {
     input.failure = "an altitude header shorter than \" ft\"";
@@ -144,7 +144,6 @@ RowInput ReadAltitude(const AircraftRecord& aircraft, std::string_view altitudeT
     return input;
   }
   input.terms = ComputeAltitudeTerms(static_cast<float>(altitudeFeet));
-  input.thrust = PrepareRowThrust(aircraft, input.terms.altitude);
   return input;
 }
 
@@ -165,13 +164,14 @@ ColInput ReadSpeed(std::string_view speedText) {
   return input;
 }
 
-// Everything one cell needs besides its row and column.
+// Everything one cell needs besides its row and column. A sweep also brings its aerodynamic
+// row-pair facts and each row's thrust cuts; a single cell is evaluated on its own.
 struct SweepContext {
   const AircraftRecord& aircraft;
   double weight;
   StoreCounts counts;
   DisplayMode mode;
-  AeroRowFacts aero;
+  const AeroRowFacts* aero;  // a sweep's row-pair facts; none for a single cell
 };
 
 CellOutcome ComputeCellOutcome(const SweepContext& context, const RowInput& row,
@@ -180,8 +180,11 @@ CellOutcome ComputeCellOutcome(const SweepContext& context, const RowInput& row,
   std::string_view failure = !row.failure.empty() ? row.failure : col.failure;
   if (failure.empty()) {
     const LevelFlightPoint point =
-        EvaluateLevelFlight(context.aircraft, context.weight, context.counts, col.terms, row.terms,
-                            row.thrust, context.aero);
+        context.aero != nullptr
+            ? EvaluateLevelFlight(context.aircraft, context.weight, context.counts, col.terms,
+                                  row.terms, row.thrust, *context.aero)
+            : EvaluateLevelFlight(context.aircraft, context.weight, context.counts, col.terms.cas,
+                                  row.terms.altitude);
     failure = MakeCellTexts(point, context.mode, outcome.texts);
     if (evaluated != nullptr) *evaluated = point;
   }
@@ -242,11 +245,11 @@ LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
                                   ResultGrid& msfg1, ResultGrid& msfg2) {
   msfg1.SetCol(0);
   msfg1.SetRow(row);
-  const RowInput rowInput = ReadAltitude(aircraft, msfg1.Text());
+  const RowInput rowInput = ReadAltitude(msfg1.Text());
   msfg1.SetCol(col);
   msfg1.SetRow(0);
   const ColInput colInput = ReadSpeed(msfg1.Text());
-  const SweepContext context{aircraft, weight, counts, mode, PrepareAeroRowFacts(aircraft)};
+  const SweepContext context{aircraft, weight, counts, mode, nullptr};
   LevelFlightPoint point;
   const CellOutcome outcome = ComputeCellOutcome(context, rowInput, colInput, &point);
   WriteCell(outcome.texts, col, row, msfg1, msfg2);
@@ -268,16 +271,19 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
     outcome.refusal = SweepRefusal::GridsDiffer;
   }
   if (!outcome.Started()) return outcome;
+  const AeroRowFacts aero = PrepareAeroRowFacts(aircraft);
   const SweepContext context{aircraft, ParseLeadingNumber(inputs.compWeight),
-                             ParseCounts(inputs.counts), inputs.mode,
-                             PrepareAeroRowFacts(aircraft)};
+                             ParseCounts(inputs.counts), inputs.mode, &aero};
   const int cols = msfg1.Cols();
   const int rows = msfg1.Rows();
   if (cols < 2 || rows < 2) return outcome;
 
   std::vector<RowInput> rowInputs(static_cast<size_t>(rows));
-  for (int row = 1; row < rows; ++row)
-    rowInputs[row] = ReadAltitude(aircraft, msfg1.TextAt(row, 0));
+  for (int row = 1; row < rows; ++row) {
+    RowInput& input = rowInputs[row];
+    input = ReadAltitude(msfg1.TextAt(row, 0));
+    if (input.failure.empty()) input.thrust = PrepareRowThrust(aircraft, input.terms.altitude);
+  }
   std::vector<ColInput> colInputs(static_cast<size_t>(cols));
   for (int col = 1; col < cols; ++col)
     colInputs[col] = ReadSpeed(msfg1.TextAt(0, col));
