@@ -13,21 +13,30 @@ std::string_view AltitudeField(std::string_view header) {
   return TrimBlanks(header.substr(0, header.size() >= 3 ? header.size() - 3 : 0));
 }
 
-// Black text on the cell's colour; nothing for the default background.
-std::string_view AnsiBackground(std::optional<Colour> colour) {
-  if (!colour) return {};
-  switch (*colour) {
-    case RegimeColour::White:
-      return "\x1b[30;107m";
-    case RegimeColour::Yellow:
-      return "\x1b[30;103m";
-    case RegimeColour::Green:
-      return "\x1b[30;102m";
-    case RegimeColour::Red:
-      return "\x1b[30;101m";
-    default:
-      return {};
+// The four cell colours with their CSV names and terminal backgrounds (black text on them).
+struct NamedColour {
+  Colour colour;
+  const char* name;
+  std::string_view ansi;
+};
+constexpr NamedColour kNamedColours[] = {
+    {RegimeColour::White, "white", "\x1b[30;107m"},
+    {RegimeColour::Yellow, "yellow", "\x1b[30;103m"},
+    {RegimeColour::Green, "green", "\x1b[30;102m"},
+    {RegimeColour::Red, "red", "\x1b[30;101m"},
+};
+
+const NamedColour* Named(Colour colour) {
+  for (const NamedColour& named : kNamedColours) {
+    if (named.colour == colour) return &named;
   }
+  return nullptr;
+}
+
+// Nothing for the default background or a colour the sweep never writes.
+std::string_view AnsiBackground(std::optional<Colour> colour) {
+  const NamedColour* named = colour ? Named(*colour) : nullptr;
+  return named != nullptr ? named->ansi : std::string_view{};
 }
 
 std::vector<size_t> ColumnWidths(const ResultGrid& grid) {
@@ -68,23 +77,12 @@ void CsvField(std::string_view text, std::ostream& out) {
 
 std::string ColourName(std::optional<Colour> colour) {
   if (!colour) return "default";
-  switch (*colour) {
-    case RegimeColour::White:
-      return "white";
-    case RegimeColour::Yellow:
-      return "yellow";
-    case RegimeColour::Green:
-      return "green";
-    case RegimeColour::Red:
-      return "red";
-    default: {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      std::string text = "0x000000";
-      for (int i = 0; i < 6; ++i)
-        text[static_cast<size_t>(7 - i)] = kHex[(*colour >> (4 * i)) & 0xF];
-      return text;
-    }
-  }
+  if (const NamedColour* named = Named(*colour)) return named->name;
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text = "0x000000";
+  for (int i = 0; i < 6; ++i)
+    text[static_cast<size_t>(7 - i)] = kHex[(*colour >> (4 * i)) & 0xF];
+  return text;
 }
 
 std::string_view SecondGridCaption(DisplayMode mode) {
