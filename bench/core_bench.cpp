@@ -104,19 +104,16 @@ void EvaluateSweepStyle(benchmark::State& state, const std::string& bytes) {
   const AircraftRecord record = Loaded(bytes);
   const std::vector<Cell> cells = StartupCells();
   const StoreCounts counts = {2, 0, 0, 0, 1, 2};
+  const LevelFlightModel model(record);
   std::vector<SpeedTerms> speeds;
-  std::vector<AltitudeTerms> altitudes;
-  std::vector<RowThrust> thrusts;
+  std::vector<AltitudeRow> rows;
   for (const Cell& cell : cells) {
     speeds.push_back(ComputeSpeedTerms(cell.cas));
-    altitudes.push_back(ComputeAltitudeTerms(cell.altitude));
-    thrusts.push_back(PrepareRowThrust(record, cell.altitude));
+    rows.push_back(model.PrepareRow(cell.altitude));
   }
-  const AeroRowFacts aero = PrepareAeroRowFacts(record);
   for (auto _ : state) {
     for (size_t i = 0; i < cells.size(); ++i) {
-      benchmark::DoNotOptimize(
-          EvaluateLevelFlight(record, 26000, counts, speeds[i], altitudes[i], thrusts[i], aero));
+      benchmark::DoNotOptimize(model.Evaluate(26000, counts, speeds[i], rows[i]));
     }
   }
   state.SetItemsProcessed(state.iterations() * static_cast<long long>(cells.size()));
@@ -156,7 +153,7 @@ void BM_CoreSweep(benchmark::State& state) {
     ApplyStartupLayout(msfg1, msfg2);
     if (n > 0) CreateTableLayout(ranges, msfg1, msfg2);
     SweepInputs inputs{"19000", loadout.CompWeight, counts, DisplayMode::LbsPerNm};
-    cells = ComputeTable(record, inputs, msfg1, msfg2).cellsWritten;
+    cells = ComputeTable(record, inputs, msfg1, msfg2).totals.cellsWritten;
   }
   state.counters["cells"] = static_cast<double>(cells);
   state.SetItemsProcessed(state.iterations() * cells);

@@ -53,6 +53,10 @@ struct AircraftRecord {
 
   double FuelFlowFactorNormal = 0;  // (lb/h) per lb of thrust needed, Military
   double FuelFlowFactorAb = 0;      // (lb/h) per lb of thrust needed, afterburner
+
+  // Every field alike (a NaN breakpoint makes two records differ, which only marks a table
+  // computed from them out of date).
+  friend bool operator==(const AircraftRecord&, const AircraftRecord&) = default;
 };
 
 // The reset of the Load command: zeroes entries 1..15 of the four axes, the 15 x 15 corner of

@@ -3,26 +3,45 @@
 #pragma once
 
 #include <array>
-#include <string_view>
+#include <cstdint>
 
 #include "aircraft/aircraft_record.h"
 #include "performance/atmosphere.h"
+#include "performance/cell_failure.h"
 #include "performance/lookup.h"
 
 namespace tz9 {
 
-enum class PowerRegime { Military, Afterburner, NoSteadyFlight };
+enum class PowerRegime : std::uint8_t { Military, Afterburner, NoSteadyFlight };
 
 using StoreCounts = std::array<double, 6>;  // in StoreTable order
 
 struct LevelFlightPoint {
   PowerRegime regime = PowerRegime::NoSteadyFlight;
   bool supersonic = false;  // mach >= 1; meaningful with steady flight
-  double fuelFlow = 0;      // lb/h, a whole number; only with steady flight
-  double mach = 0;          // always set when the atmosphere could be computed
-  double tas = 0;           // kt, likewise
+  // Set when the cell cannot be computed at all; None for every ordinary result, no steady
+  // flight included.
+  CellFailure failure = CellFailure::None;
+  // Where a cell without steady flight met its limit; None otherwise.
+  SteadyFlightLimit limit = SteadyFlightLimit::None;
+  // How far the evaluation got: the last of the steps below that set its values.
+  enum class Reached : std::uint8_t {
+    Nothing,
+    Atmosphere,
+    Lift,
+    Alpha,
+    DragCoefficient,
+    Drag,
+    MilitaryThrust,
+    AfterburnerThrust
+  };
+  Reached reached = Reached::Nothing;
 
-  // Intermediate values, set as far as the evaluation got.
+  double fuelFlow = 0;  // lb/h, a whole number; only with steady flight
+  double mach = 0;      // always set when the atmosphere could be computed
+  double tas = 0;       // kt, likewise
+
+  // Intermediate values, set as far as the evaluation got (see reached).
   double liftCoefficient = 0;
   double angleOfAttack = 0;  // deg
   double dragCoefficient = 0;
@@ -34,50 +53,62 @@ struct LevelFlightPoint {
   double militaryThrust = 0;   // lbf, interpolated, before ThrustMultiplier
   double afterburnerThrust = 0;
 
-  // Set when the cell cannot be computed at all (a division by zero, a value below the first
-  // breakpoint of an axis, text where a number is needed, a non-finite intermediate): the cause
-  // in words, a static string. Empty for every ordinary result, NoSteadyFlight included.
-  std::string_view failure;
-  bool Failed() const { return !failure.empty(); }
+  bool Failed() const { return failure != CellFailure::None; }
 };
 
-// Pure function of its inputs: the same inputs give the same bits. Interpolates only the curve
-// entries its lookups need, yet reports exactly what EvaluateLevelFlightReference reports (the
-// same bits, the same outcome, the same failure cause) for every input.
-LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
-                                     const StoreCounts& storeCounts, double cas, float altitude);
-
-// A thrust table cut at one altitude, or why it could not be (a failure cause, or neither:
-// the altitude is out of the table's range).
+// A thrust table cut at one altitude, or why it could not be (a failure, or neither: the
+// altitude is beyond the table's last row).
 struct ThrustCut {
   bool found = false;
-  std::string_view failure;
+  CellFailure failure = CellFailure::None;
   int machs = 0;  // entries of the propulsion Mach axis in use
-  CutCurve curve;
+  Curve curve{};
 };
 
-// Both thrust tables cut at one altitude: what every cell of a sweep row shares.
-struct RowThrust {
+// What every cell of one altitude shares: the altitude's atmosphere terms and both thrust tables
+// cut there.
+struct AltitudeRow {
+  AltitudeTerms terms;
   ThrustCut military;
   ThrustCut afterburner;
 };
-RowThrust PrepareRowThrust(const AircraftRecord& aircraft, float altitude);
 
-// The lift and drag tables' row-pair facts: made once per sweep, they spare every cell a scan
-// of both rows and the divisions of its lazy cuts.
+// The lift and drag tables' row-pair facts: made once per aircraft, they spare every cell a scan
+// of both rows and the divisions of its cuts.
 struct AeroRowFacts {
   TableFacts lift;
   TableFacts drag;
 };
-AeroRowFacts PrepareAeroRowFacts(const AircraftRecord& aircraft);
 
-// The same evaluation from what a sweep makes beforehand: the atmosphere terms of the column's
-// speed and of the row's altitude, the row's thrust cuts (PrepareRowThrust at that altitude) and
-// the aircraft's AeroRowFacts. The same bits, outcome and failure cause as the call above.
+// The evaluation of steady level flight for one aircraft, made ready for many points: the
+// sweep, a single cell and the analyses all evaluate through it. It reads the aircraft record it
+// was made from, which must outlive it and not change under it.
+//
+// Every evaluation is a pure function of its inputs: the same inputs give the same bits. It
+// interpolates only the curve entries its lookups need, yet reports exactly what
+// EvaluateLevelFlightReference reports (the same bits, the same outcome, the same failure).
+class LevelFlightModel {
+ public:
+  explicit LevelFlightModel(const AircraftRecord& aircraft);
+
+  const AircraftRecord& Aircraft() const { return aircraft_; }
+
+  // Made once per altitude and shared by every speed there.
+  AltitudeRow PrepareRow(float altitude) const;
+
+  LevelFlightPoint Evaluate(double weight, const StoreCounts& storeCounts, const SpeedTerms& speed,
+                            const AltitudeRow& row) const;
+  LevelFlightPoint Evaluate(double weight, const StoreCounts& storeCounts, double cas,
+                            float altitude) const;
+
+ private:
+  const AircraftRecord& aircraft_;
+  AeroRowFacts aero_;
+};
+
+// One point on its own: the model made for it, then evaluated.
 LevelFlightPoint EvaluateLevelFlight(const AircraftRecord& aircraft, double weight,
-                                     const StoreCounts& storeCounts, const SpeedTerms& speed,
-                                     const AltitudeTerms& altitude, const RowThrust& thrust,
-                                     const AeroRowFacts& aero);
+                                     const StoreCounts& storeCounts, double cas, float altitude);
 
 // The straightforward evaluation that cuts every curve whole before searching it; kept as the
 // yardstick for the one above in tests and benchmarks.

@@ -28,19 +28,10 @@ LookupStatus CutRowsWithSpan(const Table& table, int upper, int secondCount, dou
   return LookupStatus::Found;
 }
 
-// The largest entry magnitude a cut with this x, x0 and span can take without any step of its
-// interpolation leaving the finite range, judged without dividing: with |y| <= limit the slope,
-// its products and the sums stay far below the double range. Negative when no entry is safe.
-constexpr double kSafeBound = 1e300;  // far enough below the double range for every step
-
-// The interpolation's terms stay within kSafeBound times a small factor when
-// |y| * (1 + (1 + |x| + |x0|) / span) <= kSafeBound: the 1 over the span bounds the slope
-// itself, the rest its products with x and x0.
-double SafeMagnitude(double x, double x0, double span) {
-  if (!std::isfinite(x) || !std::isfinite(x0)) return -1;
-  if (!std::isfinite(span) || !(span > 0)) return -1;
-  return kSafeBound / (1 + (1 + std::fabs(x) + std::fabs(x0)) / span);
-}
+// A lazy cut is safe when no step of its interpolation can leave the finite range, judged
+// without dividing: with |y| * (1 + (1 + |x| + |x0|) / span) <= kSafeBound the slope (the 1 over
+// the span bounds it), its products with x and x0 and the sums stay far below the double range.
+constexpr double kSafeBound = 1e300;
 
 }  // namespace
 
@@ -177,14 +168,8 @@ double RowsMaxMagnitude(const Table& table, int upper, int secondCount) {
   return largest;
 }
 
-bool LazyCurve::PrepareRows(const Table& table, int upper, int secondCount) {
-  lower_ = &table[upper - 1];
-  upper_ = &table[upper];
-  return RowsMaxMagnitude(table, upper, secondCount) <= SafeMagnitude(x_, x0_, span_);
-}
-
-// The same bound as SafeMagnitude, multiplied out with the span's inverse made beforehand: no
-// division per cell. An overflow or NaN on the way makes the test fail, which only means the
+// The bound above, multiplied out with the span's inverse made beforehand: no division per
+// cell. An overflow or NaN on the way makes the test fail, which only means the
 // whole curve is cut instead.
 bool LazyCurve::Prepare(const RowPairFacts& facts, double x) {
   pair_ = &facts;
@@ -220,22 +205,6 @@ TableFacts MakeTableFacts(const Table& table, const Axis<FieldValue>& firstAxis,
     }
   }
   return facts;
-}
-
-bool LazyCurve::Prepare(const Table& table, const Axis<FieldValue>& firstAxis, int upper,
-                        int secondCount, double x) {
-  x_ = x;
-  x0_ = *firstAxis[upper - 1].AsNumber();
-  span_ = *firstAxis[upper].AsNumber() - x0_;
-  return PrepareRows(table, upper, secondCount);
-}
-
-bool LazyCurve::Prepare(const Table& table, const Axis<std::int32_t>& firstAxis, int upper,
-                        int secondCount, float altitude) {
-  x_ = altitude;
-  x0_ = firstAxis[upper - 1];
-  if (!AltitudeSpan(firstAxis, upper, span_)) return false;
-  return PrepareRows(table, upper, secondCount);
 }
 
 }  // namespace tz9

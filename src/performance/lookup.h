@@ -176,36 +176,23 @@ using TableFacts = std::array<RowPairFacts, kMaxBreakpoints + 1>;  // by the upp
 TableFacts MakeTableFacts(const Table& table, const Axis<FieldValue>& firstAxis,
                           const FieldValue& firstCount, const FieldValue& secondCount);
 
-// A curve cut lazily between two neighbouring rows: entry k is interpolated when asked, with
-// exactly the arithmetic of InterpolateCurveAt. Use it only after Prepare has shown that no
-// entry of the whole cut could fail, so that asking for a few entries reports what cutting the
-// whole curve would.
+// A curve cut lazily between two neighbouring rows, from the pair's facts: entry k is
+// interpolated when asked, with exactly the arithmetic of InterpolateCurveAt. Use it only after
+// Prepare has shown that no entry of the whole cut could fail, so that asking for a few entries
+// reports what cutting the whole curve would.
 class LazyCurve {
  public:
   // False when some entry of the cut could fail (text, more than 25 entries, a span or values
   // large enough to overflow); the caller then cuts the whole curve instead.
-  bool Prepare(const Table& table, const Axis<FieldValue>& firstAxis, int upper, int secondCount,
-               double x);
-  bool Prepare(const Table& table, const Axis<std::int32_t>& firstAxis, int upper, int secondCount,
-               float altitude);
-  // The same cut from the pair's facts, made beforehand.
   bool Prepare(const RowPairFacts& facts, double x);
 
   double operator()(int k) const {
-    if (pair_ != nullptr) return (pair_->slope[k] * x_ + pair_->base[k]) - pair_->offset[k];
-    return InterpolateWithSpan(x_, x0_, span_, (*lower_)[k].AsNumber().value_or(0),
-                               (*upper_)[k].AsNumber().value_or(0));
+    return (pair_->slope[k] * x_ + pair_->base[k]) - pair_->offset[k];
   }
 
  private:
-  bool PrepareRows(const Table& table, int upper, int secondCount);
-
   const RowPairFacts* pair_ = nullptr;
-  const Axis<FieldValue>* lower_ = nullptr;
-  const Axis<FieldValue>* upper_ = nullptr;
   double x_ = 0;
-  double x0_ = 0;
-  double span_ = 0;
 };
 
 // A cut between two neighbouring rows: lazy when no entry of the whole cut can fail, otherwise

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -45,17 +46,11 @@ struct CellTexts {
   ShortText text2;
 };
 
-// A cell's evaluation and texts, handed from the computing threads to the writing one.
-struct CellOutcome {
-  CellTexts texts;
-  std::string_view failure;  // empty when the cell was computed
-};
-
-Colour RegimeColourOf(const LevelFlightPoint& point) {
-  if (point.regime == PowerRegime::Military) {
-    return point.supersonic ? RegimeColour::Green : RegimeColour::White;
+Colour RegimeColourOf(const CellResult& cell) {
+  if (cell.regime == PowerRegime::Military) {
+    return cell.supersonic ? RegimeColour::Green : RegimeColour::White;
   }
-  return point.supersonic ? RegimeColour::Red : RegimeColour::Yellow;
+  return cell.supersonic ? RegimeColour::Red : RegimeColour::Yellow;
 }
 
 // The general form cut to its first five characters ("6.3199999591666" shows as "6.319"). An
@@ -67,48 +62,43 @@ void CutToFive(ShortText& text) {
   }
 }
 
-// The second grid's number for this mode, or a failure cause when it has no finite form.
-std::string_view SecondGridText(const LevelFlightPoint& point, DisplayMode mode, bool steady,
-                                ShortText& text) {
-  double value = 0;
-  if (mode == DisplayMode::LbsPerNm) {
-    if (!steady) {
-      text.Assign(kNoSteadyFlightText);
-      return {};
-    }
-    if (point.tas == 0) return "division by zero in the fuel per nautical mile";
-    value = point.fuelFlow / point.tas;
-  } else if (mode == DisplayMode::Tas) {
-    value = Floor(point.tas);
-  } else {
-    value = Floor(point.mach * 100) / 100;
+// The second grid's number for a mode; NaN where it has none (then the cell failed).
+double SecondGridValue(const CellResult& cell, DisplayMode mode) {
+  switch (mode) {
+    case DisplayMode::LbsPerNm:
+      return cell.lbsPerNm;
+    case DisplayMode::Tas:
+      return Floor(cell.tas);
+    case DisplayMode::MachNumber:
+      return Floor(cell.mach * 100) / 100;
   }
-  if (!std::isfinite(value)) return "a value beyond the range of numbers";
-  text.AssignNumber(value);
-  if (mode == DisplayMode::LbsPerNm) CutToFive(text);
-  return {};
+  return std::numeric_limits<double>::quiet_NaN();
 }
 
-// Fills texts for a computed point; returns a failure cause when the point cannot be shown.
-std::string_view MakeCellTexts(const LevelFlightPoint& point, DisplayMode mode, CellTexts& texts) {
-  if (point.Failed()) return point.failure;
-  const bool steady = point.regime != PowerRegime::NoSteadyFlight;
-  if (steady) {
-    if (!std::isfinite(point.fuelFlow)) return "a fuel flow beyond the range of numbers";
-    texts.colour1 = RegimeColourOf(point);
-    texts.text1.AssignNumber(point.fuelFlow);
-    texts.writesColour2 = mode == DisplayMode::LbsPerNm;
-    texts.colour2 = texts.colour1;
-  } else {
-    texts.text1.Assign(kNoSteadyFlightText);
-  }
-  return SecondGridText(point, mode, steady, texts.text2);
-}
-
-CellTexts FailedCellTexts() {
+// The texts of a cell as its result says.
+CellTexts MakeCellTexts(const CellResult& cell, DisplayMode mode) {
   CellTexts texts;
-  texts.text1.Assign(kNoSteadyFlightText);
-  texts.text2.Assign(kNoSteadyFlightText);
+  if (cell.failure != CellFailure::None) {
+    texts.text1.Assign(kNoSteadyFlightText);
+    texts.text2.Assign(kNoSteadyFlightText);
+    return texts;
+  }
+  const bool steady = cell.regime != PowerRegime::NoSteadyFlight;
+  if (!steady) {
+    texts.text1.Assign(kNoSteadyFlightText);
+    if (mode == DisplayMode::LbsPerNm) {
+      texts.text2.Assign(kNoSteadyFlightText);
+    } else {
+      texts.text2.AssignNumber(SecondGridValue(cell, mode));
+    }
+    return texts;
+  }
+  texts.colour1 = RegimeColourOf(cell);
+  texts.text1.AssignNumber(cell.fuelFlow);
+  texts.writesColour2 = InfoOf(mode).paintsSteadyCells;
+  texts.colour2 = texts.colour1;
+  texts.text2.AssignNumber(SecondGridValue(cell, mode));
+  if (mode == DisplayMode::LbsPerNm) CutToFive(texts.text2);
   return texts;
 }
 
@@ -124,75 +114,36 @@ void WriteCell(const CellTexts& texts, int col, int row, ResultGrid& msfg1, Resu
   msfg2.SetText(texts.text2.View());
 }
 
-// A row's altitude from its header, without the " ft", held in single precision; with the
-// atmosphere terms that follow from it alone.
-struct RowInput {
-  AltitudeTerms terms;
-  RowThrust thrust;  // both thrust tables cut at the row's altitude, made by a sweep
-  std::string_view failure;
+// A row's altitude from its header, without the " ft", held in single precision.
+struct HeaderAltitude {
+  float altitude = 0;
+  CellFailure failure = CellFailure::None;
 };
 
-RowInput ReadAltitude(std::string_view altitudeText) {
-  RowInput input;
-  if (altitudeText.size() < 3) {
-    input.failure = "an altitude header shorter than \" ft\"";
-    return input;
-  }
+HeaderAltitude ReadAltitude(std::string_view altitudeText) {
+  if (altitudeText.size() < 3) return {0, CellFailure::AltitudeHeaderTooShort};
   const double altitudeFeet = ParseLeadingNumber(altitudeText.substr(0, altitudeText.size() - 3));
-  if (!(std::fabs(altitudeFeet) <= FLT_MAX)) {
-    input.failure = "an altitude beyond the single-precision range";
-    return input;
-  }
-  input.terms = ComputeAltitudeTerms(static_cast<float>(altitudeFeet));
-  return input;
+  if (!(std::fabs(altitudeFeet) <= FLT_MAX)) return {0, CellFailure::AltitudeBeyondSinglePrecision};
+  return {static_cast<float>(altitudeFeet), CellFailure::None};
 }
 
-// A column's calibrated airspeed from its whole header, with its atmosphere terms.
-struct ColInput {
-  SpeedTerms terms;
-  std::string_view failure;
+// A column's calibrated airspeed from its whole header.
+struct HeaderSpeed {
+  double cas = 0;
+  CellFailure failure = CellFailure::None;
 };
 
-ColInput ReadSpeed(std::string_view speedText) {
-  ColInput input;
+HeaderSpeed ReadSpeed(std::string_view speedText) {
   const double casKnots = ParseLeadingNumber(speedText);
-  if (!std::isfinite(casKnots)) {
-    input.failure = "a speed beyond the range of numbers";
-    return input;
-  }
-  input.terms = ComputeSpeedTerms(casKnots);
-  return input;
+  if (!std::isfinite(casKnots)) return {0, CellFailure::SpeedBeyondRange};
+  return {casKnots, CellFailure::None};
 }
 
-// Everything one cell needs besides its row and column. A sweep also brings its aerodynamic
-// row-pair facts and each row's thrust cuts; a single cell is evaluated on its own.
-struct SweepContext {
-  const AircraftRecord& aircraft;
-  double weight;
-  StoreCounts counts;
-  DisplayMode mode;
-  const AeroRowFacts* aero;  // a sweep's row-pair facts; none for a single cell
-};
-
-CellOutcome ComputeCellOutcome(const SweepContext& context, const RowInput& row,
-                               const ColInput& col, LevelFlightPoint* evaluated = nullptr) {
-  CellOutcome outcome;
-  std::string_view failure = !row.failure.empty() ? row.failure : col.failure;
-  if (failure.empty()) {
-    const LevelFlightPoint point =
-        context.aero != nullptr
-            ? EvaluateLevelFlight(context.aircraft, context.weight, context.counts, col.terms,
-                                  row.terms, row.thrust, *context.aero)
-            : EvaluateLevelFlight(context.aircraft, context.weight, context.counts, col.terms.cas,
-                                  row.terms.altitude);
-    failure = MakeCellTexts(point, context.mode, outcome.texts);
-    if (evaluated != nullptr) *evaluated = point;
-  }
-  if (!failure.empty()) {
-    outcome.failure = failure;
-    outcome.texts = FailedCellTexts();
-  }
-  return outcome;
+CellResult FailedCell(CellFailure failure) {
+  CellResult cell;
+  cell.failure = failure;
+  cell.lbsPerNm = std::numeric_limits<double>::quiet_NaN();
+  return cell;
 }
 
 SweepRefusal Guard(const SweepInputs& inputs) {
@@ -211,12 +162,12 @@ StoreCounts ParseCounts(const StoreCountTexts& texts) {
   return counts;
 }
 
-void NoteFailure(std::string_view cause, int col, int row, const ResultGrid& msfg1,
-                 SweepOutcome& outcome) {
-  if (outcome.cellsFailed++ > 0) return;
-  outcome.firstFailedSpeed = std::string(msfg1.TextAt(0, col));
-  outcome.firstFailedAltitude = std::string(msfg1.TextAt(row, 0));
-  outcome.firstFailureCause = std::string(cause);
+void NoteFailure(CellFailure cause, int col, int row, const ResultGrid& msfg1,
+                 SweepTotals& totals) {
+  if (totals.cellsFailed++ > 0) return;
+  totals.firstFailedSpeed = std::string(msfg1.TextAt(0, col));
+  totals.firstFailedAltitude = std::string(msfg1.TextAt(row, 0));
+  totals.firstFailure = cause;
 }
 
 std::string CellsText(long long count) {
@@ -238,22 +189,97 @@ void ComputeOnTwoThreads(const ComputeRange& computeRange, int firstCol, size_t 
   helper.join();
 }
 
+// The computation's inputs, before any cell: the record copied, the texts and headers kept.
+std::shared_ptr<TableComputation> StartComputation(const AircraftRecord& aircraft,
+                                                   const SweepInputs& inputs,
+                                                   const ResultGrid& msfg1) {
+  auto computation = std::make_shared<TableComputation>();
+  computation->aircraft = std::make_shared<const AircraftRecord>(aircraft);
+  computation->weight = ParseLeadingNumber(inputs.compWeight);
+  computation->counts = ParseCounts(inputs.counts);
+  computation->mode = inputs.mode;
+  computation->zeroFuelWeightText = std::string(inputs.zeroFuelWeight);
+  computation->compWeightText = std::string(inputs.compWeight);
+  for (size_t i = 0; i < inputs.counts.size(); ++i)
+    computation->countTexts[i] = std::string(inputs.counts[i]);
+  const int rows = std::max(msfg1.Rows() - 1, 0);
+  const int cols = std::max(msfg1.Cols() - 1, 0);
+  for (int row = 1; row <= rows; ++row) {
+    const HeaderAltitude header = ReadAltitude(msfg1.TextAt(row, 0));
+    computation->altitudeHeaders.emplace_back(msfg1.TextAt(row, 0));
+    computation->altitudes.push_back(header.altitude);
+    computation->altitudeFailures.push_back(header.failure);
+  }
+  for (int col = 1; col <= cols; ++col) {
+    const HeaderSpeed header = ReadSpeed(msfg1.TextAt(0, col));
+    computation->speedHeaders.emplace_back(msfg1.TextAt(0, col));
+    computation->speeds.push_back(header.cas);
+    computation->speedFailures.push_back(header.failure);
+  }
+  return computation;
+}
+
 }  // namespace
+
+CellResult CellResultOf(const LevelFlightPoint& point, DisplayMode mode) {
+  if (point.Failed()) return FailedCell(point.failure);
+  CellResult cell;
+  cell.regime = point.regime;
+  cell.supersonic = point.supersonic;
+  cell.limit = point.limit;
+  cell.mach = point.mach;
+  cell.tas = point.tas;
+  cell.fuelFlow = point.fuelFlow;
+  const bool steady = point.regime != PowerRegime::NoSteadyFlight;
+  cell.lbsPerNm = steady ? point.fuelFlow / point.tas : std::numeric_limits<double>::quiet_NaN();
+  if (steady && !std::isfinite(point.fuelFlow)) return FailedCell(CellFailure::FuelFlowBeyondRange);
+  // The second grid's number must have a finite form.
+  if (mode == DisplayMode::LbsPerNm && steady && point.tas == 0) {
+    return FailedCell(CellFailure::LbsPerNmDivisionByZero);
+  }
+  if ((mode != DisplayMode::LbsPerNm || steady) && !std::isfinite(SecondGridValue(cell, mode))) {
+    return FailedCell(CellFailure::SecondValueBeyondRange);
+  }
+  return cell;
+}
+
+LevelFlightPoint EvaluateComputationCell(const TableComputation& computation, int row, int col) {
+  LevelFlightPoint point;
+  const CellFailure header =
+      computation.altitudeFailures[static_cast<size_t>(row - 1)] != CellFailure::None
+          ? computation.altitudeFailures[static_cast<size_t>(row - 1)]
+          : computation.speedFailures[static_cast<size_t>(col - 1)];
+  if (header != CellFailure::None) {
+    point.failure = header;
+    return point;
+  }
+  const LevelFlightModel model(*computation.aircraft);
+  return model.Evaluate(computation.weight, computation.counts,
+                        computation.speeds[static_cast<size_t>(col - 1)],
+                        computation.altitudes[static_cast<size_t>(row - 1)]);
+}
+
+CellResult ReevaluateCell(const TableComputation& computation, int row, int col) {
+  return CellResultOf(EvaluateComputationCell(computation, row, col), computation.mode);
+}
 
 LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
                                   const StoreCounts& counts, DisplayMode mode, int col, int row,
                                   ResultGrid& msfg1, ResultGrid& msfg2) {
   msfg1.SetCol(0);
   msfg1.SetRow(row);
-  const RowInput rowInput = ReadAltitude(msfg1.Text());
+  const HeaderAltitude altitude = ReadAltitude(msfg1.Text());
   msfg1.SetCol(col);
   msfg1.SetRow(0);
-  const ColInput colInput = ReadSpeed(msfg1.Text());
-  const SweepContext context{aircraft, weight, counts, mode, nullptr};
+  const HeaderSpeed speed = ReadSpeed(msfg1.Text());
   LevelFlightPoint point;
-  const CellOutcome outcome = ComputeCellOutcome(context, rowInput, colInput, &point);
-  WriteCell(outcome.texts, col, row, msfg1, msfg2);
-  point.failure = outcome.failure;
+  point.failure = altitude.failure != CellFailure::None ? altitude.failure : speed.failure;
+  if (!point.Failed()) {
+    point = LevelFlightModel(aircraft).Evaluate(weight, counts, speed.cas, altitude.altitude);
+  }
+  const CellResult cell = CellResultOf(point, mode);
+  WriteCell(MakeCellTexts(cell, mode), col, row, msfg1, msfg2);
+  point.failure = cell.failure;
   return point;
 }
 
@@ -271,86 +297,104 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
     outcome.refusal = SweepRefusal::GridsDiffer;
   }
   if (!outcome.Started()) return outcome;
-  const AeroRowFacts aero = PrepareAeroRowFacts(aircraft);
-  const SweepContext context{aircraft, ParseLeadingNumber(inputs.compWeight),
-                             ParseCounts(inputs.counts), inputs.mode, &aero};
+  const std::shared_ptr<TableComputation> computation = StartComputation(aircraft, inputs, msfg1);
+  const TableComputation& c = *computation;
   const int cols = msfg1.Cols();
-  const int rows = msfg1.Rows();
-  if (cols < 2 || rows < 2) return outcome;
+  const int dataRows = c.AltitudeCount();
+  computation->cells.resize(static_cast<size_t>(c.SpeedCount()) * dataRows);
+  if (cols >= 2 && dataRows >= 1) {
+    const LevelFlightModel model(*c.aircraft);
+    std::vector<AltitudeRow> rows(static_cast<size_t>(dataRows));
+    for (int row = 0; row < dataRows; ++row) {
+      if (c.altitudeFailures[row] == CellFailure::None)
+        rows[row] = model.PrepareRow(c.altitudes[row]);
+    }
+    std::vector<SpeedTerms> speeds(static_cast<size_t>(c.SpeedCount()));
+    for (int col = 0; col < c.SpeedCount(); ++col)
+      speeds[col] = ComputeSpeedTerms(c.speeds[col]);
 
-  std::vector<RowInput> rowInputs(static_cast<size_t>(rows));
-  for (int row = 1; row < rows; ++row) {
-    RowInput& input = rowInputs[row];
-    input = ReadAltitude(msfg1.TextAt(row, 0));
-    if (input.failure.empty()) input.thrust = PrepareRowThrust(aircraft, input.terms.altitude);
+    const bool twoCores = std::thread::hardware_concurrency() >= 2 &&
+                          static_cast<long long>(dataRows) * (cols - 1) >= kParallelCells;
+    // Blocks small enough for a hundred progress reports and for the cache.
+    const int blockCols = std::max(
+        1,
+        std::min(kBlockCells / dataRows, (cols - 1 + kMaxProgressCalls - 1) / kMaxProgressCalls));
+    std::vector<CellTexts> block(static_cast<size_t>(blockCols) * dataRows);
+    // Cells [first, last) of the block starting at data column firstCol (from 0), by index
+    // col * dataRows + row within the block.
+    auto computeRange = [&](int firstCol, size_t first, size_t last) {
+      for (size_t i = first; i < last; ++i) {
+        const int col = firstCol + static_cast<int>(i / dataRows);
+        const int row = static_cast<int>(i % dataRows);
+        const CellFailure header = c.altitudeFailures[row] != CellFailure::None
+                                       ? c.altitudeFailures[row]
+                                       : c.speedFailures[col];
+        const CellResult cell =
+            header != CellFailure::None
+                ? FailedCell(header)
+                : CellResultOf(model.Evaluate(c.weight, c.counts, speeds[col], rows[row]), c.mode);
+        computation->cells[static_cast<size_t>(col) * dataRows + row] = cell;
+        block[i] = MakeCellTexts(cell, c.mode);
+      }
+    };
+
+    int percentShown = 0;
+    for (int firstCol = 0; firstCol < cols - 1; firstCol += blockCols) {
+      const int blockEnd = std::min(cols - 1, firstCol + blockCols);
+      const size_t cells = static_cast<size_t>(blockEnd - firstCol) * dataRows;
+      if (twoCores) {
+        ComputeOnTwoThreads(computeRange, firstCol, cells);
+      } else {
+        computeRange(firstCol, 0, cells);
+      }
+      for (size_t i = 0; i < cells; ++i) {
+        const int col = firstCol + 1 + static_cast<int>(i / dataRows);
+        const int row = 1 + static_cast<int>(i % dataRows);
+        WriteCell(block[i], col, row, msfg1, msfg2);
+        ++outcome.totals.cellsWritten;
+        const CellFailure failure = c.Cell(row, col).failure;
+        if (failure != CellFailure::None) NoteFailure(failure, col, row, msfg1, outcome.totals);
+      }
+      const int percent =
+          static_cast<int>(static_cast<long long>(blockEnd) * kMaxProgressCalls / (cols - 1));
+      if (progress && percent > percentShown) {
+        percentShown = percent;
+        progress(static_cast<double>(blockEnd) / (cols - 1));
+      }
+    }
   }
-  std::vector<ColInput> colInputs(static_cast<size_t>(cols));
-  for (int col = 1; col < cols; ++col)
-    colInputs[col] = ReadSpeed(msfg1.TextAt(0, col));
-
-  const int dataRows = rows - 1;
-  const bool twoCores = std::thread::hardware_concurrency() >= 2 &&
-                        static_cast<long long>(dataRows) * (cols - 1) >= kParallelCells;
-  // Blocks small enough for a hundred progress reports and for the cache.
-  const int blockCols = std::max(
-      1, std::min(kBlockCells / dataRows, (cols - 1 + kMaxProgressCalls - 1) / kMaxProgressCalls));
-  std::vector<CellOutcome> block(static_cast<size_t>(blockCols) * dataRows);
-  // Cells [first, last) of the block, by index col * dataRows + row.
-  auto computeRange = [&](int firstCol, size_t first, size_t last) {
-    for (size_t i = first; i < last; ++i) {
-      const int col = firstCol + static_cast<int>(i / dataRows);
-      const int row = 1 + static_cast<int>(i % dataRows);
-      block[i] = ComputeCellOutcome(context, rowInputs[row], colInputs[col]);
-    }
-  };
-
-  int percentShown = 0;
-  for (int firstCol = 1; firstCol < cols; firstCol += blockCols) {
-    const int blockEnd = std::min(cols, firstCol + blockCols);
-    const size_t cells = static_cast<size_t>(blockEnd - firstCol) * dataRows;
-    if (twoCores) {
-      ComputeOnTwoThreads(computeRange, firstCol, cells);
-    } else {
-      computeRange(firstCol, 0, cells);
-    }
-    for (size_t i = 0; i < cells; ++i) {
-      const int col = firstCol + static_cast<int>(i / dataRows);
-      const int row = 1 + static_cast<int>(i % dataRows);
-      WriteCell(block[i].texts, col, row, msfg1, msfg2);
-      ++outcome.cellsWritten;
-      if (!block[i].failure.empty()) NoteFailure(block[i].failure, col, row, msfg1, outcome);
-    }
-    const int percent =
-        static_cast<int>(static_cast<long long>(blockEnd - 1) * kMaxProgressCalls / (cols - 1));
-    if (progress && percent > percentShown) {
-      percentShown = percent;
-      progress(static_cast<double>(blockEnd - 1) / (cols - 1));
-    }
-  }
+  computation->totals = outcome.totals;
+  outcome.computation = computation;
   return outcome;
 }
 
-std::string SweepOutcome::Message() const {
-  switch (refusal) {
-    case SweepRefusal::NoAircraft:
-      return "Compute Table needs an aircraft: load a file first.";
-    case SweepRefusal::WeightNotNumber:
-      return "The computing weight is not a number.";
-    case SweepRefusal::WeightBelowZfw:
-      return "The computing weight is below the zero fuel weight.";
-    case SweepRefusal::GridsDiffer:
-      return "The two grids differ in size: press Create Table first.";
-    case SweepRefusal::None:
-      break;
-  }
+std::string SweepTotals::Summary() const {
   std::string message = "Computed " + CellsText(cellsWritten);
   if (cellsFailed > 0) {
     message += "; " + std::to_string(cellsFailed) + " could not be computed, the first at " +
                std::string(TrimBlanks(firstFailedSpeed)) + " kt, " +
-               std::string(TrimBlanks(firstFailedAltitude)) + ": " + firstFailureCause;
+               std::string(TrimBlanks(firstFailedAltitude)) + ": " +
+               std::string(CellFailureText(firstFailure));
   }
   if (message.back() != '.') message += '.';
   return message;
+}
+
+Staleness CompareWithCurrent(const TableComputation& computation, const CurrentInputs& now) {
+  Staleness staleness;
+  const auto same = [](const std::vector<std::string>& kept,
+                       const std::vector<std::string_view>& shown) {
+    return std::equal(kept.begin(), kept.end(), shown.begin(), shown.end());
+  };
+  staleness.tableRelaid = !same(computation.speedHeaders, now.speedHeaders) ||
+                          !same(computation.altitudeHeaders, now.altitudeHeaders);
+  staleness.inputsEdited = computation.compWeightText != now.compWeightText;
+  for (size_t i = 0; i < now.countTexts.size(); ++i) {
+    if (computation.countTexts[i] != now.countTexts[i]) staleness.inputsEdited = true;
+  }
+  staleness.modeChanged = computation.mode != now.mode;
+  staleness.aircraftChanged = now.aircraft == nullptr || !(*computation.aircraft == *now.aircraft);
+  return staleness;
 }
 
 }  // namespace tz9

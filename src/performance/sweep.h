@@ -3,12 +3,13 @@
 #pragma once
 
 #include <functional>
-#include <string>
+#include <memory>
 #include <string_view>
 
 #include "aircraft/aircraft_record.h"
 #include "loadout/loadout.h"
 #include "performance/level_flight.h"
+#include "performance/table_computation.h"
 #include "tables/display_mode.h"
 #include "tables/result_grid.h"
 
@@ -32,20 +33,18 @@ enum class SweepRefusal {
 
 struct SweepOutcome {
   SweepRefusal refusal = SweepRefusal::None;
-  long long cellsWritten = 0;
-  long long cellsFailed = 0;     // cells written "------" because they could not be computed
-  std::string firstFailedSpeed;  // header texts of the first failed cell, as shown
-  std::string firstFailedAltitude;
-  std::string firstFailureCause;
+  SweepTotals totals;
+  // What the grids now show, with the inputs it came from; none when refused.
+  std::shared_ptr<const TableComputation> computation;
 
   bool Started() const { return refusal == SweepRefusal::None; }
-  std::string Message() const;  // one line for the status line and the CLI
 };
 
 // Called now and then during a long sweep with the share done (0..1); returning nothing.
 using SweepProgress = std::function<void(double fractionDone)>;
 
-// Runs the guard and, when it passes, the sweep over msfg1's size.
+// Runs the guard and, when it passes, the sweep over msfg1's size. The aircraft record is copied
+// into the computation it returns.
 SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inputs,
                           ResultGrid& msfg1, ResultGrid& msfg2, const SweepProgress& progress = {});
 

@@ -86,15 +86,7 @@ std::string ColourName(std::optional<Colour> colour) {
 }
 
 std::string_view SecondGridCaption(DisplayMode mode) {
-  switch (mode) {
-    case DisplayMode::LbsPerNm:
-      return "Lbs/NM";
-    case DisplayMode::Tas:
-      return "TAS (kt)";
-    case DisplayMode::MachNumber:
-      return "Mach Number";
-  }
-  return {};
+  return InfoOf(mode).gridCaption;
 }
 
 void PrintGrid(const ResultGrid& grid, std::string_view caption, bool ansiColours,

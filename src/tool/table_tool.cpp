@@ -66,6 +66,22 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
 }
 
+// What the tool says when the sweep refuses to start.
+std::string_view SweepRefusalText(SweepRefusal refusal) {
+  switch (refusal) {
+    case SweepRefusal::NoAircraft:
+      return "The aircraft file gives no zero fuel weight: there is nothing to compute.";
+    case SweepRefusal::WeightNotNumber:
+      return "The computing weight is not a number.";
+    case SweepRefusal::WeightBelowZfw:
+      return "The computing weight is below the zero fuel weight.";
+    case SweepRefusal::GridsDiffer:  // the tool lays both grids out alike
+    case SweepRefusal::None:
+      break;
+  }
+  return "The table could not be computed.";
+}
+
 }  // namespace
 
 int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
@@ -101,11 +117,11 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};
   const SweepOutcome sweep = ComputeTable(*aircraft, inputs, msfg1, msfg2);
   if (!sweep.Started()) {
-    err << sweep.Message() << '\n';
+    err << SweepRefusalText(sweep.refusal) << '\n';
     return kExitRefused;
   }
   PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
-  if (sweep.cellsFailed > 0) err << sweep.Message() << '\n';
+  if (sweep.totals.cellsFailed > 0) err << sweep.totals.Summary() << '\n';
   return kExitDone;
 }
 

@@ -31,13 +31,6 @@ std::optional<std::array<std::string, N>> NumberList(std::string_view text) {
   return numbers;
 }
 
-std::optional<DisplayMode> ModeNamed(std::string_view name) {
-  if (name == "lbs-nm") return DisplayMode::LbsPerNm;
-  if (name == "tas") return DisplayMode::Tas;
-  if (name == "mach") return DisplayMode::MachNumber;
-  return std::nullopt;
-}
-
 std::optional<OutputFormat> FormatNamed(std::string_view name) {
   if (name == "grid") return OutputFormat::Grid;
   if (name == "csv") return OutputFormat::Csv;
@@ -58,7 +51,7 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     if (!range) return std::string(name) + " needs five numbers: MIN,STEP1,SWITCH,STEP2,MAX";
     (name == "--speed" ? options.speedRange : options.altitudeRange) = *range;
   } else if (name == "--second") {
-    const auto mode = ModeNamed(value);
+    const auto mode = DisplayModeNamed(value);
     if (!mode) return "--second takes lbs-nm, tas or mach";
     options.mode = *mode;
   } else if (name == "--format") {

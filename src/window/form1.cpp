@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 
 #include "aircraft/aircraft_reader.h"
 #include "common/number_text.h"
@@ -81,6 +82,23 @@ class WindowAircraftDisplay final : public AircraftDisplay {
   QLineEdit* zeroFuelWeight_;
   QLineEdit* internalFuel_;
 };
+
+// What the window says when "Compute Table" refuses to start.
+QString SweepRefusalText(SweepRefusal refusal) {
+  switch (refusal) {
+    case SweepRefusal::NoAircraft:
+      return QStringLiteral("Compute Table needs an aircraft: load a file first.");
+    case SweepRefusal::WeightNotNumber:
+      return QStringLiteral("The computing weight is not a number.");
+    case SweepRefusal::WeightBelowZfw:
+      return QStringLiteral("The computing weight is below the zero fuel weight.");
+    case SweepRefusal::GridsDiffer:
+      return QStringLiteral("The two grids differ in size: press Create Table first.");
+    case SweepRefusal::None:
+      break;
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -238,7 +256,31 @@ void Form1::cmdCompute_Click() {
   model1_->CellsChanged();
   model2_->CellsChanged();
   QApplication::restoreOverrideCursor();
-  ShowStatus(outcome.Message());
+  if (!outcome.Started()) {
+    lblStatus->setText(SweepRefusalText(outcome.refusal));
+    return;
+  }
+  computation_ = outcome.computation;
+  ShowStatus(outcome.totals.Summary());
+}
+
+Staleness Form1::CurrentStaleness() const {
+  if (!computation_) return {};
+  CurrentInputs now;
+  for (int col = 1; col < grid1_.Cols(); ++col)
+    now.speedHeaders.push_back(grid1_.TextAt(0, col));
+  for (int row = 1; row < grid1_.Rows(); ++row)
+    now.altitudeHeaders.push_back(grid1_.TextAt(row, 0));
+  const std::string compWeight = FieldText(txtCompWeight);
+  const std::array<std::string, kStoreKinds> counts = {FieldText(txtMisAA), FieldText(txtMisAG),
+                                                       FieldText(txtBombe), FieldText(txtCluster),
+                                                       FieldText(txtEcm),   FieldText(txtFuelTank)};
+  now.compWeightText = compWeight;
+  for (size_t i = 0; i < counts.size(); ++i)
+    now.countTexts[i] = counts[i];
+  now.mode = SelectedDisplayMode();
+  now.aircraft = aircraft_.get();
+  return CompareWithCurrent(*computation_, now);
 }
 
 // A sweep that runs past half a second says how far it has got and lets the window repaint.

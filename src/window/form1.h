@@ -13,6 +13,7 @@
 #include "aircraft_file_chooser.h"
 #include "message_notifier.h"
 #include "performance/sweep.h"
+#include "performance/table_computation.h"
 #include "tables/display_mode.h"
 #include "tables/result_grid.h"
 
@@ -47,6 +48,11 @@ class Form1 final : public QMainWindow {
   const ResultGrid& grid1() const { return grid1_; }
   const ResultGrid& grid2() const { return grid2_; }
   DisplayMode SelectedDisplayMode() const;
+
+  // The last "Compute Table" that ran (none before the first), and what it no longer matches of
+  // the headers, fields, option and aircraft now (all clear while it is current).
+  std::shared_ptr<const TableComputation> computation() const { return computation_; }
+  Staleness CurrentStaleness() const;
 
   // Aircraft, weights and loadout.
   QLineEdit* txtFile = nullptr;
@@ -156,6 +162,7 @@ class Form1 final : public QMainWindow {
   ResultGridModel* model2_ = nullptr;
   std::unique_ptr<AircraftFileChooser> chooser_;
   std::unique_ptr<MessageNotifier> notifier_;
+  std::shared_ptr<const TableComputation> computation_;
 };
 
 }  // namespace tz9

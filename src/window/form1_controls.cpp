@@ -9,11 +9,13 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "form1.h"
 #include "result_grid_model.h"
 #include "result_grid_view.h"
+#include "tables/display_mode.h"
 #include "twips.h"
 #include "wrapping_button.h"
 
@@ -140,14 +142,14 @@ constexpr ButtonPlace kButtons[] = {
 struct OptionPlace {
   QRadioButton* Form1::*member;
   const char* name;
-  const char* text;
+  std::string_view text;
   int top;
 };
 
 constexpr OptionPlace kOptions[] = {
-    {&Form1::Option1, "Option1", "Lbs / NM", 720},
-    {&Form1::Option2, "Option2", "TAS", 1080},
-    {&Form1::Option3, "Option3", "Mach Number", 1440},
+    {&Form1::Option1, "Option1", InfoOf(DisplayMode::LbsPerNm).optionCaption, 720},
+    {&Form1::Option2, "Option2", InfoOf(DisplayMode::Tas).optionCaption, 1080},
+    {&Form1::Option3, "Option3", InfoOf(DisplayMode::MachNumber).optionCaption, 1440},
 };
 
 struct SwatchPlace {
@@ -258,7 +260,8 @@ void Form1::BuildLegend(QWidget* client) {
   Label1 = AddLabel(client, "Label1", "2nd Grid", 10560, 240, 1575, true);
   auto* group = new QButtonGroup(this);
   for (const OptionPlace& place : kOptions) {
-    auto* option = new QRadioButton(QString::fromLatin1(place.text), client);
+    auto* option = new QRadioButton(
+        QString::fromLatin1(place.text.data(), static_cast<qsizetype>(place.text.size())), client);
     option->setObjectName(QString::fromLatin1(place.name));
     option->setGeometry(RectFromTwips(10560, place.top, 1575, kLabelHeight));
     group->addButton(option);

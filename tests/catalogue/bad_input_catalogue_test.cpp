@@ -51,7 +51,7 @@ TEST(BadInputCatalogue, NormalTableComputesAfterBadInputs) {
   ASSERT_TRUE(LoadAircraftBytes(check, record, shown).completed);
   ResultGrid msfg1, msfg2;
   ApplyStartupLayout(msfg1, msfg2);
-  EXPECT_EQ(ComputeTable(record, CheckInputs("1e308"), msfg1, msfg2).Message(),
+  EXPECT_EQ(ComputeTable(record, CheckInputs("1e308"), msfg1, msfg2).totals.Summary(),
             "Computed 253 cells; 253 could not be computed, the first at 150 kt, 0 ft: "
             "arithmetic overflow.");
   EXPECT_EQ(msfg1.TextAt(11, 23), "------");
@@ -74,7 +74,8 @@ TEST(BadInputCatalogue, NormalTableComputesAfterBadInputs) {
   ASSERT_TRUE(LoadAircraftBytes(check, record, shown).completed);
   ranges = {"300", "50", "300", "50", "300", "0", "500", "0", "500", "0"};
   ASSERT_TRUE(CreateTableLayout(ranges, msfg1, msfg2).applied);
-  EXPECT_EQ(ComputeTable(record, CheckInputs("20000"), msfg1, msfg2).Message(), "Computed 1 cell.");
+  EXPECT_EQ(ComputeTable(record, CheckInputs("20000"), msfg1, msfg2).totals.Summary(),
+            "Computed 1 cell.");
   EXPECT_EQ(msfg1.TextAt(1, 1), "1896");
   EXPECT_EQ(msfg1.BackColorAt(1, 1), RegimeColour::White);
   EXPECT_EQ(msfg2.TextAt(1, 1), "6.319");

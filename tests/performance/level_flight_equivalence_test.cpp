@@ -101,6 +101,7 @@ TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
     constexpr double kDefectRates[] = {0, 0.0005, 0.003};
     RandomAircraft random(seed, kDefectRates[seed % 3]);
     const AircraftRecord a = random.Make();
+    const LevelFlightModel model(a);
     for (int cell = 0; cell < 600; ++cell) {
       const double cas = random.Chance(0.01) ? 0 : random.Uniform(60, 1000);
       const float altitude = static_cast<float>(random.Chance(0.01) ? random.Uniform(140000, 250000)
@@ -111,13 +112,14 @@ TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
         count = random.Chance(0.7) ? 0 : std::floor(random.Uniform(0, 5));
       const LevelFlightPoint whole = EvaluateLevelFlightReference(a, weight, counts, cas, altitude);
       const std::string where = "seed " + std::to_string(seed) + " cell " + std::to_string(cell);
-      // The per-cell call, and the call from the terms and thrust cuts a sweep makes per row.
+      // A single point on its own, and the call from the row a sweep prepares once per altitude.
       const LevelFlightPoint single = EvaluateLevelFlight(a, weight, counts, cas, altitude);
-      const LevelFlightPoint prepared = EvaluateLevelFlight(
-          a, weight, counts, ComputeSpeedTerms(cas), ComputeAltitudeTerms(altitude),
-          PrepareRowThrust(a, altitude), PrepareAeroRowFacts(a));
-      ASSERT_TRUE(test::SameBits(single, whole)) << where << ": " << single.failure;
-      ASSERT_TRUE(test::SameBits(prepared, whole)) << where << ": " << prepared.failure;
+      const LevelFlightPoint prepared =
+          model.Evaluate(weight, counts, ComputeSpeedTerms(cas), model.PrepareRow(altitude));
+      ASSERT_TRUE(test::SameBits(single, whole))
+          << where << ": " << CellFailureText(single.failure);
+      ASSERT_TRUE(test::SameBits(prepared, whole))
+          << where << ": " << CellFailureText(prepared.failure);
       ++outcomes[whole.Failed() ? 3 : static_cast<int>(whole.regime)];
     }
   }

@@ -37,7 +37,7 @@ TEST(LevelFlight, CheckAircraftRowsGiveTheirRegimeFuelFlowAndDrag) {
   for (const Row& r : rows) {
     const LevelFlightPoint p = EvaluateLevelFlight(a, kWeight, r.counts, r.cas, r.altitude);
     const std::string at = std::to_string(r.cas) + " kt " + std::to_string(r.altitude) + " ft";
-    EXPECT_FALSE(p.Failed()) << at << ": " << p.failure;
+    EXPECT_FALSE(p.Failed()) << at << ": " << CellFailureText(p.failure);
     EXPECT_EQ(p.regime, r.regime) << at;
     EXPECT_NEAR(p.totalDrag, r.totalDrag, 0.0001) << at;
     if (r.regime == NoSteadyFlight) continue;
@@ -109,7 +109,7 @@ TEST(LevelFlight, EdgeInputsGiveTheirRegimeOrFailureCause) {
     if (c.change) c.change(a);
     for (const auto& evaluate : {EvaluateLevelFlight, EvaluateLevelFlightReference}) {
       const LevelFlightPoint p = evaluate(a, c.weight, kNoStores, c.cas, c.altitude);
-      EXPECT_EQ(std::string(p.failure), c.cause) << c.cas << " kt " << c.altitude << " ft";
+      EXPECT_EQ(CellFailureText(p.failure), c.cause) << c.cas << " kt " << c.altitude << " ft";
       EXPECT_EQ(p.regime, c.regime) << c.cause;
     }
   }

@@ -65,7 +65,6 @@ TEST(Lookup, LazyCutRefusesASlopeThatCouldOverflow) {
   table[2][1] = FieldValue::Number(1);
   const FieldValue two = FieldValue::Number(2), one = FieldValue::Number(1);
   LazyCurve lazy;
-  EXPECT_FALSE(lazy.Prepare(table, mach, 2, 1, 1e-157));
   EXPECT_FALSE(lazy.Prepare(MakeTableFacts(table, mach, two, one)[2], 1e-157));
   Curve whole{};
   EXPECT_EQ(CutRows(table, mach, 2, 1, 1e-157, whole), LookupStatus::Overflow);

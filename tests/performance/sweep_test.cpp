@@ -82,7 +82,8 @@ TEST_F(Sweep, WritesTheCheckCellsInEveryModeAndPaintsTheSecondGridByMode) {
       {DisplayMode::MachNumber, true, {"0.45", "0.9", "0.98", "1.59", "1.8"}},
   };
   for (const auto& [mode, painted, texts] : cases) {
-    EXPECT_EQ(ComputeTable(aircraft, Inputs(mode), msfg1, msfg2).Message(), "Computed 10 cells.");
+    EXPECT_EQ(ComputeTable(aircraft, Inputs(mode), msfg1, msfg2).totals.Summary(),
+              "Computed 10 cells.");
     for (int i = 0; i < 5; ++i) {
       const Shown second = {texts[i], painted  ? fuelFlow[i].colour
                                       : i == 2 ? std::optional<Colour>(kWhite)
@@ -94,16 +95,17 @@ TEST_F(Sweep, WritesTheCheckCellsInEveryModeAndPaintsTheSecondGridByMode) {
 }
 
 TEST_F(Sweep, GuardRefusesWithoutTouchingTheGrids) {
-  const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
-      {"", "20000", "Compute Table needs an aircraft: load a file first."},
-      {"19000", "12000 lb", "The computing weight is not a number."},
-      {"19000", "18999.5", "The computing weight is below the zero fuel weight."},
+  const std::vector<std::tuple<std::string, std::string, SweepRefusal>> cases = {
+      {"", "20000", SweepRefusal::NoAircraft},
+      {"19000", "12000 lb", SweepRefusal::WeightNotNumber},
+      {"19000", "18999.5", SweepRefusal::WeightBelowZfw},
   };
   const ResultGrid before1 = msfg1, before2 = msfg2;
-  for (const auto& [zfw, weight, message] : cases) {
-    EXPECT_EQ(
-        ComputeTable(aircraft, Inputs(DisplayMode::LbsPerNm, zfw, weight), msfg1, msfg2).Message(),
-        message);
+  for (const auto& [zfw, weight, refusal] : cases) {
+    const SweepOutcome outcome =
+        ComputeTable(aircraft, Inputs(DisplayMode::LbsPerNm, zfw, weight), msfg1, msfg2);
+    EXPECT_EQ(outcome.refusal, refusal) << zfw << " / " << weight;
+    EXPECT_EQ(outcome.computation, nullptr);
     ExpectSameCells(msfg1, before1, 0);
     ExpectSameCells(msfg2, before2, 0);
   }
@@ -115,7 +117,7 @@ TEST_F(Sweep, FailedCellsShowDashesOnWhiteInBothGridsAndTheSweepGoesOn) {
   for (DisplayMode mode : kModes) {
     LayOut({"0", "300", "1e400"}, {"5", " 0 ft", "1e39 ft", "-1e308 ft"}, msfg1, msfg2);
     // Every cell fails but 300 kt at 0 ft; the first names its cause.
-    EXPECT_EQ(ComputeTable(aircraft, Inputs(mode), msfg1, msfg2).Message(),
+    EXPECT_EQ(ComputeTable(aircraft, Inputs(mode), msfg1, msfg2).totals.Summary(),
               "Computed 12 cells; 11 could not be computed, the first at 0 kt, 5: an altitude "
               "header shorter than \" ft\".");
     EXPECT_EQ(At(msfg1, 2, 2), (Shown{"1896", kWhite}));
@@ -141,7 +143,8 @@ TEST_F(Sweep, HeadersWithAndWithoutALeadingBlankReadTheSame) {
 
 TEST_F(Sweep, StartupTableWritesAll253CellsAndNoHeader) {
   ApplyStartupLayout(msfg1 = ResultGrid(), msfg2 = ResultGrid());
-  EXPECT_EQ(ComputeTable(aircraft, Inputs(DisplayMode::LbsPerNm), msfg1, msfg2).cellsWritten, 253);
+  EXPECT_EQ(ComputeTable(aircraft, Inputs(DisplayMode::LbsPerNm), msfg1, msfg2).totals.cellsWritten,
+            253);
   for (const ResultGrid* g : {&msfg1, &msfg2}) {
     EXPECT_EQ(At(*g, 0, 0), Shown{});
     EXPECT_EQ(At(*g, 0, 23), (Shown{" 850", std::nullopt}));
@@ -174,8 +177,8 @@ TEST(SweepBlocks, LargeSweepEndsAsACellByCellSweepReportingProgressAtMostAHundre
     EXPECT_TRUE(done.size() >= 50 && done.size() <= 100) << done.size();
     EXPECT_TRUE(std::is_sorted(done.begin(), done.end()));
     EXPECT_EQ(done.back(), 1.0);
-    EXPECT_EQ(outcome.cellsWritten, cells);
-    EXPECT_EQ(outcome.cellsFailed, blocks1.Rows() - 1);  // the column at 0 kt
+    EXPECT_EQ(outcome.totals.cellsWritten, cells);
+    EXPECT_EQ(outcome.totals.cellsFailed, blocks1.Rows() - 1);  // the column at 0 kt
     for (int col = 1; col < cells1.Cols(); ++col) {
       for (int row = 1; row < cells1.Rows(); ++row)
         ComputeTableCell(aircraft, 33000, {2, 1, 0.5, 0, 1, 2}, mode, col, row, cells1, cells2);

@@ -30,11 +30,11 @@ inline AircraftRecord CheckAircraft() {
 // The same outcome, failure cause and bits of every figure a cell reports or decides by.
 inline bool SameBits(const LevelFlightPoint& x, const LevelFlightPoint& y) {
   const auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
-  return x.failure == y.failure && x.regime == y.regime && x.supersonic == y.supersonic &&
-         same(x.fuelFlow, y.fuelFlow) && same(x.mach, y.mach) && same(x.tas, y.tas) &&
-         same(x.angleOfAttack, y.angleOfAttack) && same(x.dragCoefficient, y.dragCoefficient) &&
-         same(x.totalDrag, y.totalDrag) && same(x.militaryThrust, y.militaryThrust) &&
-         same(x.afterburnerThrust, y.afterburnerThrust);
+  return x.failure == y.failure && x.limit == y.limit && x.reached == y.reached &&
+         x.regime == y.regime && x.supersonic == y.supersonic && same(x.fuelFlow, y.fuelFlow) &&
+         same(x.mach, y.mach) && same(x.tas, y.tas) && same(x.angleOfAttack, y.angleOfAttack) &&
+         same(x.dragCoefficient, y.dragCoefficient) && same(x.totalDrag, y.totalDrag) &&
+         same(x.militaryThrust, y.militaryThrust) && same(x.afterburnerThrust, y.afterburnerThrust);
 }
 
 }  // namespace tz9::test

@@ -343,7 +343,7 @@ class Form1CommandsTest : public QObject {
     QVERIFY(tz9::CreateTableLayout(tz9::DefaultRangeTexts(), msfg1, msfg2).applied);
     const tz9::SweepInputs inputs{
         "19000", "20000", {"0", "0", "0", "0", "0", "0"}, tz9::DisplayMode::LbsPerNm};
-    QCOMPARE(tz9::ComputeTable(*aircraft, inputs, msfg1, msfg2).cellsFailed, 0);
+    QCOMPARE(tz9::ComputeTable(*aircraft, inputs, msfg1, msfg2).totals.cellsFailed, 0);
     for (int row = 0; row < msfg1.Rows(); ++row) {
       for (int col = 0; col < msfg1.Cols(); ++col) {
         QCOMPARE(s.form->grid1().TextAt(row, col), msfg1.TextAt(row, col));
