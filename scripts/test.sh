@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: the normal build, then the sanitizer build of the core
 # and command-line tests, then a short run of each fuzz target.
 set -euo pipefail
@@ -6,6 +7,8 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+
+bash scripts/check_spdx.sh
 
 echo "== Build and test (RelWithDebInfo)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTZ9_BUILD_TESTS=ON -DTZ9_BUILD_WINDOW=ON \

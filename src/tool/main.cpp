@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tz9perf-table: computes an aircraft's level-flight table from the command line and prints the
 // two grids the window would show.
 #include <unistd.h>

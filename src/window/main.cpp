@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tz9perf: the performance calculator's window.
 #include <QApplication>
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end checks of tz9perf-table: usage errors, load failures, refusals, CSV and grid output.
 # Usage: cli_test.sh TZ9PERF_TABLE EXAMPLES_DIR
 tool=$1

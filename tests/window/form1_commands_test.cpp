@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window at work: Load through the scripted dialog, the count fields, Create Table and
 // Compute Table in each mode, the status line, the "Work in Progress" items, the credits, copying
 // cells, the grid models the views read, and the bad-input catalogue walked through one window.
