@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/version.h"
 #include "tool/table_tool.h"
 #include "tool/tool_options.h"
 
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
   const tz9::ParsedArguments parsed = tz9::ParseToolArguments(args);
   if (parsed.options.help) {
     std::cout << tz9::ToolUsage();
+    return tz9::kExitDone;
+  }
+  if (parsed.options.version) {
+    std::cout << "tz9perf-table " << tz9::kVersion << "\n";
     return tz9::kExitDone;
   }
   if (!parsed.error.empty()) {

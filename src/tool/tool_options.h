@@ -23,6 +23,7 @@ struct ToolOptions {
   DisplayMode mode = DisplayMode::LbsPerNm;
   OutputFormat format = OutputFormat::Grid;
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedArguments {
