@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Core benchmarks: reading aircraft files, one level-flight evaluation (the straightforward
 // whole-curve version and the shipped one), and whole sweeps into two in-memory grids.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A synthetic aircraft file with every axis at its full 25 entries, for measuring the reader
 // and the evaluation at the largest size a file can have. The shapes are smooth and plausible
 // (lift rising to a peak, drag rising with lift, thrust lapsing with altitude).

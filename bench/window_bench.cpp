@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window benchmarks: "Create Table" and "Compute Table" in the real Form1 (offscreen) at a
 // million cells, the views repainted; the window shown from nothing; peak memory at that size.
 #include <benchmark/benchmark.h>

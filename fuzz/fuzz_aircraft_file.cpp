@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the aircraft file reader, then computes the start-up table with
 // whatever the record holds: no input may crash, hang or read outside the record.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary texts through the number conversions and "Create Table": every accepted number reads
 // back as itself, and every layout either refuses and leaves the grids alone or leaves each grid
 // one header per axis value.

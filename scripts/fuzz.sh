@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for the given number of seconds (default 30)
 # from its seed corpus. Findings are saved under build-fuzz/findings and fail the run.
 set -euo pipefail

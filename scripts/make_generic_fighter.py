@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes examples/generic-fighter.dat: a plausible single-engine supersonic fighter of our own
 making. The coefficients come from simple textbook-style shapes (a lift slope that falls off
 past Mach 1, a transonic drag rise, thrust lapsing with density), not from any real aircraft."""

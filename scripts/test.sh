@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, then the sanitizer build of the core
-# and command-line tests, then a short run of each fuzz target.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks the licence line and the formatting of the C++ files, then builds everything and runs
+# every test: the normal build, then the sanitizer build of the core and command-line tests, then
+# a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+
+bash scripts/check_spdx.sh
+bash scripts/check_format.sh
 
 echo "== Build and test (RelWithDebInfo)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTZ9_BUILD_TESTS=ON -DTZ9_BUILD_WINDOW=ON \

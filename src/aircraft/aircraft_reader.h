@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The aircraft file reader: walks a .dat file as one stream of fields in a fixed order and
 // fills the AircraftRecord, reporting where and why it stopped when the file does not fit.
 #pragma once

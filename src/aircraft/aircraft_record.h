@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AircraftRecord: everything the program keeps of the loaded aircraft file. Axes and tables
 // are indexed from 1, as the file and the formulas number them; index 0 is never used. Only the
 // entries up to a count are meaningful; entries beyond it hold whatever an earlier load or reset

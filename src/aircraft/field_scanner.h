@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FieldScanner: splits the bytes of an aircraft file into the fields the reader walks. A field
 // ends at a comma or a line end (CR LF, LF or a lone CR); blanks before it are skipped and
 // blanks after it dropped; a field that opens with a double quote is text up to the closing

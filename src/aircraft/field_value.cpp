@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "aircraft/field_value.h"
 
 #include "common/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FieldValue: one value of the aircraft file exactly as its field was read: empty, a number,
 // or text. Empty counts as 0 wherever a number is needed; text where a number is needed is a
 // type mismatch, which callers report instead of computing on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: how every text of the program is read as a number and how every number is
 // written as text. The window's fields and the grids' headers carry figures as text, so these
 // few functions decide the digits the user sees and the values the computation uses.

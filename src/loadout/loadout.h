@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loadout: the six external store kinds and the weight and fuel figures that follow from
 // the counts typed into the window. Figures travel as texts, as they do through the window's
 // fields: each step reads the previous step's text back, so the 15-digit rounding of the general

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Atmosphere and speed conversions: the closed-form standard-atmosphere approximations and the
 // subsonic pitot relation that turn one cell's calibrated airspeed and altitude into density,
 // Mach number, true airspeed and dynamic pressure. Pure arithmetic on two numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a cell could not be computed at all, and where a cell without steady flight met its limit.
 // Both are codes: the evaluation and the sweep return them, and the window and the command-line
 // tool put them into words (the causes share one table of phrases, CellFailureText).

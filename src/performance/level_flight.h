@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steady level flight at one calibrated airspeed and altitude: is the drag below the Military
 // thrust, below the afterburner thrust, or above both; and the fuel flow that follows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Breakpoint search and piecewise-linear lookups over the aircraft's tables. Every lookup finds
 // its pair of neighbouring breakpoints by one search (the first entry strictly greater than the
 // value) and interpolates between them; nothing is extrapolated except the store drag factor,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Compute Table": the guard on the weights, then every data cell of the grids, column by
 // column, each evaluated from its own header texts and written into both grids.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result of one "Compute Table": the inputs it used and each data cell's outcome in compact
 // form. The grids show it; the cell details, the analyses, the charts and the exports read it.
 // It is immutable once made, and re-evaluating a cell from it gives that cell's outcome bit for

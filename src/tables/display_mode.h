@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the second grid shows: fuel per nautical mile, true airspeed or Mach number. One table
 // holds everything that differs between the modes; code that must branch on a mode switches on
 // the enum, so a new mode is one enum value plus one table entry, and the compiler points at the

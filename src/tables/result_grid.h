@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ResultGrid: an in-memory result grid with the operations of a flex grid: a size, a current
 // cell, and per cell a text and a background colour; per column a width and an alignment.
 // Row 0 and column 0 are the header cells. Text and colour are read and written on the current

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table axes: the start-up layout of the two grids, and the axes built from the ten range
 // fields by "Create Table". The axes live only as the header texts of the grids; the sweep
 // reads every cell's speed and altitude back from them.

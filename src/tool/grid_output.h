@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the two computed grids: as aligned text tables for a terminal, or as CSV with one
 // line per data cell in the order the sweep computed them.
 #pragma once

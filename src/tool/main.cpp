@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tz9perf-table: computes an aircraft's level-flight table from the command line and prints the
 // two grids the window would show.
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/version.h"
 #include "tool/table_tool.h"
 #include "tool/tool_options.h"
 
@@ -15,6 +17,10 @@ int main(int argc, char** argv) {
   const tz9::ParsedArguments parsed = tz9::ParseToolArguments(args);
   if (parsed.options.help) {
     std::cout << tz9::ToolUsage();
+    return tz9::kExitDone;
+  }
+  if (parsed.options.version) {
+    std::cout << "tz9perf-table " << tz9::kVersion << "\n";
     return tz9::kExitDone;
   }
   if (!parsed.error.empty()) {

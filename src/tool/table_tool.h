@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tz9perf-table's run: the same path as the window takes from Load to Compute Table, on two
 // in-memory grids, printed at the end.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tool/tool_options.h"
 
 #include <string_view>
@@ -74,6 +76,10 @@ ParsedArguments ParseToolArguments(const std::vector<std::string>& args) {
       parsed.options.help = true;
       return parsed;
     }
+    if (arg == "--version") {
+      parsed.options.version = true;
+      return parsed;
+    }
     if (arg.size() > 1 && arg[0] == '-') {
       const size_t equals = arg.find('=');
       if (equals != std::string_view::npos) {
@@ -110,6 +116,7 @@ std::string ToolUsage() {
          "  --second lbs-nm|tas|mach  what the second grid shows (default lbs-nm)\n"
          "  --format grid|csv       output form (default grid)\n"
          "  --help                  this text\n"
+         "  --version               the program's version\n"
          "\n"
          "Exit status: 0 done, 1 load failure or refused computation or layout, 2 usage error.\n";
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of tz9perf-table: the aircraft file, the loadout, the weight, the two axes,
 // what the second grid shows and how the grids are printed.
 #pragma once
@@ -22,6 +23,7 @@ struct ToolOptions {
   DisplayMode mode = DisplayMode::LbsPerNm;
   OutputFormat format = OutputFormat::Grid;
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedArguments {

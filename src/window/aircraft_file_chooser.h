@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open-file dialog of the Load command, behind a small interface so that the tests can
 // answer it with a path or a cancel.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "credits_window.h"
 
 #include <QFrame>
@@ -7,7 +9,10 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <string_view>
+#include <utility>
 
+#include "common/version.h"
 #include "twips.h"
 
 namespace tz9 {
@@ -32,6 +37,10 @@ constexpr CreditLine kCredits[] = {
 
 constexpr int kTextLeftTwips = 3120;
 constexpr int kTextWidthTwips = 4605;
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QPainterPath DeltaWing(const QRectF& box) {
   const auto at = [&box](double x, double y) {
@@ -104,6 +113,18 @@ void frmCredits::AddAcknowledgements() {
       bold.setBold(true);
       label->setFont(bold);
     }
+  }
+  // Below the last rule: the version and the licence.
+  const std::pair<const char*, QString> release[] = {
+      {"lblVersion", QStringLiteral("Version ") + FromUtf8(kVersion)},
+      {"lblLicence", QStringLiteral("Licence: ") + FromUtf8(kLicence)},
+  };
+  int releaseTop = 3600;
+  for (const auto& [objectName, text] : release) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setGeometry(RectFromTwips(kTextLeftTwips, releaseTop, kTextWidthTwips, 495));
+    releaseTop += 360;
   }
   for (const int top : {600, 1200, 3480}) {
     auto* rule = new QFrame(this);

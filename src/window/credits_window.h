@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frmCredits: the modal "Credits" window, with a picture drawn at run time, the program's
-// acknowledgements and a "Close" button.
+// acknowledgements, its version and licence, and a "Close" button.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form1: the main window. It owns the one aircraft record and the two result grids, places
 // every control at its place in twips, and turns the user's commands into calls of the core:
 // Load, the loadout fields, "Create Table", "Compute Table". Outcomes the core reports (a load

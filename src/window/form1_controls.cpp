@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of Form1 at their places: every position and size below is in twips, measured
 // from the top left corner of the window's client area.
 #include <QAction>

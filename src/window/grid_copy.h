@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text that Ctrl+C puts on the clipboard from a grid's selected cells: tab-separated, with
 // the speed and altitude headers around the cells, ready to paste into a spreadsheet.
 #pragma once

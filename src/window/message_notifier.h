@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's one message box, "Work in Progress", behind a small interface so that the tests
 // can observe it without a modal box waiting for a click.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "result_grid_model.h"
 
 #include <QColor>

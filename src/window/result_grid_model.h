@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ResultGridModel: shows an in-memory ResultGrid to a Qt view. Row 0 and column 0 of the grid
 // are the header data (speeds across, altitudes down), so they never scroll; grid cell (r, c)
 // with r, c >= 1 is model cell (r - 1, c - 1). Every answer is read from the grid itself.

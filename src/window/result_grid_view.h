@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ResultGridView: a table view of one ResultGridModel with the look of the program's grids:
 // fixed header row and column, column widths from the grid (twips / 15), light grey lines
 // between the cells, grey beyond the last row and column, and Ctrl+C copying the selection.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips, the unit of every position and size of the window's layout: 1440 to the inch, so 15 of
 // them make one pixel at 96 dots per inch.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bad-input catalogue: count texts no figure can hold, and a normal table computing after a
 // run of bad weights, files and ranges.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped evaluation interpolates only the curve entries it needs; the reference cuts every
 // curve whole. Over random aircraft, including awkward ones (text cells, huge values, counts past
 // the axis, unsorted axes), both must report the same bits and the same failure.

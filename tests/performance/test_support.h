@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the performance tests: the example aircraft, read through the real reader, and a
 // bit-for-bit comparison of two evaluations.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two table layouts: the start-up table and the axes "Create Table" builds from the ranges.
 #include <gtest/gtest.h>
 

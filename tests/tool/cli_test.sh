@@ -1,8 +1,11 @@
 #!/bin/sh
-# End-to-end checks of tz9perf-table: usage errors, load failures, refusals, CSV and grid output.
-# Usage: cli_test.sh TZ9PERF_TABLE EXAMPLES_DIR
+# SPDX-License-Identifier: GPL-3.0-or-later
+# End-to-end checks of tz9perf-table: usage errors, version, load failures, refusals, CSV and grid
+# output.
+# Usage: cli_test.sh TZ9PERF_TABLE EXAMPLES_DIR VERSION
 tool=$1
 examples=$2
+version=$3
 aircraft=$examples/check-aircraft.dat
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -34,6 +37,11 @@ expect_err() {  # NAME TEXT: stderr is exactly this one line
 # Usage.
 run "help" 0 --help
 grep -q "^Usage: tz9perf-table AIRCRAFT.dat" "$work/out" || fail "help: no usage line"
+grep -q "^  --version " "$work/out" || fail "help: no --version line"
+run "version" 0 --version
+[ -n "$version" ] || fail "version: no expected version given to the test"
+[ "$(cat "$work/out")" = "tz9perf-table $version" ] || fail "version: stdout '$(cat "$work/out")'"
+[ ! -s "$work/err" ] || fail "version: stderr '$(cat "$work/err")'"
 run "no aircraft file" 2
 run "unknown option" 2 "$aircraft" --colour
 run "store count not a number" 2 "$aircraft" --stores 1,2,x,0,0,0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window at work: Load through the scripted dialog, the count fields, Create Table and
 // Compute Table in each mode, the status line, the "Work in Progress" items, the credits, copying
 // cells, the grid models the views read, and the bad-input catalogue walked through one window.
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include "aircraft/aircraft_reader.h"
+#include "common/version.h"
 #include "credits_window.h"
 #include "performance/sweep.h"
 #include "result_grid_model.h"
@@ -256,6 +258,16 @@ class Form1CommandsTest : public QObject {
       s.form->mnuCred->trigger();
       QVERIFY(fresh);
     }
+  }
+
+  void CreditsShowTheVersionAndTheLicence() {
+    const tz9::frmCredits credits(nullptr);
+    const auto* version = credits.findChild<QLabel*>(QStringLiteral("lblVersion"));
+    const auto* licence = credits.findChild<QLabel*>(QStringLiteral("lblLicence"));
+    QVERIFY(version != nullptr && licence != nullptr);
+    QCOMPARE(version->text(),
+             "Version " + QString::fromUtf8(tz9::kVersion.data(), qsizetype(tz9::kVersion.size())));
+    QCOMPARE(licence->text(), QStringLiteral("Licence: GPL-3.0-or-later"));
   }
 
   // The bad-input catalogue as one user session on one window: broken, missing and huge files,

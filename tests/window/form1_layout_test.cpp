@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: field texts, control places in twips, tooltips, states, the
 // focus order, the menus and the start-up grids.
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One main window driven as a user drives it: the Load dialog answers with the path the test
 // gives (nothing for a cancel) and messages are recorded instead of shown.
 #pragma once
