@@ -264,6 +264,7 @@ void Form1::cmdCompute_Click() {
   }
   computation_ = outcome.computation;
   ShowStatus(outcome.totals.Summary());
+  emit ComputationChanged();
 }
 
 Staleness Form1::CurrentStaleness() const {

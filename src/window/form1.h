@@ -104,6 +104,7 @@ class Form1 final : public QMainWindow {
   QAction* mnuFileSalva = nullptr;
   QAction* mnuFileNome = nullptr;
   QAction* mnuFileEsci = nullptr;
+  QMenu* mnuView = nullptr;
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
@@ -131,6 +132,10 @@ class Form1 final : public QMainWindow {
   void txtCluster_LostFocus();
   void txtEcm_LostFocus();
   void txtFuelTank_LostFocus();
+
+ signals:
+  // A "Compute Table" has run and computation() holds its result.
+  void ComputationChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -312,6 +312,10 @@ void Form1::BuildMenus() {
   mnuFileSalva = mnuFile->addAction(QStringLiteral("&Save"));
   mnuFileNome = mnuFile->addAction(QStringLiteral("S&ave As"));
   mnuFileEsci = mnuFile->addAction(QStringLiteral("&Exit"));
+  // Our additions to the window (details, summary, charts...) gather here, beside the two menus
+  // of the original layout.
+  mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+  mnuView->setObjectName(QStringLiteral("mnuView"));
   mnuHelp1 = menuBar()->addMenu(QStringLiteral("&?"));
   mnuHelp1->setObjectName(QStringLiteral("mnuHelp1"));
   mnuHelp = mnuHelp1->addAction(QStringLiteral("&Help"));
