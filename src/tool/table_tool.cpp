@@ -1,6 +1,7 @@
 #include "tool/table_tool.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "aircraft/aircraft_reader.h"
@@ -8,6 +9,7 @@
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
 #include "tool/grid_output.h"
+#include "tool/tool_messages.h"
 
 namespace tz9 {
 namespace {
@@ -34,7 +36,7 @@ StoreCountTexts CountViews(const ToolOptions& options) {
 // The start-up layout, then "Create Table" when either axis was given.
 LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
   ApplyStartupLayout(msfg1, msfg2);
-  if (!options.speedRange && !options.altitudeRange) return {true, {}};
+  if (!options.speedRange && !options.altitudeRange) return {true, std::nullopt};
   RangeTexts ranges = DefaultRangeTexts();
   if (const auto& s = options.speedRange) {
     ranges.speedMin = (*s)[0];
@@ -86,8 +88,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   const std::string weight = options.weightLb.value_or(loadout.CompWeight);
   if (weight == kOverflowText) {
     // Only the proposed weight can be this word: a given one passed the numeric test.
-    err << "The store counts give a weight beyond the range of numbers: give --weight or "
-           "smaller counts.\n";
+    err << StoresWeightOverflowText() << '\n';
     return kExitRefused;
   }
 
@@ -95,7 +96,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   ResultGrid msfg2;
   const LayoutOutcome layout = LayOut(options, msfg1, msfg2);
   if (!layout.applied) {
-    err << layout.refusal << '\n';
+    err << ToolLayoutRefusalText(*layout.refusal) << '\n';
     return kExitRefused;
   }
   const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};

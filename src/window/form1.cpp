@@ -24,6 +24,7 @@
 #include "result_grid_view.h"
 #include "tables/table_layout.h"
 #include "twips.h"
+#include "window_messages.h"
 
 namespace tz9 {
 namespace {
@@ -218,7 +219,7 @@ void Form1::cmdTable_Click() {
                            .arg(grid1_.Cols() - 1)
                            .arg(grid1_.Rows() - 1));
   } else {
-    ShowStatus(outcome.refusal);
+    ShowStatus(LayoutRefusalText(*outcome.refusal));
   }
 }
 
