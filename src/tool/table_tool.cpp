@@ -26,13 +26,6 @@ class CapturedDisplay final : public AircraftDisplay {
   std::string maxInternalFuel;  // txtIntFuel
 };
 
-StoreCountTexts CountViews(const ToolOptions& options) {
-  StoreCountTexts views;
-  for (size_t i = 0; i < views.size(); ++i)
-    views[i] = options.storeCounts[i];
-  return views;
-}
-
 // The start-up layout, then "Create Table" when either axis was given.
 LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
   ApplyStartupLayout(msfg1, msfg2);
@@ -82,7 +75,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << load.Message() << '\n';
     return kExitRefused;
   }
-  const StoreCountTexts counts = CountViews(options);
+  const StoreCountTexts counts = ViewsOf(options.storeCounts);
   const LoadoutTexts loadout =
       ComputeLoadout(counts, display.zeroFuelWeight, display.maxInternalFuel);
   const std::string weight = options.weightLb.value_or(loadout.CompWeight);

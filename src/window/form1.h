@@ -11,6 +11,7 @@
 
 #include "aircraft/aircraft_record.h"
 #include "aircraft_file_chooser.h"
+#include "loadout/loadout.h"
 #include "message_notifier.h"
 #include "performance/sweep.h"
 #include "tables/display_mode.h"
@@ -47,6 +48,8 @@ class Form1 final : public QMainWindow {
   const ResultGrid& grid1() const { return grid1_; }
   const ResultGrid& grid2() const { return grid2_; }
   DisplayMode SelectedDisplayMode() const;
+  // The texts of the six count fields, in StoreTable order.
+  StoreCountStrings CountTexts() const;
 
   // Aircraft, weights and loadout.
   QLineEdit* txtFile = nullptr;

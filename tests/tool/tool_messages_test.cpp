@@ -64,5 +64,26 @@ TEST(ToolMessages, RangeOptionsListTheirPositionsInOrder) {
             std::string::npos);
 }
 
+// Each --stores position, as the usage names it, counts the store of its StoreTable row.
+TEST(StoresOption, EachPositionCountsTheStoreItsNameSays) {
+  const std::vector<std::pair<std::string_view, std::string_view>> positions = {
+      {"AA", "AIM120"},      {"AG", "AGM65B"},  {"BOMBS", "MK82"},
+      {"CLUSTER", "CBU-52"}, {"ECM", "ALQ131"}, {"TANKS", "370USG"}};
+  const ParsedArguments parsed = ParseToolArguments({"a.dat", "--stores", "1,2,3,4,5,6"});
+  ASSERT_EQ(parsed.error, "");
+  for (size_t i = 0; i < positions.size(); ++i) {
+    const auto& [name, store] = positions[i];
+    EXPECT_EQ(kStorePositionNames[i], name);
+    EXPECT_EQ(parsed.options.storeCounts[static_cast<size_t>(StoreRowOf(store))],
+              std::to_string(i + 1))
+        << name;
+  }
+  EXPECT_EQ(ParseToolArguments({"a.dat", "--stores", "1"}).error,
+            "--stores needs six numbers: AA,AG,BOMBS,CLUSTER,ECM,TANKS");
+  EXPECT_NE(ToolUsage().find(
+                "  --stores AA,AG,BOMBS,CLUSTER,ECM,TANKS  store counts (default 0,0,0,0,0,0)\n"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace tz9
