@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the normal build, then the sanitizer build of the core
-# and command-line tests, then a short run of each fuzz target.
+# Builds everything and runs every test: the normal build, then the sanitizer build of the core,
+# command-line and window tests, then a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
