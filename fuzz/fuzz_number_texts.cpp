@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                texts[5], texts[6], texts[7], texts[8], texts[9]};
   const tz9::LayoutOutcome outcome = tz9::CreateTableLayout(ranges, msfg1, msfg2);
   if (!outcome.applied) {
-    Check(!outcome.refusal.empty());
+    Check(outcome.refusal.has_value());
     Check(Headers(msfg1, true) == before_speeds && Headers(msfg1, false) == before_altitudes);
     return 0;
   }

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the licence line and the formatting of the C++ files, then builds everything and runs
-# every test: the normal build, then the sanitizer build of the core and command-line tests, then
-# a short run of each fuzz target.
+# every test: the normal build, then the sanitizer build of the core, command-line and window
+# tests, then a short run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh

@@ -43,6 +43,56 @@ class AircraftFileWalk {
   AircraftFileWalk(std::string_view bytes, AircraftRecord& record, AircraftDisplay& display)
       : scanner_(bytes), record_(record), display_(display) {}
 
+  // The file as the walk meets it, from examples/check-aircraft.dat. A comma or a line end
+  // ends a field, so "19000, zero fuel weight (lb)" is two fields: the value read, then its
+  // words, skipped. On the right: what each line's fields become, and the counts of the reads
+  // and skips below that step over them.
+  //
+  //   Name = Check Aircraft                  the name, after its 7 characters "Name = "
+  //   # Strakon TZ9 aircraft file: ...       anything up to the marker is passed over
+  //   # INPUT MASS AND GEOMETRIC PROPERTIES: the marker
+  //   19000, zero fuel weight (lb)           ZeroFuelWeight, 1 skipped (ReadFirstOf 2)
+  //   300, wing reference area (ft2)         ReferenceArea, 1 skipped
+  //   7000, maximum internal fuel (lb)       MaxInternalFuel, 1 skipped
+  //   0, 0, mass property 1 (not used)       20 such lines of 3 fields, and the 3 fields of
+  //   ...                                    the heading below: Skip(63)
+  //   # AERODYNAMICS, lift and drag, -
+  //   2, aerodynamic Mach breakpoints        AerodynamicMachCount, 1 skipped (ReadCount)
+  //   0, 2                                   one breakpoint per count
+  //   # angle of attack axis, deg, -         Skip(3)
+  //   4, angle-of-attack breakpoints         AlphaCount, 1 skipped
+  //   -5, 0, 10, 20                          one breakpoint per count
+  //   # lift coefficient, rows by Mach, columns by alpha               Skip(3)
+  //   1, lift multiplier, -, -               LiftMultiplier, 3 skipped (ReadFirstOf 4)
+  //   -0.3, 0.1, 0.9, 1.2, Mach 0, lift      a row per Mach: a value per angle, 2 skipped
+  //   -0.3, 0.1, 0.9, 1.2, Mach 2, lift
+  //   # drag coefficient, 1, drag multiplier (...), -, -   1 skipped, DragMultiplier, 3 skipped
+  //   0.0333..., 0.0133..., 0.04, 0.1333..., Mach 0, drag    rows as for lift
+  //   # PROPULSION DATA                      the marker
+  //   # one engine                           Skip(1)
+  //   1, thrust multiplier                   ThrustMultiplier, 1 skipped (ReadFirstOf 2)
+  //   0, unused propulsion value             Skip(2 + 3): this line and the heading below
+  //   # thrust tables, rows by altitude (ft), columns by Mach
+  //   2, propulsion Mach breakpoints         ThrustMachCount, 1 skipped
+  //   0, 3                                   one breakpoint per count
+  //   # altitude axis, ft, -                 Skip(3)
+  //   2, altitude breakpoints                ThrustAltitudeCount, 1 skipped
+  //   0, 50000                               one breakpoint per count, in whole feet
+  //   # idle thrust (lb), not used, -, -     Skip(4)
+  //   500, 500, 0 ft, idle                   a row per altitude: a value per Mach, 2 skipped;
+  //   400, 400, 50000 ft, idle               this first table is not kept
+  //   # Military thrust, lb                  Skip(2)
+  //   2500, 2500, 0 ft                       a row, then 1 field skipped (2 when that field
+  //   2000, 3000, 50000 ft                   is one character long)
+  //   # afterburner thrust, lb               Skip(2)
+  //   9000, 9000, 0 ft, afterburner          a row, 2 skipped
+  //   # Stores Drag                          the marker
+  //   0, 1                                   three points: Mach, drag factor
+  //   0.5, 1
+  //   1.5, 2
+  //   fuelFlowFactorNormal 0.8               a keyword and its number in one field; the scan
+  //   fuelFlowFactorAb 2                     passes over other fields and ends at the third
+  //   nEngines 1                             keyword it meets
   void Run() {
     ReadName();
     FindMarker(kMassMarker);

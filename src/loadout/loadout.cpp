@@ -47,6 +47,13 @@ Figure Sum(const Figure& a, const Figure& b) {
 
 }  // namespace
 
+StoreCountTexts ViewsOf(const StoreCountStrings& counts) {
+  StoreCountTexts views;
+  for (size_t row = 0; row < views.size(); ++row)
+    views[row] = counts[row];
+  return views;
+}
+
 LoadoutTexts ComputeLoadout(const StoreCountTexts& counts, std::string_view zeroFuelWeight,
                             std::string_view maxInternalFuel) {
   constexpr int kTankRow = 5;

@@ -31,8 +31,23 @@ inline constexpr std::array<StoreKind, kStoreKinds> StoreTable = {{
     {"370USG", 2405, 2405, 0.2, 1},
 }};
 
+// The StoreTable row of a store by its name ("370USG" is row 5); kStoreKinds for no such store.
+constexpr int StoreRowOf(std::string_view store) {
+  for (int row = 0; row < kStoreKinds; ++row) {
+    if (StoreTable[static_cast<size_t>(row)].store == store) return row;
+  }
+  return kStoreKinds;
+}
+
 // The count texts in StoreTable order: AA missiles, AG missiles, bombs, cluster, ECM, tanks.
 using StoreCountTexts = std::array<std::string_view, kStoreKinds>;
+
+// The same counts as texts of their own: what the window reads from its count fields and the
+// command-line tool from --stores.
+using StoreCountStrings = std::array<std::string, kStoreKinds>;
+
+// Views of counts, valid while counts lives.
+StoreCountTexts ViewsOf(const StoreCountStrings& counts);
 
 // The five texts the loadout writes.
 struct LoadoutTexts {

@@ -62,7 +62,7 @@ struct TableComputation {
   // The texts it was computed from, as the fields and headers showed them.
   std::string zeroFuelWeightText;
   std::string compWeightText;
-  std::array<std::string, kStoreKinds> countTexts;
+  StoreCountStrings countTexts;
   std::vector<std::string> speedHeaders;     // columns 1..
   std::vector<std::string> altitudeHeaders;  // rows 1..
   // The headers read back as the sweep used them; a header that could not be read has its

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <utility>
 
 #include "common/number_text.h"
 
@@ -34,39 +33,56 @@ double StartupSpeedKnots(int col) {
 
 // ---- Axis values -------------------------------------------------------------------------
 
-std::string Words(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (std::string_view part : parts)
-    text += part;
-  return text;
-}
-
 // True once v lies beyond end in the direction of step; both ends stay inclusive.
 bool Passed(double v, double end, double step) {
   return step > 0 ? v > end : v < end;
 }
 
-// The refusal for one segment's step, or "" when the step can walk from start to end.
-std::string StepRefusal(double start, double step, double end, std::string_view stepName,
-                        std::string_view startName, std::string_view endName) {
-  if (step == 0) {
-    return Words({stepName, " is 0: the axis cannot step from ", startName, " to ", endName, "."});
+using Refusal = std::optional<LayoutRefusal>;
+
+double ValueOf(const AxisRange& r, RangeField field) {
+  switch (field) {
+    case RangeField::Min:
+      return r.Min;
+    case RangeField::Step1:
+      return r.Step1;
+    case RangeField::Step:
+      return r.Step;
+    case RangeField::Step2:
+      return r.Step2;
+    case RangeField::Max:
+      return r.Max;
   }
-  const double span = end - start;
-  if (!std::isfinite(span)) {
-    return Words({"The span from ", startName, " to ", endName, " is too large to step through."});
-  }
-  if (span != 0 && (span > 0) != (step > 0)) {
-    return Words({stepName, " points away from ", endName, ": it must be ",
-                  span > 0 ? "positive" : "negative", " to go from ", startName, " to ", endName,
-                  "."});
-  }
-  return {};
+  return 0;
 }
 
-std::string TooManyValues(std::string_view axis) {
-  return Words({"The ", axis, " would have more than ", std::to_string(kMaxAxisValues),
-                " values: choose larger steps."});
+// A stepped segment of an axis by its fields: from start, by step, up to end.
+struct SegmentFields {
+  RangeField start, step, end;
+};
+constexpr SegmentFields kFirstSegment = {RangeField::Min, RangeField::Step1, RangeField::Step};
+constexpr SegmentFields kSecondSegment = {RangeField::Step, RangeField::Step2, RangeField::Max};
+
+// The refusal for one segment's step, or none when the step can walk from start to end.
+Refusal StepRefusal(const AxisRange& r, TableAxis axis, SegmentFields s) {
+  const auto refuse = [&](LayoutRefusalKind kind, bool mustBePositive = false) {
+    return LayoutRefusal{.kind = kind,
+                         .axis = axis,
+                         .field = s.step,
+                         .from = s.start,
+                         .to = s.end,
+                         .mustBePositive = mustBePositive};
+  };
+  const double start = ValueOf(r, s.start);
+  const double step = ValueOf(r, s.step);
+  const double end = ValueOf(r, s.end);
+  if (step == 0) return refuse(LayoutRefusalKind::StepZero);
+  const double span = end - start;
+  if (!std::isfinite(span)) return refuse(LayoutRefusalKind::SpanTooLarge);
+  if (span != 0 && (span > 0) != (step > 0)) {
+    return refuse(LayoutRefusalKind::StepPointsAway, span > 0);
+  }
+  return std::nullopt;
 }
 
 bool SameText(double a, double b) {
@@ -129,51 +145,59 @@ bool CloseSegment(std::vector<double>& values, const Segment& segment, double or
   return true;
 }
 
-std::string FirstNonFinite(const AxisRange& r, const AxisFieldNames& n) {
-  const std::array<std::pair<double, std::string_view>, 5> fields = {
-      {{r.Min, n.min}, {r.Step1, n.step1}, {r.Step, n.step}, {r.Step2, n.step2}, {r.Max, n.max}}};
-  for (const auto& [value, name] : fields) {
-    if (!std::isfinite(value)) return Words({name, " is not a finite number."});
+Refusal FirstNonFinite(const AxisRange& r, TableAxis axis) {
+  for (RangeField field :
+       {RangeField::Min, RangeField::Step1, RangeField::Step, RangeField::Step2, RangeField::Max}) {
+    if (!std::isfinite(ValueOf(r, field))) {
+      return LayoutRefusal{.kind = LayoutRefusalKind::NotFinite, .axis = axis, .field = field};
+    }
   }
-  return {};
+  return std::nullopt;
 }
 
-std::string RangeRefusal(const AxisRange& r, const AxisFieldNames& n) {
-  std::string refusal = FirstNonFinite(r, n);
-  if (refusal.empty()) refusal = StepRefusal(r.Min, r.Step1, r.Step, n.step1, n.min, n.step);
-  if (refusal.empty()) refusal = StepRefusal(r.Step, r.Step2, r.Max, n.step2, n.step, n.max);
+Refusal RangeRefusal(const AxisRange& r, TableAxis axis) {
+  Refusal refusal = FirstNonFinite(r, axis);
+  if (!refusal) refusal = StepRefusal(r, axis, kFirstSegment);
+  if (!refusal) refusal = StepRefusal(r, axis, kSecondSegment);
   return refusal;
 }
 
 // Neighbours that read the same would give two identical headers (and the same cells twice).
-std::string IndistinctRefusal(const std::vector<double>& values, size_t firstSegmentSize,
-                              const AxisFieldNames& n) {
+Refusal IndistinctRefusal(const std::vector<double>& values, size_t firstSegmentSize,
+                          TableAxis axis) {
   for (size_t i = 1; i < values.size(); ++i) {
     if (SameText(values[i - 1], values[i])) {
-      return Words({i < firstSegmentSize ? n.step1 : n.step2,
-                    " is too small: neighbouring values of the ", n.axis,
-                    " would read the same in 15 digits."});
+      return LayoutRefusal{.kind = LayoutRefusalKind::Indistinct,
+                           .axis = axis,
+                           .field = i < firstSegmentSize ? RangeField::Step1 : RangeField::Step2};
     }
   }
-  return {};
+  return std::nullopt;
 }
 
 // ---- Create Table ------------------------------------------------------------------------
 
 struct SpeedMax {
   double knots = 0;
-  std::string refusal;
+  Refusal refusal;
 };
 
 // The speed Max is rounded half to even and must fit the 16-bit integer that holds it.
 SpeedMax RoundSpeedMax(std::string_view text) {
   const double parsed = ParseLeadingNumber(text);
-  if (!std::isfinite(parsed)) return {0, "Max Speed is not a finite number."};
+  if (!std::isfinite(parsed)) {
+    return {0, LayoutRefusal{.kind = LayoutRefusalKind::NotFinite,
+                             .axis = TableAxis::Speed,
+                             .field = RangeField::Max}};
+  }
   const double rounded = std::nearbyint(parsed);
   if (rounded < -32768 || rounded > 32767) {
-    return {0, "Max Speed rounds to " + FormatGeneral(rounded) + ", outside -32768 .. 32767."};
+    return {0, LayoutRefusal{.kind = LayoutRefusalKind::SpeedMaxOutOfRange,
+                             .axis = TableAxis::Speed,
+                             .field = RangeField::Max,
+                             .number = rounded}};
   }
-  return {static_cast<double>(static_cast<std::int16_t>(rounded)), {}};
+  return {static_cast<double>(static_cast<std::int16_t>(rounded)), std::nullopt};
 }
 
 AxisRange AltitudeRange(const RangeTexts& t) {
@@ -246,33 +270,20 @@ void ApplyStartupLayout(ResultGrid& msfg1, ResultGrid& msfg2) {
   }
 }
 
-AxisFieldNames SpeedFieldNames() {
-  return {"speed axis", "Min Speed", "Speed Step1", "Step Speed", "Speed Step2", "Max Speed"};
-}
-
-AxisFieldNames AltitudeFieldNames() {
-  return {"altitude axis", "Min Altitude",   "Altitude Step1",
-          "Step Altitude", "Altitude Step2", "Max Altitude"};
-}
-
-AxisValues BuildAxisValues(const AxisRange& range) {
-  return BuildAxisValues(range, {});
-}
-
-AxisValues BuildAxisValues(const AxisRange& r, const AxisFieldNames& names) {
-  AxisValues axis;
-  axis.refusal = RangeRefusal(r, names);
-  if (!axis.refusal.empty()) return axis;
-  std::vector<double>& values = axis.values;
+AxisValues BuildAxisValues(const AxisRange& r, TableAxis axis) {
+  AxisValues result;
+  result.refusal = RangeRefusal(r, axis);
+  if (result.refusal) return result;
+  std::vector<double>& values = result.values;
   Segment first{r.Min, r.Step1, r.Step};
   bool fits = AppendSegment(values, first, 0) && CloseSegment(values, first, r.Min);
   const size_t firstSegmentSize = values.size();
   Segment second{r.Step + r.Step2, r.Step2, r.Max};
   fits = fits && AppendSegment(values, second, 1) && CloseSegment(values, second, r.Step);
-  axis.refusal =
-      fits ? IndistinctRefusal(values, firstSegmentSize, names) : TooManyValues(names.axis);
-  if (!axis.refusal.empty()) values.clear();
-  return axis;
+  result.refusal = fits ? IndistinctRefusal(values, firstSegmentSize, axis)
+                        : LayoutRefusal{.kind = LayoutRefusalKind::TooManyValues, .axis = axis};
+  if (result.refusal) values.clear();
+  return result;
 }
 
 std::string SpeedHeaderText(double speedKnots) {
@@ -288,17 +299,16 @@ RangeTexts DefaultRangeTexts() {
 }
 
 LayoutOutcome CreateTableLayout(const RangeTexts& ranges, ResultGrid& msfg1, ResultGrid& msfg2) {
-  const AxisValues altitudes = BuildAxisValues(AltitudeRange(ranges), AltitudeFieldNames());
-  if (!altitudes.refusal.empty()) return {false, altitudes.refusal};
+  const AxisValues altitudes = BuildAxisValues(AltitudeRange(ranges), TableAxis::Altitude);
+  if (altitudes.refusal) return {false, altitudes.refusal};
   const SpeedMax speedMax = RoundSpeedMax(ranges.speedMax);
-  if (!speedMax.refusal.empty()) return {false, speedMax.refusal};
-  const AxisValues speeds = BuildAxisValues(SpeedRange(ranges, speedMax.knots), SpeedFieldNames());
-  if (!speeds.refusal.empty()) return {false, speeds.refusal};
+  if (speedMax.refusal) return {false, speedMax.refusal};
+  const AxisValues speeds = BuildAxisValues(SpeedRange(ranges, speedMax.knots), TableAxis::Speed);
+  if (speeds.refusal) return {false, speeds.refusal};
   const long long cells = static_cast<long long>(altitudes.values.size()) *
                           static_cast<long long>(speeds.values.size());
   if (cells > kMaxTableCells) {
-    return {false, "The table would have " + std::to_string(cells) + " data cells, more than " +
-                       std::to_string(kMaxTableCells) + ": choose larger steps."};
+    return {false, LayoutRefusal{.kind = LayoutRefusalKind::TooManyCells, .cells = cells}};
   }
   // The size comes from the values themselves, so every header lands inside the grid.
   const int rows = static_cast<int>(altitudes.values.size()) + 1;
@@ -313,7 +323,7 @@ LayoutOutcome CreateTableLayout(const RangeTexts& ranges, ResultGrid& msfg1, Res
   msfg1.SetCol(0);
   msfg2.SetCol(0);
   WriteAltitudeHeaders(altitudes.values, msfg1, msfg2);
-  return {true, {}};
+  return {true, std::nullopt};
 }
 
 }  // namespace tz9

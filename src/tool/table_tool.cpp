@@ -3,6 +3,7 @@
 #include "tool/table_tool.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "aircraft/aircraft_reader.h"
@@ -10,6 +11,7 @@
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
 #include "tool/grid_output.h"
+#include "tool/tool_messages.h"
 
 namespace tz9 {
 namespace {
@@ -26,17 +28,10 @@ class CapturedDisplay final : public AircraftDisplay {
   std::string maxInternalFuel;  // txtIntFuel
 };
 
-StoreCountTexts CountViews(const ToolOptions& options) {
-  StoreCountTexts views;
-  for (size_t i = 0; i < views.size(); ++i)
-    views[i] = options.storeCounts[i];
-  return views;
-}
-
 // The start-up layout, then "Create Table" when either axis was given.
 LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
   ApplyStartupLayout(msfg1, msfg2);
-  if (!options.speedRange && !options.altitudeRange) return {true, {}};
+  if (!options.speedRange && !options.altitudeRange) return {true, std::nullopt};
   RangeTexts ranges = DefaultRangeTexts();
   if (const auto& s = options.speedRange) {
     ranges.speedMin = (*s)[0];
@@ -68,22 +63,6 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
 }
 
-// What the tool says when the sweep refuses to start.
-std::string_view SweepRefusalText(SweepRefusal refusal) {
-  switch (refusal) {
-    case SweepRefusal::NoAircraft:
-      return "The aircraft file gives no zero fuel weight: there is nothing to compute.";
-    case SweepRefusal::WeightNotNumber:
-      return "The computing weight is not a number.";
-    case SweepRefusal::WeightBelowZfw:
-      return "The computing weight is below the zero fuel weight.";
-    case SweepRefusal::GridsDiffer:  // the tool lays both grids out alike
-    case SweepRefusal::None:
-      break;
-  }
-  return "The table could not be computed.";
-}
-
 }  // namespace
 
 int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
@@ -98,14 +77,13 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << load.Message() << '\n';
     return kExitRefused;
   }
-  const StoreCountTexts counts = CountViews(options);
+  const StoreCountTexts counts = ViewsOf(options.storeCounts);
   const LoadoutTexts loadout =
       ComputeLoadout(counts, display.zeroFuelWeight, display.maxInternalFuel);
   const std::string weight = options.weightLb.value_or(loadout.CompWeight);
   if (weight == kOverflowText) {
     // Only the proposed weight can be this word: a given one passed the numeric test.
-    err << "The store counts give a weight beyond the range of numbers: give --weight or "
-           "smaller counts.\n";
+    err << StoresWeightOverflowText() << '\n';
     return kExitRefused;
   }
 
@@ -113,13 +91,13 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   ResultGrid msfg2;
   const LayoutOutcome layout = LayOut(options, msfg1, msfg2);
   if (!layout.applied) {
-    err << layout.refusal << '\n';
+    err << ToolLayoutRefusalText(*layout.refusal) << '\n';
     return kExitRefused;
   }
   const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};
   const SweepOutcome sweep = ComputeTable(*aircraft, inputs, msfg1, msfg2);
   if (!sweep.Started()) {
-    err << SweepRefusalText(sweep.refusal) << '\n';
+    err << ToolSweepRefusalText(sweep.refusal) << '\n';
     return kExitRefused;
   }
   PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/number_text.h"
+#include "tool/tool_messages.h"
 
 namespace tz9 {
 namespace {
@@ -42,15 +43,16 @@ std::optional<OutputFormat> FormatNamed(std::string_view name) {
 // Applies one option with its value; returns a usage error or "".
 std::string ApplyOption(std::string_view name, std::string_view value, ToolOptions& options) {
   if (name == "--stores") {
-    const auto counts = NumberList<6>(value);
-    if (!counts) return "--stores needs six numbers: AA,AG,BOMBS,CLUSTER,ECM,TANKS";
+    static_assert(kStoreKinds == 6, "the usage and this message say six");
+    const auto counts = NumberList<kStoreKinds>(value);
+    if (!counts) return "--stores needs six numbers: " + StorePositionList();
     options.storeCounts = *counts;
   } else if (name == "--weight") {
     if (!IsNumericText(value)) return "--weight needs a number of pounds";
     options.weightLb = std::string(value);
   } else if (name == "--speed" || name == "--altitude") {
     const auto range = NumberList<5>(value);
-    if (!range) return std::string(name) + " needs five numbers: MIN,STEP1,SWITCH,STEP2,MAX";
+    if (!range) return std::string(name) + " needs five numbers: " + RangePositionList();
     (name == "--speed" ? options.speedRange : options.altitudeRange) = *range;
   } else if (name == "--second") {
     const auto mode = DisplayModeNamed(value);
@@ -107,10 +109,16 @@ std::string ToolUsage() {
          "Computes the level-flight fuel flow table of an aircraft file, as \"Compute Table\" "
          "does.\n"
          "\n"
-         "  --stores AA,AG,BOMBS,CLUSTER,ECM,TANKS  store counts (default 0,0,0,0,0,0)\n"
+         "  --stores " +
+         StorePositionList() +
+         "  store counts (default 0,0,0,0,0,0)\n"
          "  --weight LB             computing weight (default: the proposed one)\n"
-         "  --speed MIN,STEP1,SWITCH,STEP2,MAX      speed axis, knots (CAS)\n"
-         "  --altitude MIN,STEP1,SWITCH,STEP2,MAX   altitude axis, feet\n"
+         "  --speed " +
+         RangePositionList() +
+         "      speed axis, knots (CAS)\n"
+         "  --altitude " +
+         RangePositionList() +
+         "   altitude axis, feet\n"
          "                          with neither, the start-up table: 0..40000 ft, 150..850 kt;\n"
          "                          with one, the other takes the window's start values\n"
          "  --second lbs-nm|tas|mach  what the second grid shows (default lbs-nm)\n"

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "loadout/loadout.h"
 #include "tables/display_mode.h"
 
 namespace tz9 {
@@ -16,7 +17,7 @@ enum class OutputFormat { Grid, Csv };
 
 struct ToolOptions {
   std::string aircraftPath;
-  std::array<std::string, 6> storeCounts = {"0", "0", "0", "0", "0", "0"};  // StoreTable order
+  StoreCountStrings storeCounts = {"0", "0", "0", "0", "0", "0"};  // StoreTable order
   std::optional<std::string> weightLb;                   // replaces the proposed computing weight
   std::optional<std::array<std::string, 5>> speedRange;  // Min, Step1, Step, Step2, Max (kt)
   std::optional<std::array<std::string, 5>> altitudeRange;  // the same in feet

@@ -27,6 +27,7 @@
 #include "result_grid_view.h"
 #include "tables/table_layout.h"
 #include "twips.h"
+#include "window_messages.h"
 
 namespace tz9 {
 namespace {
@@ -85,22 +86,37 @@ class WindowAircraftDisplay final : public AircraftDisplay {
   QLineEdit* internalFuel_;
 };
 
-// What the window says when "Compute Table" refuses to start.
-QString SweepRefusalText(SweepRefusal refusal) {
-  switch (refusal) {
-    case SweepRefusal::NoAircraft:
-      return QStringLiteral("Compute Table needs an aircraft: load a file first.");
-    case SweepRefusal::WeightNotNumber:
-      return QStringLiteral("The computing weight is not a number.");
-    case SweepRefusal::WeightBelowZfw:
-      return QStringLiteral("The computing weight is below the zero fuel weight.");
-    case SweepRefusal::GridsDiffer:
-      return QStringLiteral("The two grids differ in size: press Create Table first.");
-    case SweepRefusal::None:
-      break;
+// The six count fields: the store each one counts, by its StoreTable row, and its handlers.
+struct CountField {
+  QLineEdit* Form1::*field;
+  int storeRow;
+  void (Form1::*change)();
+  void (Form1::*lostFocus)();
+};
+
+constexpr CountField kCountFields[] = {
+    {&Form1::txtMisAA, StoreRowOf("AIM120"), &Form1::txtMisAA_Change, &Form1::txtMisAA_LostFocus},
+    {&Form1::txtMisAG, StoreRowOf("AGM65B"), &Form1::txtMisAG_Change, &Form1::txtMisAG_LostFocus},
+    {&Form1::txtBombe, StoreRowOf("MK82"), &Form1::txtBombe_Change, &Form1::txtBombe_LostFocus},
+    {&Form1::txtCluster, StoreRowOf("CBU-52"), &Form1::txtCluster_Change,
+     &Form1::txtCluster_LostFocus},
+    {&Form1::txtEcm, StoreRowOf("ALQ131"), &Form1::txtEcm_Change, &Form1::txtEcm_LostFocus},
+    {&Form1::txtFuelTank, StoreRowOf("370USG"), &Form1::txtFuelTank_Change,
+     &Form1::txtFuelTank_LostFocus},
+};
+
+// Every StoreTable row is counted by exactly one field.
+constexpr bool EachStoreRowOnce() {
+  if (std::size(kCountFields) != static_cast<size_t>(kStoreKinds)) return false;
+  for (int row = 0; row < kStoreKinds; ++row) {
+    int fields = 0;
+    for (const CountField& count : kCountFields)
+      fields += count.storeRow == row ? 1 : 0;
+    if (fields != 1) return false;
   }
-  return {};
+  return true;
 }
+static_assert(EachStoreRowOnce());
 
 }  // namespace
 
@@ -149,26 +165,18 @@ void Form1::ConnectHandlers() {
   connect(cmdTable, &QPushButton::clicked, this, &Form1::cmdTable_Click);
   connect(cmdWeight, &QPushButton::clicked, this, &Form1::cmdWeight_Click);
   connect(cmdCompute, &QPushButton::clicked, this, &Form1::cmdCompute_Click);
-  // textChanged fires for typing and for setText alike, as the Change event does.
-  connect(txtMisAA, &QLineEdit::textChanged, this, &Form1::txtMisAA_Change);
-  connect(txtMisAG, &QLineEdit::textChanged, this, &Form1::txtMisAG_Change);
-  connect(txtBombe, &QLineEdit::textChanged, this, &Form1::txtBombe_Change);
-  connect(txtCluster, &QLineEdit::textChanged, this, &Form1::txtCluster_Change);
-  connect(txtEcm, &QLineEdit::textChanged, this, &Form1::txtEcm_Change);
-  connect(txtFuelTank, &QLineEdit::textChanged, this, &Form1::txtFuelTank_Change);
-  for (QLineEdit* field : {txtMisAA, txtMisAG, txtBombe, txtCluster, txtEcm, txtFuelTank}) {
-    field->installEventFilter(this);
+  for (const CountField& count : kCountFields) {
+    // textChanged fires for typing and for setText alike, as the Change event does.
+    connect(this->*count.field, &QLineEdit::textChanged, this, count.change);
+    (this->*count.field)->installEventFilter(this);
   }
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
-    if (watched == txtMisAA) txtMisAA_LostFocus();
-    if (watched == txtMisAG) txtMisAG_LostFocus();
-    if (watched == txtBombe) txtBombe_LostFocus();
-    if (watched == txtCluster) txtCluster_LostFocus();
-    if (watched == txtEcm) txtEcm_LostFocus();
-    if (watched == txtFuelTank) txtFuelTank_LostFocus();
+    for (const CountField& count : kCountFields) {
+      if (watched == this->*count.field) (this->*count.lostFocus)();
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -238,19 +246,18 @@ void Form1::cmdTable_Click() {
                            .arg(grid1_.Cols() - 1)
                            .arg(grid1_.Rows() - 1));
   } else {
-    ShowStatus(outcome.refusal);
+    ShowStatus(LayoutRefusalText(*outcome.refusal));
   }
 }
 
 void Form1::cmdCompute_Click() {
   const std::string zeroFuelWeight = FieldText(txtZFW);
   const std::string compWeight = FieldText(txtCompWeight);
-  const std::string counts[] = {FieldText(txtMisAA),   FieldText(txtMisAG), FieldText(txtBombe),
-                                FieldText(txtCluster), FieldText(txtEcm),   FieldText(txtFuelTank)};
+  const StoreCountStrings counts = CountTexts();
   SweepInputs inputs;
   inputs.zeroFuelWeight = zeroFuelWeight;
   inputs.compWeight = compWeight;
-  inputs.counts = {counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]};
+  inputs.counts = ViewsOf(counts);
   inputs.mode = SelectedDisplayMode();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const SweepOutcome outcome =
@@ -259,7 +266,7 @@ void Form1::cmdCompute_Click() {
   model2_->CellsChanged();
   QApplication::restoreOverrideCursor();
   if (!outcome.Started()) {
-    lblStatus->setText(SweepRefusalText(outcome.refusal));
+    ShowStatus(SweepRefusalText(outcome.refusal));
     return;
   }
   computation_ = outcome.computation;
@@ -354,12 +361,17 @@ void Form1::CountField_Changed(QLineEdit* field) {
   RecomputeLoadout();
 }
 
+StoreCountStrings Form1::CountTexts() const {
+  StoreCountStrings texts;
+  for (const CountField& count : kCountFields)
+    texts[static_cast<size_t>(count.storeRow)] = FieldText(this->*count.field);
+  return texts;
+}
+
 void Form1::RecomputeLoadout() {
-  const std::string counts[] = {FieldText(txtMisAA),   FieldText(txtMisAG), FieldText(txtBombe),
-                                FieldText(txtCluster), FieldText(txtEcm),   FieldText(txtFuelTank)};
+  const StoreCountStrings counts = CountTexts();
   const LoadoutTexts figures =
-      ComputeLoadout({counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]},
-                     FieldText(txtZFW), FieldText(txtIntFuel));
+      ComputeLoadout(ViewsOf(counts), FieldText(txtZFW), FieldText(txtIntFuel));
   txtExtraWeight->setText(QString::fromStdString(figures.ExtraWeight));
   txtExtFuel->setText(QString::fromStdString(figures.ExtFuel));
   txtTotalFuel->setText(QString::fromStdString(figures.TotalFuel));

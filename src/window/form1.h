@@ -12,6 +12,7 @@
 
 #include "aircraft/aircraft_record.h"
 #include "aircraft_file_chooser.h"
+#include "loadout/loadout.h"
 #include "message_notifier.h"
 #include "performance/sweep.h"
 #include "performance/table_computation.h"
@@ -49,6 +50,8 @@ class Form1 final : public QMainWindow {
   const ResultGrid& grid1() const { return grid1_; }
   const ResultGrid& grid2() const { return grid2_; }
   DisplayMode SelectedDisplayMode() const;
+  // The texts of the six count fields, in StoreTable order.
+  StoreCountStrings CountTexts() const;
 
   // The last "Compute Table" that ran (none before the first), and what it no longer matches of
   // the headers, fields, option and aircraft now (all clear while it is current).

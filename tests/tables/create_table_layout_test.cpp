@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -10,6 +12,15 @@
 #include "tables/table_layout.h"
 
 namespace tz9 {
+
+// Shown when a refusal differs from the expected one.
+void PrintTo(const LayoutRefusal& r, std::ostream* out) {
+  *out << "{kind " << static_cast<int>(r.kind) << ", axis " << static_cast<int>(r.axis)
+       << ", field " << static_cast<int>(r.field) << ", from " << static_cast<int>(r.from)
+       << ", to " << static_cast<int>(r.to) << ", mustBePositive " << r.mustBePositive
+       << ", number " << r.number << ", cells " << r.cells << "}";
+}
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -123,30 +134,54 @@ TEST(CreateTable, StepsEachAxisWithBothEndsOnceEach) {
   }
 }
 
-TEST(CreateTable, RefusesWithAMessageAndChangesNeitherGrid) {
-  const std::vector<std::pair<RangeTexts, std::string>> cases = {
+using enum LayoutRefusalKind;
+using enum TableAxis;
+using enum RangeField;
+
+// The first refusal found, with the fields it names; the window and the tool word it.
+TEST(CreateTable, RefusesWithItsCauseAndChangesNeitherGrid) {
+  const std::vector<std::pair<RangeTexts, LayoutRefusal>> cases = {
       {With(true, {"150", "", "250", "30", "660"}),
-       "Speed Step1 is 0: the axis cannot step from Min Speed to Step Speed."},
+       {.kind = StepZero, .axis = Speed, .field = Step1, .from = Min, .to = Step}},
       {With(false, {"0", "500", "1000", "-5000", "40000"}),
-       "Altitude Step2 points away from Max Altitude: it must be positive to go from Step "
-       "Altitude to Max Altitude."},
+       {.kind = StepPointsAway,
+        .axis = Altitude,
+        .field = Step2,
+        .from = Step,
+        .to = Max,
+        .mustBePositive = true}},
+      {With(true, {"150", "50", "100", "30", "660"}),
+       {.kind = StepPointsAway, .axis = Speed, .field = Step1, .from = Min, .to = Step}},
+      {With(false, {"-1e308", "1e308", "1e308", "1", "1e308"}),
+       {.kind = SpanTooLarge, .axis = Altitude, .field = Step1, .from = Min, .to = Step}},
       {With(false, {"0", "500", "1e999", "5000", "40000"}),
-       "Step Altitude is not a finite number."},
+       {.kind = NotFinite, .axis = Altitude, .field = Step}},
+      {With(true, {"150", "50", "250", "30", "1e999"}),
+       {.kind = NotFinite, .axis = Speed, .field = Max}},
       {With(true, {"150", "50", "250", "30", "32767.5"}),
-       "Max Speed rounds to 32768, outside -32768 .. 32767."},
-      {With(false, {"0", "1", "32766", "1", "32766"}),
-       "The altitude axis would have more than 32766 values: choose larger steps."},
+       {.kind = SpeedMaxOutOfRange, .axis = Speed, .field = Max, .number = 32768}},
+      {With(false, {"0", "1", "32766", "1", "32766"}), {.kind = TooManyValues, .axis = Altitude}},
+      {With(true, {"1", "1e-15", "1.000000000000003", "1", "10"}),
+       {.kind = Indistinct, .axis = Speed, .field = Step1}},
+      {With(false, {"0", "1", "1", "1e-15", "1.000000000000003"}),
+       {.kind = Indistinct, .axis = Altitude, .field = Step2}},
       {{"1", "1", "1000", "1", "1000", "0", "1", "1000", "1", "1000"},
-       "The table would have 1001000 data cells, more than 1000000: choose larger steps."},
+       {.kind = TooManyCells, .cells = 1001000}},
+      // The altitudes are checked before the speeds.
+      {{"150", "0", "250", "30", "660", "0", "0", "1000", "5000", "40000"},
+       {.kind = StepZero, .axis = Altitude, .field = Step1, .from = Min, .to = Step}},
   };
   ResultGrid msfg1, msfg2;
   ApplyStartupLayout(msfg1, msfg2);
   msfg1.SetRow(2), msfg1.SetCol(3), msfg1.SetText("old");
   const std::string before1 = StateOf(msfg1), before2 = StateOf(msfg2);
-  for (const auto& [ranges, refusal] : cases) {
-    EXPECT_EQ(CreateTableLayout(ranges, msfg1, msfg2).refusal, refusal);
-    EXPECT_EQ(StateOf(msfg1), before1) << refusal;
-    EXPECT_EQ(StateOf(msfg2), before2) << refusal;
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const auto& [ranges, refusal] = cases[i];
+    const LayoutOutcome outcome = CreateTableLayout(ranges, msfg1, msfg2);
+    EXPECT_FALSE(outcome.applied) << "case " << i;
+    EXPECT_EQ(outcome.refusal, refusal) << "case " << i;
+    EXPECT_EQ(StateOf(msfg1), before1) << "case " << i;
+    EXPECT_EQ(StateOf(msfg2), before2) << "case " << i;
   }
 }
 

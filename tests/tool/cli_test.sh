@@ -65,7 +65,12 @@ grep -q "^Load stopped at line [0-9]" "$work/err" || fail "file cut short: '$(ca
 run "weight below zfw" 1 "$aircraft" --weight 100
 expect_err "weight below zfw" "The computing weight is below the zero fuel weight."
 run "zero speed step" 1 "$aircraft" --speed 150,0,250,30,660
-expect_err "zero speed step" "Speed Step1 is 0: the axis cannot step from Min Speed to Step Speed."
+expect_err "zero speed step" "--speed STEP1 is 0: the axis cannot step from MIN to SWITCH."
+run "too many altitudes" 1 "$aircraft" --altitude 0,1,32766,1,32766
+expect_err "too many altitudes" "The --altitude axis would have more than 32766 values: choose larger steps."
+run "overflowing stores weight" 1 "$aircraft" --stores 1e308,0,0,0,0,0
+expect_err "overflowing stores weight" \
+  "The store counts give a weight beyond the range of numbers: give --weight or smaller counts."
 
 # CSV of the check cells: 300, 600, 660 kt by 0, 40000 ft at 20000 lb.
 axes="--speed 300,300,600,60,660 --altitude 0,40000,40000,1,40000"

@@ -109,6 +109,35 @@ class Form1CommandsTest : public QObject {
     }
   }
 
+  // A count field that holds no number turns to "0" when it changes and when it loses focus.
+  void EachCountFieldCountsItsOwnStoreAndCleansItself() {
+    // The field, then the stores weight and external fuel of one store in it alone.
+    const char* cases[][3] = {{"txtMisAA", "150", "0"}, {"txtMisAG", "225", "0"},
+                              {"txtBombe", "500", "0"}, {"txtCluster", "800", "0"},
+                              {"txtEcm", "100", "0"},   {"txtFuelTank", "2405", "2405"}};
+    Session s;
+    s.Load(kCheckAircraft);
+    for (const auto& [name, storesWeight, externalFuel] : cases) {
+      const auto seen = [&s, name = QString(name)](const char* field) {
+        return name + " " + s.Text(field);
+      };
+      s.Type(name, "x", /*paste=*/true);
+      QCOMPARE(seen(name), QString(name) + " 0");
+      s.Type(name, "1");
+      QCOMPARE(seen("txtExtraWeight"), QString(name) + " " + storesWeight);
+      QCOMPARE(seen("txtExtFuel"), QString(name) + " " + externalFuel);
+      QLineEdit* field = s.Field(name);
+      {
+        const QSignalBlocker quiet(field);
+        field->setText(QStringLiteral("x"));
+      }
+      QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+      QApplication::sendEvent(field, &leaving);
+      QCOMPARE(seen(name), QString(name) + " 0");
+      QCOMPARE(seen("txtExtraWeight"), QString(name) + " 0");
+    }
+  }
+
   void CountEditsAndComputeWeightRewriteTheFiguresAComputingWeightEditDoesNot() {
     Session s;
     s.Load(kCheckAircraft);

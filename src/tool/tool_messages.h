@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tz9perf-table's words: the names of the positions in --stores, --speed and --altitude, and
+// the tool's wording of the refusals the core reports as codes, naming those options.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "loadout/loadout.h"
+#include "performance/sweep.h"
+#include "tables/table_layout.h"
+
+namespace tz9 {
+
+// The --stores positions by StoreTable row, as the usage and the messages name them.
+inline constexpr std::array<std::string_view, kStoreKinds> kStorePositionNames = {
+    "AA", "AG", "BOMBS", "CLUSTER", "ECM", "TANKS"};
+
+// "AA,AG,BOMBS,CLUSTER,ECM,TANKS"
+std::string StorePositionList();
+
+// The option that gives an axis: "--speed", "--altitude".
+std::string_view AxisOptionName(TableAxis axis);
+
+// A range field as a position of --speed and --altitude: MIN, STEP1, SWITCH, STEP2, MAX.
+std::string_view RangePositionName(RangeField field);
+
+// "MIN,STEP1,SWITCH,STEP2,MAX"
+std::string RangePositionList();
+
+// One line for stderr: "--speed STEP1 is 0: the axis cannot step from MIN to SWITCH."
+std::string ToolLayoutRefusalText(const LayoutRefusal& refusal);
+
+// The sweep refused to start.
+std::string_view ToolSweepRefusalText(SweepRefusal refusal);
+
+// The proposed computing weight left the range of numbers, and no --weight replaced it.
+std::string_view StoresWeightOverflowText();
+
+}  // namespace tz9
