@@ -10,6 +10,8 @@
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
 #include "tool/grid_output.h"
+#include "tool/mission_output.h"
+#include "tool/summary_output.h"
 
 namespace tz9 {
 namespace {
@@ -68,6 +70,30 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
 }
 
+// The summary or the mission fuel of the computation instead of the grids; false (with the
+// reason on err) when there is none to print.
+bool PrintAnalysis(const ToolOptions& options, const TableComputation& computation,
+                   std::ostream& out, std::ostream& err) {
+  if (options.summary) {
+    const TableSummary summary = SummarizeTable(computation);
+    if (summary.status != SummaryStatus::Done) {
+      err << SummaryRefusalText(summary.status) << '\n';
+      return false;
+    }
+    PrintSummaryCsv(computation, summary, out);
+    return true;
+  }
+  const MissionInputs inputs{options.reserveLb.value_or(0), options.cruiseCasKnots,
+                             options.bingoDistanceNm};
+  const MissionReport report = ComputeMission(computation, inputs);
+  if (report.status != MissionStatus::Done) {
+    err << MissionRefusalText(report.status) << '\n';
+    return false;
+  }
+  PrintMissionCsv(computation, report, out);
+  return true;
+}
+
 // What the tool says when the sweep refuses to start.
 std::string_view SweepRefusalText(SweepRefusal refusal) {
   switch (refusal) {
@@ -122,7 +148,11 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << SweepRefusalText(sweep.refusal) << '\n';
     return kExitRefused;
   }
-  PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
+  if (options.summary || options.mission) {
+    if (!PrintAnalysis(options, *sweep.computation, out, err)) return kExitRefused;
+  } else {
+    PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
+  }
   if (sweep.totals.cellsFailed > 0) err << sweep.totals.Summary() << '\n';
   return kExitDone;
 }
