@@ -4,9 +4,10 @@
 // each point is evaluated exactly as a cell of that row is. Also the cells of the grids
 // themselves that hold the least fuel per nautical mile and the least fuel flow of their row.
 //
-//   speed headers " 150" ... " 850"       ->  knots 150, 151, ..., 850 (KnotSpeeds)
-//   row " 10000 ft" at the table's weight ->  RowScan: best range 381 kt, best endurance 263 kt,
-//                                             Military 150..512 kt, afterburner 513..690 kt
+//   speed headers " 150" ... " 850"  ->  knots 150, 151, ..., 850 (KnotSpeeds)
+//   row "10000 ft", generic fighter   ->  RowScan: best range 410 kt (5.03 lb/NM), best
+//   at 26000 lb, no stores                endurance 311 kt (1902 lb/h), Military 150..590 kt,
+//                                         afterburner 591..850 kt
 //
 // Rows and columns named by a number count from 1, as the grids and TableComputation::Cell
 // number them; vectors hold row 1 at index 0, as TableComputation's vectors do.
