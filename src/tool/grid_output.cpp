@@ -6,14 +6,10 @@
 #include <vector>
 
 #include "common/number_text.h"
+#include "tool/csv_fields.h"
 
 namespace tz9 {
 namespace {
-
-// The altitude header without its " ft" (all of it, for a header shorter than that), trimmed.
-std::string_view AltitudeField(std::string_view header) {
-  return TrimBlanks(header.substr(0, header.size() >= 3 ? header.size() - 3 : 0));
-}
 
 // The four cell colours with their CSV names and terminal backgrounds (black text on them).
 struct NamedColour {
@@ -64,17 +60,6 @@ void PrintCell(std::string_view text, size_t width, bool leftAligned, std::strin
   if (!paint.empty()) out << "\x1b[0m";
 }
 
-void CsvField(std::string_view text, std::ostream& out) {
-  if (text.find_first_of(",\"\n") == std::string_view::npos) {
-    out << text;
-    return;
-  }
-  out << '"';
-  for (char c : text)
-    out << (c == '"' ? "\"\"" : std::string(1, c));
-  out << '"';
-}
-
 }  // namespace
 
 std::string ColourName(std::optional<Colour> colour) {
@@ -110,7 +95,7 @@ void PrintCsv(const ResultGrid& msfg1, const ResultGrid& msfg2, std::ostream& ou
   out << kCsvHeader << '\n';
   for (int c = 1; c < msfg1.Cols(); ++c) {
     for (int r = 1; r < msfg1.Rows(); ++r) {
-      CsvField(AltitudeField(msfg1.TextAt(r, 0)), out);
+      CsvField(CsvAltitudeField(msfg1.TextAt(r, 0)), out);
       out << ',';
       CsvField(TrimBlanks(msfg1.TextAt(0, c)), out);
       out << ',';

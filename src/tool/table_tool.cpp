@@ -11,6 +11,8 @@
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
 #include "tool/grid_output.h"
+#include "tool/mission_output.h"
+#include "tool/summary_output.h"
 #include "tool/tool_messages.h"
 
 namespace tz9 {
@@ -63,6 +65,30 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
 }
 
+// The summary or the mission fuel of the computation instead of the grids; false (with the
+// reason on err) when there is none to print.
+bool PrintAnalysis(const ToolOptions& options, const TableComputation& computation,
+                   std::ostream& out, std::ostream& err) {
+  if (options.summary) {
+    const TableSummary summary = SummarizeTable(computation);
+    if (summary.status != SummaryStatus::Done) {
+      err << SummaryRefusalText(summary.status) << '\n';
+      return false;
+    }
+    PrintSummaryCsv(computation, summary, out);
+    return true;
+  }
+  const MissionInputs inputs{options.reserveLb.value_or(0), options.cruiseCasKnots,
+                             options.bingoDistanceNm};
+  const MissionReport report = ComputeMission(computation, inputs);
+  if (report.status != MissionStatus::Done) {
+    err << MissionRefusalText(report.status) << '\n';
+    return false;
+  }
+  PrintMissionCsv(computation, report, out);
+  return true;
+}
+
 }  // namespace
 
 int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
@@ -100,7 +126,11 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << ToolSweepRefusalText(sweep.refusal) << '\n';
     return kExitRefused;
   }
-  PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
+  if (options.summary || options.mission) {
+    if (!PrintAnalysis(options, *sweep.computation, out, err)) return kExitRefused;
+  } else {
+    PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
+  }
   if (sweep.totals.cellsFailed > 0) err << sweep.totals.Summary() << '\n';
   return kExitDone;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/number_text.h"
+#include "performance/mission_fuel.h"
 #include "tool/tool_messages.h"
 
 namespace tz9 {
@@ -58,6 +59,14 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     const auto mode = DisplayModeNamed(value);
     if (!mode) return "--second takes lbs-nm, tas or mach";
     options.mode = *mode;
+  } else if (name == "--reserve" || name == "--cruise-cas" || name == "--bingo-distance") {
+    const auto figure = MissionFigure(value);
+    if (!figure) return std::string(name) + " needs a number of 0 or more";
+    (name == "--reserve"      ? options.reserveLb
+     : name == "--cruise-cas" ? options.cruiseCasKnots
+                              : options.bingoDistanceNm) = *figure;
+  } else if (name == "--summary" || name == "--mission") {
+    return std::string(name) + " takes no value";
   } else if (name == "--format") {
     const auto format = FormatNamed(value);
     if (!format) return "--format takes grid or csv";
@@ -65,6 +74,16 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
   } else {
     return "unknown option " + std::string(name);
   }
+  return {};
+}
+
+// The options that only make sense together, or not together.
+std::string CombinationError(const ToolOptions& options) {
+  if (!options.mission &&
+      (options.reserveLb || options.cruiseCasKnots || options.bingoDistanceNm)) {
+    return "--reserve, --cruise-cas and --bingo-distance need --mission";
+  }
+  if (options.mission && options.summary) return "--mission and --summary cannot be combined";
   return {};
 }
 
@@ -82,7 +101,9 @@ ParsedArguments ParseToolArguments(const std::vector<std::string>& args) {
       parsed.options.version = true;
       return parsed;
     }
-    if (arg.size() > 1 && arg[0] == '-') {
+    if (arg == "--summary" || arg == "--mission") {
+      (arg == "--summary" ? parsed.options.summary : parsed.options.mission) = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
       const size_t equals = arg.find('=');
       if (equals != std::string_view::npos) {
         parsed.error = ApplyOption(arg.substr(0, equals), arg.substr(equals + 1), parsed.options);
@@ -101,6 +122,7 @@ ParsedArguments ParseToolArguments(const std::vector<std::string>& args) {
   if (parsed.error.empty() && parsed.options.aircraftPath.empty()) {
     parsed.error = "no aircraft file given";
   }
+  if (parsed.error.empty()) parsed.error = CombinationError(parsed.options);
   return parsed;
 }
 
@@ -123,6 +145,13 @@ std::string ToolUsage() {
          "                          with one, the other takes the window's start values\n"
          "  --second lbs-nm|tas|mach  what the second grid shows (default lbs-nm)\n"
          "  --format grid|csv       output form (default grid)\n"
+         "  --summary               instead of the grids, CSV of each altitude's best-range and\n"
+         "                          best-endurance speeds and speed bands, to the knot\n"
+         "  --mission               instead of the grids, CSV of each altitude's range,\n"
+         "                          endurance and cruise on the fuel on board\n"
+         "  --reserve LB            with --mission: fuel left at the end (default 0)\n"
+         "  --cruise-cas KT         with --mission: the cruise speed (CAS)\n"
+         "  --bingo-distance NM     with --mission: the way home, for the bingo fuel\n"
          "  --help                  this text\n"
          "  --version               the program's version\n"
          "\n"

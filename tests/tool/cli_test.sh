@@ -112,5 +112,42 @@ grep -qx "Mach Number" "$work/out" || fail "grid: no 'Mach Number' caption"
 grep -q "17110" "$work/out" || fail "grid: no 17110"
 if grep -q "$(printf '\033')" "$work/out"; then fail "grid: colour codes in a pipe"; fi
 
+# The summary: one line per altitude, best speeds to the knot; empty fields without steady flight.
+summary_header="altitude_ft,best_range_cas_kt,best_range_tas_kt,best_range_mach,best_range_fuel_flow,best_range_lbs_per_nm,best_endurance_cas_kt,best_endurance_fuel_flow,military_min_cas_kt,military_max_cas_kt,afterburner_min_cas_kt,afterburner_max_cas_kt"
+run "summary" 0 "$aircraft" --weight 20000 --speed 150,700,850,1,850 --altitude 0,40000,40000,20000,60000 --summary
+[ "$(head -n 1 "$work/out")" = "$summary_header" ] || fail "summary: header line '$(head -n 1 "$work/out")'"
+[ "$(wc -l <"$work/out")" -eq 4 ] || fail "summary: $(wc -l <"$work/out") lines, expected 4"
+[ "$(sed -n 2p "$work/out")" = "0,256,256.0000016540113,0.3870117642505745,1598,6.242187459669341,150,1074,150,313,314,613" ] ||
+  fail "summary: 0 ft line '$(sed -n 2p "$work/out")'"
+expect_out_line "summary" "60000,,,,,,,,,,,"
+run "summary of too many knots" 1 "$aircraft" --weight 30000 --speed -70000,50000,-20000,1000,850 --summary
+expect_err "summary of too many knots" "The speed headers span more than 65536 whole knots: no summary."
+run "summary with a value" 2 "$aircraft" --summary=yes
+
+# Mission fuel: range, endurance, cruise and bingo per altitude; 0 and empty speeds when nothing is flown.
+mission_header="altitude_ft,start_weight_lb,end_weight_lb,range_nm,range_time_h,range_start_cas_kt,range_end_cas_kt,endurance_h,endurance_start_cas_kt,endurance_end_cas_kt,cruise_range_nm,cruise_time_h,bingo_fuel_lb"
+run "mission" 0 "$aircraft" --weight 26000 --speed 150,700,850,1,850 --altitude 0,40000,40000,1,40000 --mission --reserve 1000 --cruise-cas 300 --bingo-distance 100
+[ "$(head -n 1 "$work/out")" = "$mission_header" ] || fail "mission: header line '$(head -n 1 "$work/out")'"
+[ "$(sed -n 2p "$work/out")" = "0,26000,20000,898.1836739069739,3.289040333583438,280,260,4.912747903951822,169,150,597.7924735493676,1.9926415656234737,1629.0825862072065" ] ||
+  fail "mission: 0 ft line '$(sed -n 2p "$work/out")'"
+run "mission without cruise or bingo" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission
+grep -q "^0,26000,19000,[0-9.]*,[0-9.]*,[0-9]*,[0-9]*,[0-9.]*,[0-9]*,[0-9]*,,,$" "$work/out" ||
+  fail "mission without cruise or bingo: '$(sed -n 2p "$work/out")'"
+run "mission flying nothing" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission --reserve 1e6 --cruise-cas 300
+expect_out_line "mission flying nothing" "0,26000,1019000,0,0,,,0,,,0,0,"
+run "mission stores beyond range" 1 "$aircraft" --weight 30000 --stores 0,0,0,0,0,1e306 --mission
+expect_err "mission stores beyond range" "The store counts give a stores weight beyond the range of numbers: no mission fuel."
+run "negative reserve" 2 "$aircraft" --mission --reserve -1
+grep -q "^tz9perf-table: --reserve needs a number of 0 or more$" "$work/err" || fail "negative reserve: '$(head -n 1 "$work/err")'"
+run "cruise speed not a number" 2 "$aircraft" --mission --cruise-cas 300kt
+run "bingo distance empty" 2 "$aircraft" --mission --bingo-distance=
+run "bingo distance without value" 2 "$aircraft" --mission --bingo-distance
+run "reserve without mission" 2 "$aircraft" --reserve 1500
+grep -q "need --mission$" "$work/err" || fail "reserve without mission: '$(head -n 1 "$work/err")'"
+run "cruise speed without mission" 2 "$aircraft" --cruise-cas 300
+run "bingo distance without mission" 2 "$aircraft" --bingo-distance 150
+run "mission with summary" 2 "$aircraft" --mission --summary
+run "mission with a value" 2 "$aircraft" --mission=1
+
 [ "$failures" -eq 0 ] && echo "all tz9perf-table checks passed"
 exit "$failures"

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Mission fuel as CSV: one line per altitude row with the range, endurance and cruise flown on
+// the fuel on board and the bingo fuel.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "performance/mission_fuel.h"
+#include "performance/table_computation.h"
+
+namespace tz9 {
+
+inline constexpr std::string_view kMissionCsvHeader =
+    "altitude_ft,start_weight_lb,end_weight_lb,range_nm,range_time_h,range_start_cas_kt,"
+    "range_end_cas_kt,endurance_h,endurance_start_cas_kt,endurance_end_cas_kt,cruise_range_nm,"
+    "cruise_time_h,bingo_fuel_lb";
+
+// kMissionCsvHeader, then one line per row of the report in row order; an empty field where
+// there is no answer.
+void PrintMissionCsv(const TableComputation& computation, const MissionReport& report,
+                     std::ostream& out);
+
+// Why there is no mission fuel to print, for the error stream; empty when there is.
+std::string_view MissionRefusalText(MissionStatus status);
+
+}  // namespace tz9

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The performance summary as CSV: one line per altitude row with its best-range and
+// best-endurance speeds and its Military and afterburner speed bands.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "performance/best_speeds.h"
+#include "performance/table_computation.h"
+
+namespace tz9 {
+
+inline constexpr std::string_view kSummaryCsvHeader =
+    "altitude_ft,best_range_cas_kt,best_range_tas_kt,best_range_mach,best_range_fuel_flow,"
+    "best_range_lbs_per_nm,best_endurance_cas_kt,best_endurance_fuel_flow,military_min_cas_kt,"
+    "military_max_cas_kt,afterburner_min_cas_kt,afterburner_max_cas_kt";
+
+// kSummaryCsvHeader, then one line per row of the summary in row order; an empty field where
+// the row has no such point.
+void PrintSummaryCsv(const TableComputation& computation, const TableSummary& summary,
+                     std::ostream& out);
+
+// Why there is no summary to print, for the error stream; empty when there is one.
+std::string_view SummaryRefusalText(SummaryStatus status);
+
+}  // namespace tz9

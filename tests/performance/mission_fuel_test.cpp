@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "performance/mission_fuel.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "analysis_test_support.h"
+#include "performance/best_speeds.h"
+#include "test_support.h"
+
+namespace tz9 {
+namespace {
+
+using test::MakeComputation;
+
+constexpr double kZeroFuelWeight = 19000;  // lb, the zero fuel weight of MakeComputation
+
+MissionInputs Inputs(double reserve, std::optional<double> cruise = std::nullopt,
+                     std::optional<double> bingo = std::nullopt) {
+  return MissionInputs{reserve, cruise, bingo};
+}
+
+bool SameBits(const std::optional<double>& a, const std::optional<double>& b) {
+  if (a.has_value() != b.has_value()) return false;
+  return !a || std::memcmp(&*a, &*b, sizeof(double)) == 0;
+}
+
+bool SameFlight(const FlightAnswer& a, const FlightAnswer& b) {
+  if (a.flight.has_value() != b.flight.has_value()) return false;
+  if (!a.flight) {
+    return a.noAnswer.cause == b.noAnswer.cause && a.noAnswer.weightLb == b.noAnswer.weightLb;
+  }
+  return SameBits(a.flight->distanceNm, b.flight->distanceNm) &&
+         SameBits(a.flight->timeHours, b.flight->timeHours) &&
+         SameBits(a.flight->startCasKnots, b.flight->startCasKnots) &&
+         SameBits(a.flight->endCasKnots, b.flight->endCasKnots);
+}
+
+// A drag coefficient that is the same at every angle of attack and Mach number: at a fixed
+// speed the drag, and so the fuel flow, does not change with the weight, and the distance is
+// TAS x fuel / fuel flow. The drag grows with the square of the speed, so the fuel per mile and
+// the fuel flow are least at the table's least knot, which both schedules then fly throughout.
+TEST(MissionFuel, ConstantDragCoefficientGivesClosedFormDistancesAndTimes) {
+  struct Case {
+    std::string name;
+    float altitude;
+    double weight, reserve, cruiseCas;
+  };
+  const std::vector<Case> cases = {
+      {"0 ft, 7000 lb of fuel", 0, 26000, 0, 300.5},
+      {"10000 ft, 5000 lb of fuel after the reserve", 10000, 26000, 2000, 412.25},
+      {"a last step of 37.5 lb", 20000, 23037.5, 0, 350},
+  };
+  const AircraftRecord aircraft = test::ConstantDragAircraft();
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const TableComputation c = MakeComputation(aircraft, k.weight, {200, 600}, {k.altitude});
+    const double bingoNm = 150;
+    const MissionReport report = ComputeMission(c, Inputs(k.reserve, k.cruiseCas, bingoNm));
+    ASSERT_EQ(report.status, MissionStatus::Done);
+    const double fuel = k.weight - kZeroFuelWeight - k.reserve;
+    EXPECT_EQ(report.weights.FuelBurntLb(), fuel);
+    const MissionRow& row = report.rows.at(0);
+    const LevelFlightPoint cruise =
+        EvaluateLevelFlight(aircraft, k.weight, {}, k.cruiseCas, k.altitude);
+    const LevelFlightPoint slowest = EvaluateLevelFlight(aircraft, k.weight, {}, 200, k.altitude);
+    ASSERT_TRUE(row.cruise.flight && row.range.flight && row.endurance.flight);
+    EXPECT_NEAR(row.cruise.flight->distanceNm, cruise.tas * fuel / cruise.fuelFlow, 1e-9);
+    EXPECT_NEAR(row.cruise.flight->timeHours, fuel / cruise.fuelFlow, 1e-12);
+    EXPECT_EQ(row.cruise.flight->startCasKnots, k.cruiseCas);
+    EXPECT_NEAR(row.range.flight->distanceNm, slowest.tas * fuel / slowest.fuelFlow, 1e-9);
+    EXPECT_EQ(row.range.flight->startCasKnots, 200);
+    EXPECT_EQ(row.range.flight->endCasKnots, 200);
+    EXPECT_NEAR(row.endurance.flight->timeHours, fuel / slowest.fuelFlow, 1e-12);
+    // Home at the least knot too: the bingo is the fuel for 150 NM at its fuel per mile.
+    ASSERT_TRUE(row.bingo.fuelLb.has_value());
+    EXPECT_NEAR(*row.bingo.fuelLb, k.reserve + bingoNm * slowest.fuelFlow / slowest.tas, 1e-9);
+  }
+}
+
+// Each step flies at its mid weight, in the order of the rule: 150 lb of fuel is a step of
+// 100 lb at 50 lb below the start and one of 50 lb at 125 lb below it.
+TEST(MissionFuel, StepsFlyAtTheirMidWeightInTheWrittenOrder) {
+  const AircraftRecord aircraft = test::PolarAircraft();  // fuel flow changes with the weight
+  const double start = 26150;
+  const double cruise = 333.5;
+  const TableComputation c = MakeComputation(aircraft, start, {200, 400}, {5000});
+  const MissionRow row = ComputeMission(c, Inputs(7000, cruise)).rows.at(0);
+  const LevelFlightPoint first = EvaluateLevelFlight(aircraft, start - 50, {}, cruise, 5000);
+  const LevelFlightPoint second = EvaluateLevelFlight(aircraft, start - 125, {}, cruise, 5000);
+  ASSERT_NE(first.fuelFlow, second.fuelFlow);
+  const double dt1 = 100 / first.fuelFlow;
+  const double dt2 = 50 / second.fuelFlow;
+  ASSERT_TRUE(row.cruise.flight.has_value());
+  EXPECT_EQ(row.cruise.flight->distanceNm, (0 + first.tas * dt1) + second.tas * dt2);
+  EXPECT_EQ(row.cruise.flight->timeHours, (0 + dt1) + dt2);
+}
+
+// The parabolic polar's best-range and best-endurance speeds grow with the square root of the
+// weight: the first step (at the start weight less 50 lb) flies faster than the last.
+TEST(MissionFuel, BestSpeedsFallAsTheWeightFalls) {
+  const double start = 30000;
+  const TableComputation c = MakeComputation(test::PolarAircraft(), start, {100, 600}, {0});
+  const MissionReport report = ComputeMission(c, Inputs(0));
+  const MissionRow& row = report.rows.at(0);
+  struct Case {
+    std::string name;
+    const FlightAnswer& answer;
+    double liftCoefficient;
+  };
+  const std::vector<Case> cases = {
+      {"range", row.range, test::RangeLiftCoefficient()},
+      {"endurance", row.endurance, test::EnduranceLiftCoefficient()},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    ASSERT_TRUE(k.answer.flight.has_value());
+    const Flight& flight = *k.answer.flight;
+    const double first = test::CasForLiftCoefficient(k.liftCoefficient, start - 50, 0);
+    const double last = test::CasForLiftCoefficient(k.liftCoefficient, kZeroFuelWeight + 50, 0);
+    EXPECT_GE(*flight.startCasKnots, std::floor(first));
+    EXPECT_LE(*flight.startCasKnots, std::ceil(first));
+    EXPECT_GE(*flight.endCasKnots, std::floor(last));
+    EXPECT_LE(*flight.endCasKnots, std::ceil(last));
+    EXPECT_GT(*flight.startCasKnots, *flight.endCasKnots + 40);
+  }
+}
+
+// With the reserve at or above the fuel on board nothing is flown: distances and times are 0
+// and no speed is given; the bingo fuel is still found (from the end weight up).
+TEST(MissionFuel, ReserveAtOrAboveTheFuelFliesNothing) {
+  const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, {200, 600}, {0});
+  for (double reserve : {7000.0, 9000.0}) {
+    SCOPED_TRACE(reserve);
+    const MissionReport report = ComputeMission(c, Inputs(reserve, 300, 100));
+    EXPECT_EQ(report.weights.FuelBurntLb(), 0);
+    const MissionRow& row = report.rows.at(0);
+    for (const FlightAnswer* answer : {&row.range, &row.endurance, &row.cruise}) {
+      ASSERT_TRUE(answer->flight.has_value());
+      EXPECT_EQ(answer->flight->distanceNm, 0);
+      EXPECT_EQ(answer->flight->timeHours, 0);
+      EXPECT_FALSE(answer->flight->startCasKnots || answer->flight->endCasKnots);
+    }
+    ASSERT_TRUE(row.bingo.fuelLb.has_value());
+    EXPECT_GT(*row.bingo.fuelLb, reserve);
+  }
+}
+
+// Each schedule without an answer says why and at which mid weight.
+TEST(MissionFuel, SchedulesWithoutAnAnswerSayWhyAndWhere) {
+  AircraftRecord noFuelFlow = test::PolarAircraft();
+  noFuelFlow.FuelFlowFactorNormal = 0;
+  noFuelFlow.FuelFlowFactorAb = 0;
+  struct Case {
+    std::string name;
+    AircraftRecord aircraft;
+    double weight;
+    std::vector<double> speeds;
+    MissionInputs inputs;
+    NoAnswerCause rangeCause, cruiseCause, bingoCause;
+    double rangeWeight;
+    CellFailure cruiseFailure = CellFailure::None;
+  };
+  using enum NoAnswerCause;
+  const AircraftRecord check = test::CheckAircraft();
+  const std::vector<Case> cases = {
+      {"too heavy at the start",
+       check,
+       400000,
+       {200, 600},
+       Inputs(0, 300, 50),
+       NoSteadyFlight,
+       NoSteadyFlight,
+       None,
+       399950},
+      {"a fuel-flow factor of 0",
+       noFuelFlow,
+       26000,
+       {200, 600},
+       Inputs(0, 300, 50),
+       FuelFlowNotPositive,
+       FuelFlowNotPositive,
+       FuelFlowNotPositive,
+       25950},
+      {"a cruise speed beyond the afterburner",
+       check,
+       26000,
+       {200, 600},
+       Inputs(0, 700),
+       None,
+       NoSteadyFlight,
+       NotAsked,
+       0},
+      {"a cruise speed of 0",
+       check,
+       26000,
+       {200, 600},
+       Inputs(0, 0),
+       None,
+       NotComputable,
+       NotAsked,
+       0,
+       CellFailure::SpeedZero},
+      {"no whole knot to scan",
+       check,
+       26000,
+       {200.25, 200.5},
+       Inputs(0, 300, 50),
+       NoKnots,
+       None,
+       NoKnots,
+       25950},
+      {"more than the burn's limit of fuel",
+       check,
+       1e7,
+       {200, 600},
+       Inputs(0, 300),
+       StepLimit,
+       StepLimit,
+       NotAsked,
+       1e7},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const TableComputation c = MakeComputation(k.aircraft, k.weight, k.speeds, {0});
+    const MissionRow row = ComputeMission(c, k.inputs).rows.at(0);
+    EXPECT_EQ(row.range.flight.has_value(), k.rangeCause == None);
+    EXPECT_EQ(row.range.noAnswer.cause, k.rangeCause);
+    EXPECT_EQ(row.endurance.noAnswer.cause, k.rangeCause);
+    if (k.rangeCause != None) {
+      EXPECT_EQ(row.range.noAnswer.weightLb, k.rangeWeight);
+      EXPECT_EQ(row.endurance.noAnswer.weightLb, k.rangeWeight);
+    }
+    EXPECT_EQ(row.cruise.flight.has_value(), k.cruiseCause == None);
+    EXPECT_EQ(row.cruise.noAnswer.cause, k.cruiseCause);
+    EXPECT_EQ(row.cruise.noAnswer.failure, k.cruiseFailure);
+    EXPECT_EQ(row.bingo.fuelLb.has_value(), k.bingoCause == None);
+    EXPECT_EQ(row.bingo.noAnswer.cause, k.bingoCause);
+  }
+}
+
+// The bingo walk: 0 NM costs the reserve alone; it ends after 1000 steps (100,000 lb). The
+// constant drag coefficient flies home at the least knot, 250 kt (steady up to 120,000 lb),
+// with the same fuel per mile at every weight.
+TEST(MissionFuel, BingoOfZeroIsTheReserveAndBeyond100000LbHasNoAnswer) {
+  const AircraftRecord aircraft = test::ConstantDragAircraft();
+  const TableComputation c = MakeComputation(aircraft, 26000, {250, 600}, {0});
+  const LevelFlightPoint slowest = EvaluateLevelFlight(aircraft, 20000, {}, 250, 0);
+  const double stepNm = slowest.tas * (100 / slowest.fuelFlow);  // the same at every weight
+  struct Case {
+    std::string name;
+    double distanceNm;
+    std::optional<double> fuelLb;  // less the reserve; none: no answer
+  };
+  const std::vector<Case> cases = {
+      {"0 NM", 0, 0},
+      {"half a step", stepNm / 2, 50},
+      {"999.5 steps", 999.5 * stepNm, 99950},
+      {"1000.5 steps", 1000.5 * stepNm, std::nullopt},
+      {"a billion NM", 1e9, std::nullopt},
+  };
+  const double reserve = 1234.5;
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const BingoAnswer bingo =
+        ComputeMission(c, Inputs(reserve, std::nullopt, k.distanceNm)).rows.at(0).bingo;
+    ASSERT_EQ(bingo.fuelLb.has_value(), k.fuelLb.has_value());
+    if (!k.fuelLb) {
+      EXPECT_EQ(bingo.noAnswer.cause, NoAnswerCause::StepLimit);
+      EXPECT_EQ(bingo.noAnswer.weightLb, kZeroFuelWeight + reserve + 100000);
+      continue;
+    }
+    if (k.distanceNm == 0) {
+      EXPECT_EQ(*bingo.fuelLb, reserve);
+    } else {
+      EXPECT_NEAR(*bingo.fuelLb, reserve + *k.fuelLb, 1e-6);
+    }
+  }
+}
+
+// The empty weight is the zero fuel weight plus the stores weight as the loadout fields show
+// them: 0.1 AIM120 weighs 15 lb there, not the 15.000000000000002 of the product.
+TEST(MissionFuel, WeightsAreReadBackAsTheLoadoutShowsThem) {
+  TableComputation c = MakeComputation(test::CheckAircraft(), 26000, {300}, {0});
+  c.countTexts = {"0.1", "0", "0", "0", "1", "2"};
+  c.zeroFuelWeightText = "19000.5";
+  const MissionReport report = ComputeMission(c, Inputs(500));
+  EXPECT_EQ(report.weights.startLb, 26000);
+  EXPECT_EQ(report.weights.zeroFuelLb, 19000.5);
+  EXPECT_EQ(report.weights.storesLb, 4925);
+  EXPECT_EQ(report.weights.emptyLb, 23925.5);
+  EXPECT_EQ(report.weights.endLb, 24425.5);
+  EXPECT_EQ(report.weights.FuelBurntLb(), 1574.5);
+
+  c.countTexts = {"0", "0", "0", "0", "0", "1e306"};
+  EXPECT_EQ(ComputeMission(c, Inputs(0)).status, MissionStatus::StoresWeightBeyondRange);
+}
+
+TEST(MissionFuel, FiguresMustBeNumbersOfZeroOrMore) {
+  struct Case {
+    std::string text;
+    std::optional<double> figure;
+  };
+  const std::vector<Case> cases = {
+      {"0", 0},
+      {"1500", 1500},
+      {" 2.5 ", 2.5},
+      {"1e3", 1000},
+      {"-1", std::nullopt},
+      {"", std::nullopt},
+      {"x", std::nullopt},
+      {"12lb", std::nullopt},
+      {"1e400", std::nullopt},
+  };
+  for (const Case& k : cases)
+    EXPECT_EQ(MissionFigure(k.text), k.figure) << "'" << k.text << "'";
+}
+
+// Rows on both cores give a sequential run's answers bit for bit; a cancel stops the run.
+TEST(MissionFuel, ParallelRowsGiveTheSequentialAnswersAndCancelStops) {
+  std::vector<float> altitudes;
+  for (int i = 0; i <= 8; ++i)
+    altitudes.push_back(static_cast<float>(5000 * i));
+  const TableComputation c = MakeComputation(test::LoadExample("generic-fighter.dat"), 36000,
+                                             {150, 850}, altitudes, {2, 0, 0, 0, 1, 2});
+  TableComputation withTexts = c;
+  withTexts.countTexts = {"2", "0", "0", "0", "1", "2"};
+  const MissionInputs inputs = Inputs(1500, 350, 150);
+  AnalysisControl sequential;
+  sequential.threads = 1;
+  AnalysisControl parallel;
+  parallel.threads = 2;
+  const MissionReport one = ComputeMission(withTexts, inputs, sequential);
+  const MissionReport two = ComputeMission(withTexts, inputs, parallel);
+  ASSERT_EQ(one.rows.size(), altitudes.size());
+  ASSERT_EQ(two.rows.size(), altitudes.size());
+  for (size_t r = 0; r < altitudes.size(); ++r) {
+    SCOPED_TRACE(altitudes[r]);
+    EXPECT_TRUE(SameFlight(one.rows[r].range, two.rows[r].range));
+    EXPECT_TRUE(SameFlight(one.rows[r].endurance, two.rows[r].endurance));
+    EXPECT_TRUE(SameFlight(one.rows[r].cruise, two.rows[r].cruise));
+    EXPECT_TRUE(SameBits(one.rows[r].bingo.fuelLb, two.rows[r].bingo.fuelLb));
+  }
+  const std::atomic<bool> cancel{true};
+  AnalysisControl cancelled;
+  cancelled.cancel = &cancel;
+  const MissionReport stopped = ComputeMission(withTexts, inputs, cancelled);
+  EXPECT_EQ(stopped.status, MissionStatus::Cancelled);
+  EXPECT_TRUE(stopped.rows.empty());
+}
+
+}  // namespace
+}  // namespace tz9
