@@ -9,6 +9,7 @@
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
+#include "tool/explain_output.h"
 #include "tool/grid_output.h"
 
 namespace tz9 {
@@ -108,6 +109,16 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
            "smaller counts.\n";
     return kExitRefused;
   }
+  const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};
+  if (const auto& point = options.explainPoint) {
+    const ExplainedPoint explained = ExplainPoint(*aircraft, inputs, (*point)[0], (*point)[1]);
+    if (explained.refusal != SweepRefusal::None) {
+      err << SweepRefusalText(explained.refusal) << '\n';
+      return kExitRefused;
+    }
+    PrintExplanation(explained.details, out);
+    return kExitDone;
+  }
 
   ResultGrid msfg1;
   ResultGrid msfg2;
@@ -116,7 +127,6 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << layout.refusal << '\n';
     return kExitRefused;
   }
-  const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};
   const SweepOutcome sweep = ComputeTable(*aircraft, inputs, msfg1, msfg2);
   if (!sweep.Started()) {
     err << SweepRefusalText(sweep.refusal) << '\n';

@@ -60,6 +60,10 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     const auto format = FormatNamed(value);
     if (!format) return "--format takes grid or csv";
     options.format = *format;
+  } else if (name == "--explain") {
+    const auto point = NumberList<2>(value);
+    if (!point) return "--explain needs two numbers: CAS,ALT";
+    options.explainPoint = *point;
   } else {
     return "unknown option " + std::string(name);
   }
@@ -115,6 +119,8 @@ std::string ToolUsage() {
          "                          with one, the other takes the window's start values\n"
          "  --second lbs-nm|tas|mach  what the second grid shows (default lbs-nm)\n"
          "  --format grid|csv       output form (default grid)\n"
+         "  --explain CAS,ALT       instead of the tables, every quantity of the one cell at\n"
+         "                          CAS knots and ALT feet, one name: value line each\n"
          "  --help                  this text\n"
          "  --version               the program's version\n"
          "\n"

@@ -22,6 +22,7 @@ struct ToolOptions {
   std::optional<std::array<std::string, 5>> altitudeRange;  // the same in feet
   DisplayMode mode = DisplayMode::LbsPerNm;
   OutputFormat format = OutputFormat::Grid;
+  std::optional<std::array<std::string, 2>> explainPoint;  // CAS (kt), altitude (ft): one cell
   bool help = false;
   bool version = false;
 };
