@@ -282,6 +282,25 @@ class CellDetailsTest : public QObject {
                                            "table was re-laid and the weight or a store count "
                                            "was edited."));
   }
+
+  // A layout that drops the 52000 ft row and one that brings it back leave its cells empty
+  // under the headers they were computed for: they were not computed since.
+  void CellsALayoutEmptiedAreNotComputed() {
+    Session s;
+    ShowWindow(s);
+    ComputeTheCheckTable(s);
+    const Panel panel = OpenPanel(s);
+    s.Type("txtAlMa", "0");
+    s.Type("txtAlSt", "0");
+    s.Click(s.form->cmdTable);
+    LayOut(s);
+    ClickCell(s.form->MSFG1, "420", "52000");
+    QCOMPARE(IndexOf(s.form->MSFG1, "420", "52000").data().toString(), QString());
+    QCOMPARE(panel.State(), QStringLiteral("Not computed yet: press Compute Table."));
+    ClickCell(s.form->MSFG1, "420", "0");
+    QCOMPARE(panel.State(), QString());
+    QCOMPARE(panel.Value("Fuel flow"), QStringLiteral("7375 lb/h"));
+  }
 };
 
 QTEST_MAIN(CellDetailsTest)
