@@ -272,8 +272,9 @@ class CellDetailsTest : public QObject {
     QCOMPARE(panel.State(), notComputed);
     QCOMPARE(panel.Value("Regime"), QString());
 
-    s.Type("txtCompWeight", "21000");
     ClickCell(s.form->MSFG1, "600", "0");
+    QCOMPARE(panel.State(), QString());
+    s.Type("txtCompWeight", "21000");  // the panel, still on the 600 kt cell, says at once
     QCOMPARE(panel.State(), QStringLiteral("Out of date: computed for 600 kt, 0 ft before the "
                                            "weight or a store count was edited."));
     QCOMPARE(panel.Value("Weight"), QStringLiteral("20000 lb"));
