@@ -3,16 +3,19 @@
 
 #include "cell_details_dock.h"
 
+#include <QAbstractTableModel>
 #include <QAction>
+#include <QFont>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
-#include <QTreeWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "common/number_text.h"
 #include "form1.h"
@@ -131,6 +134,66 @@ QString Trimmed(std::string_view header) {
 
 }  // namespace
 
+// The panel's table: a heading row for each group, then one row per quantity, its name and its
+// value. New values arrive all at once and are announced once, so that following the current
+// cell stays cheap.
+class QuantityTableModel final : public QAbstractTableModel {
+ public:
+  explicit QuantityTableModel(QObject* parent) : QAbstractTableModel(parent) {
+    const char* group = nullptr;
+    for (size_t i = 0; i < std::size(kRows); ++i) {
+      if (group == nullptr || QLatin1String(group) != QLatin1String(kRows[i].group)) {
+        group = kRows[i].group;
+        names_.push_back(QString::fromLatin1(group));
+        quantityOfRow_.push_back(-1);
+      }
+      names_.push_back(RowName(kRows[i]));
+      quantityOfRow_.push_back(static_cast<int>(i));
+    }
+    values_.resize(names_.size());
+  }
+
+  // The details' values, or none at all.
+  void Show(const CellDetails* details) {
+    for (size_t row = 0; row < values_.size(); ++row) {
+      const int quantity = quantityOfRow_[row];
+      values_[row] = details != nullptr && quantity >= 0
+                         ? RowValue(kRows[static_cast<size_t>(quantity)], *details)
+                         : QString();
+    }
+    emit dataChanged(index(0, 1), index(rowCount() - 1, 1));
+  }
+
+  bool IsHeading(int row) const { return quantityOfRow_[static_cast<size_t>(row)] < 0; }
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : static_cast<int>(names_.size());
+  }
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : 2;
+  }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return QVariant();
+    const auto row = static_cast<size_t>(index.row());
+    if (role == Qt::DisplayRole) return index.column() == 0 ? names_[row] : values_[row];
+    if (role == Qt::FontRole && IsHeading(index.row())) {
+      QFont bold;
+      bold.setBold(true);
+      return bold;
+    }
+    return QVariant();
+  }
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QVariant();
+    return section == 0 ? QStringLiteral("Quantity") : QStringLiteral("Value");
+  }
+
+ private:
+  std::vector<QString> names_;
+  std::vector<QString> values_;
+  std::vector<int> quantityOfRow_;  // the row of kRows, or -1 for a group heading
+};
+
 CellDetailsDock::CellDetailsDock(Form1* form) : QDockWidget(form), form_(form) {
   setObjectName(QStringLiteral("dockCellDetails"));
   setWindowTitle(QStringLiteral("Cell Details"));
@@ -139,24 +202,28 @@ CellDetailsDock::CellDetailsDock(Form1* form) : QDockWidget(form), form_(form) {
   lblCellDetailsCell = WrappingLabel("lblCellDetailsCell", body);
   lblCellDetailsState = WrappingLabel("lblCellDetailsState", body);
   lblCellDetailsReason = WrappingLabel("lblCellDetailsReason", body);
-  treeCellDetails = new QTreeWidget(body);
-  treeCellDetails->setObjectName(QStringLiteral("treeCellDetails"));
-  treeCellDetails->setHeaderLabels({QStringLiteral("Quantity"), QStringLiteral("Value")});
-  treeCellDetails->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  QTreeWidgetItem* group = nullptr;
-  for (const QuantityRow& row : kRows) {
-    const QString groupName = QString::fromLatin1(row.group);
-    if (group == nullptr || group->text(0) != groupName) {
-      group = new QTreeWidgetItem(treeCellDetails, {groupName});
-    }
-    values_.push_back(new QTreeWidgetItem(group, {RowName(row)}));
+  quantities_ = new QuantityTableModel(this);
+  tblCellDetails = new QTableView(body);
+  tblCellDetails->setObjectName(QStringLiteral("tblCellDetails"));
+  tblCellDetails->setModel(quantities_);
+  tblCellDetails->verticalHeader()->hide();
+  tblCellDetails->setShowGrid(false);
+  tblCellDetails->horizontalHeader()->setStretchLastSection(true);
+  for (int row = 0; row < quantities_->rowCount(); ++row) {
+    if (quantities_->IsHeading(row)) tblCellDetails->setSpan(row, 0, 1, 2);
   }
-  treeCellDetails->expandAll();
+  // Sized once: the names never change, and sizing on every change would cost more than the
+  // evaluation.
+  tblCellDetails->resizeColumnToContents(0);
+  tblCellDetails->resizeRowsToContents();
   for (QWidget* widget :
        {static_cast<QWidget*>(lblCellDetailsCell), static_cast<QWidget*>(lblCellDetailsState),
-        static_cast<QWidget*>(lblCellDetailsReason), static_cast<QWidget*>(treeCellDetails)}) {
+        static_cast<QWidget*>(lblCellDetailsReason), static_cast<QWidget*>(tblCellDetails)}) {
     layout->addWidget(widget);
   }
+  // Wide enough for a quantity's name and value side by side, and the reason in a few lines.
+  constexpr int kBodyWidthPixels = 380;
+  body->setMinimumWidth(kBodyWidthPixels);
   setWidget(body);
 
   form->addDockWidget(Qt::RightDockWidgetArea, this);
@@ -209,30 +276,35 @@ void CellDetailsDock::Refresh() {
   if (isHidden()) return;
   const QModelIndex current = view_ != nullptr ? view_->currentIndex() : QModelIndex();
   if (!current.isValid()) {
-    lblCellDetailsCell->setText(QStringLiteral("No cell chosen: click a cell of either grid."));
-    lblCellDetailsState->clear();
-    lblCellDetailsReason->clear();
+    ShowTexts(QStringLiteral("No cell chosen: click a cell of either grid."), {}, {});
     ShowValues(nullptr);
     return;
   }
   const int gridRow = current.row() + 1;
   const int gridCol = current.column() + 1;
   const ResultGrid& grid = form_->grid1();
-  lblCellDetailsCell->setText(
+  const QString where =
       QStringLiteral("%1 kt, %2 in the %3 grid")
           .arg(Trimmed(grid.TextAt(0, gridCol)), Trimmed(grid.TextAt(gridRow, 0)),
-               view_ == form_->MSFG1 ? QStringLiteral("first") : QStringLiteral("second")));
+               view_ == form_->MSFG1 ? QStringLiteral("first") : QStringLiteral("second"));
   const ShownCell cell = LookUpCell(*form_, gridRow, gridCol);
-  lblCellDetailsState->setText(CellStateText(cell));
-  lblCellDetailsReason->setText(cell.computed ? QString::fromStdString(CellReason(cell.details))
-                                              : QString());
+  ShowTexts(where, CellStateText(cell),
+            cell.computed ? QString::fromStdString(CellReason(cell.details)) : QString());
   ShowValues(cell.computed ? &cell.details : nullptr);
 }
 
-void CellDetailsDock::ShowValues(const CellDetails* details) {
-  for (size_t i = 0; i < values_.size(); ++i) {
-    values_[i]->setText(1, details != nullptr ? RowValue(kRows[i], *details) : QString());
+// An empty label takes no room.
+void CellDetailsDock::ShowTexts(const QString& cell, const QString& state, const QString& reason) {
+  const std::pair<QLabel*, const QString*> labels[] = {
+      {lblCellDetailsCell, &cell}, {lblCellDetailsState, &state}, {lblCellDetailsReason, &reason}};
+  for (const auto& [label, text] : labels) {
+    label->setText(*text);
+    label->setVisible(!text->isEmpty());
   }
+}
+
+void CellDetailsDock::ShowValues(const CellDetails* details) {
+  quantities_->Show(details);
 }
 
 }  // namespace tz9

@@ -5,15 +5,14 @@
 #pragma once
 
 #include <QDockWidget>
-#include <vector>
 
 class QLabel;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTableView;
 
 namespace tz9 {
 
 class Form1;
+class QuantityTableModel;
 class ResultGridView;
 struct CellDetails;
 
@@ -27,17 +26,18 @@ class CellDetailsDock final : public QDockWidget {
   QLabel* lblCellDetailsCell = nullptr;    // which cell: "300 kt, 0 ft in the fuel flow grid"
   QLabel* lblCellDetailsState = nullptr;   // not computed, or out of date and for what
   QLabel* lblCellDetailsReason = nullptr;  // the reason sentence
-  QTreeWidget* treeCellDetails = nullptr;  // quantity, value with its unit
+  QTableView* tblCellDetails = nullptr;    // group headings, and each quantity with its value
 
  private:
   void ConnectView(ResultGridView* view);
   void ConnectInputs();
   void Refresh();
+  void ShowTexts(const QString& cell, const QString& state, const QString& reason);
   void ShowValues(const CellDetails* details);
 
   Form1* form_;
   const ResultGridView* view_ = nullptr;  // the grid whose current cell is followed
-  std::vector<QTreeWidgetItem*> values_;  // one per row of the quantity table, in its order
+  QuantityTableModel* quantities_ = nullptr;
 };
 
 }  // namespace tz9

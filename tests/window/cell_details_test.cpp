@@ -2,11 +2,12 @@
 // The cell details in the window: the tooltip of a data cell and the "Cell Details" panel, for
 // cells of every kind of a real computation of the check aircraft, a cell made out of date by
 // "Create Table", and cells never computed.
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
-#include <QTreeWidget>
+#include <QTableView>
 
 #include "cell_details_dock.h"
 #include "result_grid_view.h"
@@ -68,10 +69,11 @@ struct Panel {
   tz9::CellDetailsDock* dock;
 
   QString Value(const QString& quantity) const {
-    const QList<QTreeWidgetItem*> items =
-        dock->treeCellDetails->findItems(quantity, Qt::MatchExactly | Qt::MatchRecursive, 0);
-    if (items.size() != 1) qFatal("no single row %s", qPrintable(quantity));
-    return items.front()->text(1);
+    const QAbstractItemModel* model = dock->tblCellDetails->model();
+    const QModelIndexList names =
+        model->match(model->index(0, 0), Qt::DisplayRole, quantity, -1, Qt::MatchExactly);
+    if (names.size() != 1) qFatal("no single row %s", qPrintable(quantity));
+    return names.front().siblingAtColumn(1).data().toString();
   }
   QString Cell() const { return dock->lblCellDetailsCell->text(); }
   QString State() const { return dock->lblCellDetailsState->text(); }
@@ -214,6 +216,8 @@ class CellDetailsTest : public QObject {
     ShowWindow(s);
     ComputeTheCheckTable(s);
     const Panel panel = OpenPanel(s);
+    QAbstractItemModelTester tester(panel.dock->tblCellDetails->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     ClickCell(s.form->MSFG1, "300", "0");
     for (const auto& [quantity, value] : rows) {
       QCOMPARE(panel.Value(quantity), QString::fromUtf8(value));
