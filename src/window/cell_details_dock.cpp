@@ -271,9 +271,9 @@ void CellDetailsDock::ConnectInputs() {
   connect(form_, &Form1::ComputationChanged, this, &CellDetailsDock::Refresh);
 }
 
-// One evaluation, and only while the panel is open.
+// One evaluation, and only while the panel can be seen (shown again, it refreshes).
 void CellDetailsDock::Refresh() {
-  if (isHidden()) return;
+  if (!isVisible()) return;
   const QModelIndex current = view_ != nullptr ? view_->currentIndex() : QModelIndex();
   if (!current.isValid()) {
     ShowTexts(QStringLiteral("No cell chosen: click a cell of either grid."), {}, {});

@@ -36,7 +36,7 @@ QStringList ChangedSince(const Form1& form, const TableComputation& computation,
   const Staleness staleness = form.CurrentStaleness();
   if (staleness.inputsEdited) changes << QStringLiteral("the weight or a store count was edited");
   if (staleness.modeChanged) changes << QStringLiteral("the second grid's choice was changed");
-  if (staleness.aircraftChanged) changes << QStringLiteral("the aircraft was loaded again");
+  if (staleness.aircraftChanged) changes << QStringLiteral("the aircraft changed");
   return changes;
 }
 
@@ -96,8 +96,13 @@ ShownCell LookUpCell(const Form1& form, int gridRow, int gridCol) {
 QString CellStateText(const ShownCell& cell) {
   if (!cell.computed) return QStringLiteral("Not computed yet: press Compute Table.");
   if (cell.changedSince.isEmpty()) return {};
-  return QStringLiteral("Out of date: computed for %1 before %2.")
-      .arg(cell.computedFor, cell.changedSince.join(QStringLiteral(" and ")));
+  // "A", "A and B", "A, B and C".
+  QString changes = cell.changedSince.last();
+  if (cell.changedSince.size() > 1) {
+    changes = cell.changedSince.mid(0, cell.changedSince.size() - 1).join(QStringLiteral(", ")) +
+              QStringLiteral(" and ") + changes;
+  }
+  return QStringLiteral("Out of date: computed for %1 before %2.").arg(cell.computedFor, changes);
 }
 
 QString RegimeWords(const CellDetails& details) {

@@ -7,6 +7,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTableView>
 
 #include "cell_details_dock.h"
@@ -286,6 +287,16 @@ class CellDetailsTest : public QObject {
     QCOMPARE(panel.State(), QStringLiteral("Out of date: computed for 300 kt, 0 ft before the "
                                            "table was re-laid and the weight or a store count "
                                            "was edited."));
+    s.Type("txtCompWeight", "20000");
+    s.form->Option3->click();
+    QCOMPARE(panel.State(), QStringLiteral("Out of date: computed for 300 kt, 0 ft before the "
+                                           "table was re-laid and the second grid's choice was "
+                                           "changed."));
+    s.Load(std::nullopt);  // a cancelled Load empties the record
+    QCOMPARE(panel.State(), QStringLiteral("Out of date: computed for 300 kt, 0 ft before the "
+                                           "table was re-laid, the second grid's choice was "
+                                           "changed and the aircraft changed."));
+    QCOMPARE(panel.Value("Fuel flow"), QStringLiteral("1896 lb/h"));
   }
 
   // A layout that drops the 52000 ft row and one that brings it back leave its cells empty
