@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <charconv>
+#include <iterator>
 #include <vector>
 
 #include "common/number_text.h"
