@@ -19,12 +19,14 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "cell_details_dock.h"
 #include "common/number_text.h"
 #include "credits_window.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "result_grid_model.h"
 #include "result_grid_view.h"
+#include "shown_cell.h"
 #include "tables/table_layout.h"
 #include "twips.h"
 #include "window_messages.h"
@@ -138,6 +140,10 @@ Form1::Form1(QWidget* parent)
   lblStatus->setObjectName(QStringLiteral("lblStatus"));
   statusBar()->addWidget(lblStatus, 1);
   ConnectHandlers();
+  dockCellDetails = new CellDetailsDock(this);
+  const auto cellToolTip = [this](int row, int col) { return CellToolTip(*this, row, col); };
+  model1_->SetToolTipProvider(cellToolTip);
+  model2_->SetToolTipProvider(cellToolTip);
   Form_Load();
 }
 

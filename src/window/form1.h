@@ -29,6 +29,7 @@ class QRadioButton;
 
 namespace tz9 {
 
+class CellDetailsDock;
 class ResultGridModel;
 class ResultGridView;
 
@@ -111,6 +112,8 @@ class Form1 final : public QMainWindow {
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
+  // The panel of the current cell's details (View > Cell Details).
+  CellDetailsDock* dockCellDetails = nullptr;
 
   // Handlers, named after their control and event.
   void Form_Load();
