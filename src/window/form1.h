@@ -30,8 +30,10 @@ class QRadioButton;
 namespace tz9 {
 
 class CellDetailsDock;
+class AircraftStateMarker;
 class ResultGridModel;
 class ResultGridView;
+class StatusLine;
 
 // The window caption, also the caption of its message box.
 inline constexpr const char* kApplicationTitle = "Strakon TZ9 Performances";
@@ -175,6 +177,8 @@ class Form1 final : public QMainWindow {
   std::unique_ptr<AircraftFileChooser> chooser_;
   std::unique_ptr<MessageNotifier> notifier_;
   std::shared_ptr<const TableComputation> computation_;
+  StatusLine* status_ = nullptr;
+  AircraftStateMarker* aircraftState_ = nullptr;
 };
 
 }  // namespace tz9
