@@ -3,6 +3,7 @@
 #include "tool/grid_output.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "common/number_text.h"
@@ -10,35 +11,24 @@
 namespace tz9 {
 namespace {
 
-// The altitude header without its " ft" (all of it, for a header shorter than that), trimmed.
-std::string_view AltitudeField(std::string_view header) {
-  return TrimBlanks(header.substr(0, header.size() >= 3 ? header.size() - 3 : 0));
-}
-
-// The four cell colours with their CSV names and terminal backgrounds (black text on them).
-struct NamedColour {
+// The four cell colours as terminal backgrounds (black text on them).
+struct AnsiColour {
   Colour colour;
-  const char* name;
   std::string_view ansi;
 };
-constexpr NamedColour kNamedColours[] = {
-    {RegimeColour::White, "white", "\x1b[30;107m"},
-    {RegimeColour::Yellow, "yellow", "\x1b[30;103m"},
-    {RegimeColour::Green, "green", "\x1b[30;102m"},
-    {RegimeColour::Red, "red", "\x1b[30;101m"},
+constexpr AnsiColour kAnsiColours[] = {
+    {RegimeColour::White, "\x1b[30;107m"},
+    {RegimeColour::Yellow, "\x1b[30;103m"},
+    {RegimeColour::Green, "\x1b[30;102m"},
+    {RegimeColour::Red, "\x1b[30;101m"},
 };
-
-const NamedColour* Named(Colour colour) {
-  for (const NamedColour& named : kNamedColours) {
-    if (named.colour == colour) return &named;
-  }
-  return nullptr;
-}
 
 // Nothing for the default background or a colour the sweep never writes.
 std::string_view AnsiBackground(std::optional<Colour> colour) {
-  const NamedColour* named = colour ? Named(*colour) : nullptr;
-  return named != nullptr ? named->ansi : std::string_view{};
+  for (const AnsiColour& named : kAnsiColours) {
+    if (colour == named.colour) return named.ansi;
+  }
+  return {};
 }
 
 std::vector<size_t> ColumnWidths(const ResultGrid& grid) {
@@ -64,28 +54,7 @@ void PrintCell(std::string_view text, size_t width, bool leftAligned, std::strin
   if (!paint.empty()) out << "\x1b[0m";
 }
 
-void CsvField(std::string_view text, std::ostream& out) {
-  if (text.find_first_of(",\"\n") == std::string_view::npos) {
-    out << text;
-    return;
-  }
-  out << '"';
-  for (char c : text)
-    out << (c == '"' ? "\"\"" : std::string(1, c));
-  out << '"';
-}
-
 }  // namespace
-
-std::string ColourName(std::optional<Colour> colour) {
-  if (!colour) return "default";
-  if (const NamedColour* named = Named(*colour)) return named->name;
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string text = "0x000000";
-  for (int i = 0; i < 6; ++i)
-    text[static_cast<size_t>(7 - i)] = kHex[(*colour >> (4 * i)) & 0xF];
-  return text;
-}
 
 std::string_view SecondGridCaption(DisplayMode mode) {
   return InfoOf(mode).gridCaption;
@@ -103,22 +72,6 @@ void PrintGrid(const ResultGrid& grid, std::string_view caption, bool ansiColour
       PrintCell(TrimBlanks(grid.TextAt(r, c)), widths[static_cast<size_t>(c)], c == 0, paint, out);
     }
     out << '\n';
-  }
-}
-
-void PrintCsv(const ResultGrid& msfg1, const ResultGrid& msfg2, std::ostream& out) {
-  out << kCsvHeader << '\n';
-  for (int c = 1; c < msfg1.Cols(); ++c) {
-    for (int r = 1; r < msfg1.Rows(); ++r) {
-      CsvField(AltitudeField(msfg1.TextAt(r, 0)), out);
-      out << ',';
-      CsvField(TrimBlanks(msfg1.TextAt(0, c)), out);
-      out << ',';
-      CsvField(msfg1.TextAt(r, c), out);
-      out << ',' << ColourName(msfg1.BackColorAt(r, c)) << ',';
-      CsvField(msfg2.TextAt(r, c), out);
-      out << ',' << ColourName(msfg2.BackColorAt(r, c)) << '\n';
-    }
   }
 }
 

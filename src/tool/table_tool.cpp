@@ -2,14 +2,18 @@
 
 #include "tool/table_tool.h"
 
+#include <cctype>
 #include <memory>
 #include <string>
 
 #include "aircraft/aircraft_reader.h"
+#include "common/atomic_file.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
+#include "tables/csv_export.h"
 #include "tables/table_layout.h"
 #include "tool/grid_output.h"
+#include "tool/json_output.h"
 
 namespace tz9 {
 namespace {
@@ -56,16 +60,42 @@ LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& 
 }
 
 void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
-                 std::string_view weight, const ResultGrid& msfg1, const ResultGrid& msfg2,
-                 bool ansiColours, std::ostream& out) {
-  if (options.format == OutputFormat::Csv) {
-    PrintCsv(msfg1, msfg2, out);
-    return;
+                 std::string_view weight, const TableComputation& computation,
+                 const ResultGrid& msfg1, const ResultGrid& msfg2, bool ansiColours,
+                 std::ostream& out) {
+  switch (options.format) {
+    case OutputFormat::Csv:
+      WriteCsvLines(msfg1, msfg2, out);
+      return;
+    case OutputFormat::Json: {
+      const ComputedTable table{options.aircraftPath,
+                                display.aircraftName,
+                                display.maxInternalFuel,
+                                computation,
+                                msfg1,
+                                msfg2};
+      // The performance summary, when asked for, joins here as {"summary", ...}.
+      const JsonSections extraSections;
+      WriteResultJson(table, extraSections, out);
+      return;
+    }
+    case OutputFormat::Grid:
+      break;
   }
   out << display.aircraftName << ", computing weight " << weight << " lb\n\n";
   PrintGrid(msfg1, "Fuel Flow", ansiColours, out);
   out << '\n';
   PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
+}
+
+// "generic-fighter.dat: load stopped at line 39: ...": the file as given, then the reader's
+// message as the rest of the sentence.
+std::string LoadFailureText(const std::string& path, const LoadOutcome& load) {
+  std::string message = load.Message();
+  if (!message.empty()) {
+    message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
+  }
+  return path + ": " + message;
 }
 
 // What the tool says when the sweep refuses to start.
@@ -95,7 +125,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   CapturedDisplay display;
   const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
   if (!load.completed) {
-    err << load.Message() << '\n';
+    err << LoadFailureText(options.aircraftPath, load) << '\n';
     return kExitRefused;
   }
   const StoreCountTexts counts = CountViews(options);
@@ -122,7 +152,19 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << SweepRefusalText(sweep.refusal) << '\n';
     return kExitRefused;
   }
-  PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
+  const auto print = [&](std::ostream& to, bool paint) {
+    PrintResult(options, display, weight, *sweep.computation, msfg1, msfg2, paint, to);
+  };
+  if (options.outputPath) {
+    const FileWriteOutcome written =
+        WriteFileWhole(*options.outputPath, [&](std::ostream& file) { print(file, false); });
+    if (!written.written) {
+      err << written.error << '\n';
+      return kExitRefused;
+    }
+  } else {
+    print(out, ansiColours);
+  }
   if (sweep.totals.cellsFailed > 0) err << sweep.totals.Summary() << '\n';
   return kExitDone;
 }
