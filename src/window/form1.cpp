@@ -19,8 +19,10 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "aircraft_file_drop.h"
 #include "common/number_text.h"
 #include "credits_window.h"
+#include "export_commands.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "result_grid_model.h"
@@ -122,6 +124,8 @@ Form1::Form1(QWidget* parent)
   lblStatus->setObjectName(QStringLiteral("lblStatus"));
   statusBar()->addWidget(lblStatus, 1);
   ConnectHandlers();
+  exports_ = new ExportCommands(*this);
+  new AircraftFileDrop(*this);  // a child of the window
   Form_Load();
 }
 
@@ -185,11 +189,17 @@ void Form1::mnuFileApri_Click() {
   ResetAircraftRecord(*aircraft_);
   const std::optional<std::string> path = chooser_->ChooseAircraftFile();
   if (!path) return;
-  aircraft_->AircraftFilePath = *path;
-  aircraft_->AircraftFileName = AircraftFileNameOf(*path);
+  LoadAircraftPath(*path);
+}
+
+// The reset again after the Load dialog's changes nothing: a reset only zeroes.
+void Form1::LoadAircraftPath(const std::string& path) {
+  ResetAircraftRecord(*aircraft_);
+  aircraft_->AircraftFilePath = path;
+  aircraft_->AircraftFileName = AircraftFileNameOf(path);
   txtFile->setText(QFile::decodeName(QByteArray::fromStdString(aircraft_->AircraftFileName)));
   WindowAircraftDisplay display(txtAereo, txtZFW, txtIntFuel);
-  const LoadOutcome outcome = LoadAircraftFile(*path, *aircraft_, display);
+  const LoadOutcome outcome = LoadAircraftFile(path, *aircraft_, display);
   if (outcome.completed) {
     lblStatus->setText(QStringLiteral("Loaded %1.").arg(txtFile->text()));
   } else {

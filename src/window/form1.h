@@ -28,6 +28,7 @@ class QRadioButton;
 
 namespace tz9 {
 
+class ExportCommands;
 class ResultGridModel;
 class ResultGridView;
 
@@ -54,6 +55,12 @@ class Form1 final : public QMainWindow {
   // the headers, fields, option and aircraft now (all clear while it is current).
   std::shared_ptr<const TableComputation> computation() const { return computation_; }
   Staleness CurrentStaleness() const;
+
+  // Loads the file at path as the Load command does once a file is chosen: the record reset,
+  // the fields, the status line. The command line and a dropped file load through it too.
+  void LoadAircraftPath(const std::string& path);
+  // File > Export Tables, Export Report and Print (their dialogs, the report's further sections).
+  ExportCommands* exports() const { return exports_; }
 
   // Aircraft, weights and loadout.
   QLineEdit* txtFile = nullptr;
@@ -169,6 +176,7 @@ class Form1 final : public QMainWindow {
   std::unique_ptr<AircraftFileChooser> chooser_;
   std::unique_ptr<MessageNotifier> notifier_;
   std::shared_ptr<const TableComputation> computation_;
+  ExportCommands* exports_ = nullptr;  // a child of the window
 };
 
 }  // namespace tz9
