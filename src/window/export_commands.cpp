@@ -211,6 +211,7 @@ void ExportCommands::mnuFileReport_Click() {
       dialogs_->ChooseSavePath(ExportKind::Report, SuggestedName(*computation, ExportKind::Report));
   if (!path) return;
   const std::optional<ReportContent> report = ShownReport();
+  if (!report) return;  // the grids changed while the dialog was open
   const QString error = WriteWhole(*path, [&report](QIODevice& file) {
     QPdfWriter writer(&file);
     writer.setPageLayout(ReportPageLayout());
@@ -230,6 +231,7 @@ void ExportCommands::mnuFilePrint_Click() {
   printer.setDocName(QString::fromLatin1(kApplicationTitle));
   if (!dialogs_->SetUpPrinter(printer)) return;
   const std::optional<ReportContent> report = ShownReport();
+  if (!report) return;  // the grids changed while the dialog was open
   if (!PaintReport(*report, printer)) {
     ShowStatus(QStringLiteral("The report could not be printed."));
     return;
