@@ -104,6 +104,8 @@ ExportCommands::ExportCommands(Form1& form)
     connect(action, &QAction::triggered, this, item.handler);
     this->*item.member = action;
   }
+  connect(&form, &Form1::ComputationChanged, this,
+          [this] { computedAircraftName_ = form_.txtAereo->text(); });
 }
 
 ExportCommands::~ExportCommands() = default;
@@ -147,7 +149,7 @@ std::string ExportCommands::CsvText(const TableComputation& computation) const {
   CsvExportFacts facts;
   facts.program = ProgramName().toStdString();
   facts.aircraftFile = computation.aircraft->AircraftFileName;
-  facts.aircraftName = form_.txtAereo->text().toStdString();
+  facts.aircraftName = computedAircraftName_.toStdString();
   facts.computingWeight = computation.compWeightText;
   facts.storeCounts = computation.countTexts;
   facts.mode = computation.mode;
@@ -178,7 +180,7 @@ std::optional<ReportContent> ExportCommands::ShownReport() const {
   const std::shared_ptr<const TableComputation> computation = form_.computation();
   if (!computation || form_.CurrentStaleness().tableRelaid) return std::nullopt;
   const TableComputation& c = *computation;
-  const QString name = form_.txtAereo->text();
+  const QString& name = computedAircraftName_;
   ReportContent report;
   report.title = QString::fromLatin1(kApplicationTitle) +
                  (name.isEmpty() ? QString() : QStringLiteral(": ") + name);

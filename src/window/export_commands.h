@@ -61,6 +61,9 @@ class ExportCommands final : public QObject {
   Form1& form_;
   std::unique_ptr<ExportDialogs> dialogs_;
   std::vector<ReportSectionSource> sectionSources_;
+  // The aircraft's name as the window showed it when the shown computation was made (the
+  // record keeps no name, and another aircraft may be loaded since).
+  QString computedAircraftName_;
 };
 
 }  // namespace tz9
