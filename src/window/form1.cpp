@@ -19,12 +19,15 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "best_speed_marks.h"
 #include "common/number_text.h"
 #include "credits_window.h"
 #include "loadout/loadout.h"
+#include "mission_window.h"
 #include "performance/sweep.h"
 #include "result_grid_model.h"
 #include "result_grid_view.h"
+#include "summary_window.h"
 #include "tables/table_layout.h"
 #include "twips.h"
 
@@ -122,6 +125,9 @@ Form1::Form1(QWidget* parent)
   lblStatus->setObjectName(QStringLiteral("lblStatus"));
   statusBar()->addWidget(lblStatus, 1);
   ConnectHandlers();
+  bestSpeedMarks = new BestSpeedMarks(*this);
+  frmSummary = new SummaryWindow(*this);
+  frmMission = new MissionWindow(*this);
   Form_Load();
 }
 

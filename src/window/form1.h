@@ -28,8 +28,11 @@ class QRadioButton;
 
 namespace tz9 {
 
+class BestSpeedMarks;
+class MissionWindow;
 class ResultGridModel;
 class ResultGridView;
+class SummaryWindow;
 
 // The window caption, also the caption of its message box.
 inline constexpr const char* kApplicationTitle = "Strakon TZ9 Performances";
@@ -105,9 +108,16 @@ class Form1 final : public QMainWindow {
   QAction* mnuFileNome = nullptr;
   QAction* mnuFileEsci = nullptr;
   QMenu* mnuView = nullptr;
+  QAction* mnuViewMarks = nullptr;
+  QAction* mnuViewSummary = nullptr;
+  QAction* mnuViewMission = nullptr;
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
+  // The analyses beside the grids: the best-speed marks, the summary and mission fuel windows.
+  BestSpeedMarks* bestSpeedMarks = nullptr;
+  SummaryWindow* frmSummary = nullptr;
+  MissionWindow* frmMission = nullptr;
 
   // Handlers, named after their control and event.
   void Form_Load();

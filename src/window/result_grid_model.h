@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "tables/result_grid.h"
 
@@ -27,6 +28,13 @@ class ResultGridModel final : public QAbstractTableModel {
   // every data cell, so the views keep their selection and scroll position.
   void CellsChanged();
 
+  // Whether the data cell at grid row and column (from 1) is marked: a marked cell answers a
+  // bold font and kMarkedRole true (for a delegate to frame it), its text and background
+  // unchanged. Nothing is marked by default.
+  static constexpr int kMarkedRole = Qt::UserRole + 1;
+  using MarkProvider = std::function<bool(int gridRow, int gridCol)>;
+  void SetMarkProvider(MarkProvider provider);
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -36,8 +44,10 @@ class ResultGridModel final : public QAbstractTableModel {
 
  private:
   QVariant Alignment(int gridCol) const;
+  bool Marked(int gridRow, int gridCol) const;
 
   const ResultGrid& grid_;
+  MarkProvider marked_;
 };
 
 // The colour 0x00BBGGRR as Qt writes it.
