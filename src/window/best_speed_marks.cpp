@@ -4,7 +4,9 @@
 #include "best_speed_marks.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "form1.h"
@@ -17,7 +19,9 @@ namespace {
 constexpr int kFramePixels = 2;
 constexpr QRgb kFrameColour = 0xFF000080;  // navy: clear on white, yellow, green and red
 
-// Paints each cell as usual, then a frame inside the edges of a marked one.
+// Paints each cell as usual, then a frame inside the edges of a marked one. A marked text that
+// would not fit its column in bold is drawn in the normal weight: bold must never cut a figure
+// short ("115..." for "11533").
 class MarkFrameDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -34,6 +38,20 @@ class MarkFrameDelegate final : public QStyledItemDelegate {
     painter->fillRect(QRect(r.left(), r.top(), kFramePixels, r.height()), colour);
     painter->fillRect(QRect(r.right() - kFramePixels + 1, r.top(), kFramePixels, r.height()),
                       colour);
+  }
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!option->font.bold()) return;
+    const QStyle* style = option->widget != nullptr ? option->widget->style() : nullptr;
+    const int margin =
+        style != nullptr
+            ? style->pixelMetric(QStyle::PM_FocusFrameHMargin, option, option->widget) + 1
+            : 0;
+    const int room = option->rect.width() - 2 * margin;
+    if (QFontMetrics(option->font).horizontalAdvance(option->text) > room)
+      option->font.setBold(false);
   }
 };
 

@@ -41,7 +41,7 @@ constexpr std::array<TableColumn, 12> kColumns = {{
     {"Cruise NM", kColumnTwips},
     {"Cruise time", kColumnTwips},
     {"Bingo lb", kColumnTwips},
-    {"Why no answer", 7200},
+    {"Why no answer", 6000},
 }};
 
 QString NoAnswerMark() {
@@ -322,7 +322,7 @@ MissionWindow::MissionWindow(Form1& form)
   layout->addWidget(grdMission, 1);
   layout->addWidget(lblMissionLegend);
   layout->addWidget(progress);
-  resize(1100, 520);
+  resize(1280, 520);
 
   connect(form.mnuViewMission, &QAction::triggered, this, &MissionWindow::Open);
   connect(cmdMission, &QPushButton::clicked, this, &MissionWindow::cmdMission_Click);
