@@ -136,7 +136,11 @@ class SummaryWindowTest : public QObject {
     ComputeTheCheckTable(s);
     const QStringList first = Shown(s.form->MSFG1);
     const QStringList second = Shown(s.form->MSFG2);
+    // The views repaint the cells at once, each told once.
+    QSignalSpy firstRepaints(s.form->MSFG1->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy secondRepaints(s.form->MSFG2->model(), &QAbstractItemModel::dataChanged);
     s.form->mnuViewMarks->trigger();
+    QCOMPARE(firstRepaints.count() + secondRepaints.count(), 2);
     QVERIFY(!s.form->mnuViewMarks->isChecked());
     QCOMPARE(MarkedCells(s.form->MSFG1), Cells());
     QCOMPARE(MarkedCells(s.form->MSFG2), Cells());
