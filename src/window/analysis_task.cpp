@@ -36,7 +36,7 @@ void AnalysisTask::Start(Work work) {
   auto cancel = std::make_shared<std::atomic<bool>>(false);
   // Everything below runs on the new thread and reaches this object only through posted calls,
   // which run here, on this object's thread, and only while the run is still the current one.
-  const auto body = [this, run, cancel, work = std::move(work)] {
+  auto body = [this, run, cancel, work = std::move(work)] {
     AnalysisControl control;
     control.cancel = cancel.get();
     control.progress = [this, run, cancel](double fractionDone) {
@@ -64,7 +64,7 @@ void AnalysisTask::Start(Work work) {
     }
   };
   try {
-    thread_ = std::thread(body);
+    thread_ = std::thread(std::move(body));
   } catch (const std::system_error&) {
     emit Failed(QStringLiteral("no thread could be started for it"));
     return;

@@ -330,6 +330,7 @@ MissionWindow::MissionWindow(Form1& form)
        {std::pair{txtReserve, lblReserveError}, std::pair{txtCruiseCas, lblCruiseCasError},
         std::pair{txtBingoDistance, lblBingoDistanceError}}) {
     connect(field, &QLineEdit::textEdited, error, &QLabel::clear);
+    connect(field, &QLineEdit::returnPressed, this, &MissionWindow::cmdMission_Click);
   }
   connect(new ComputationWatch(form, this), &ComputationWatch::Changed, this,
           &MissionWindow::RefreshState);
