@@ -410,10 +410,11 @@ void MissionWindow::Start(const MissionInputs& inputs) {
   RefreshState();
 }
 
-void MissionWindow::ShowResult(const Result& result) {
+void MissionWindow::ShowResult(Result& result) {
   shown_ = result.computation;
   model_->BeginGridChange();
-  table_ = result.status == MissionStatus::Done ? result.table : MakeTextTable(0, kColumns);
+  table_ =
+      result.status == MissionStatus::Done ? std::move(result.table) : MakeTextTable(0, kColumns);
   model_->EndGridChange();
   lblMissionWeights->setText(result.weights);
   note_ = StatusNote(result.status);

@@ -68,7 +68,7 @@ class MissionWindow final : public QWidget {
 
   std::optional<MissionInputs> ReadInputs();
   void Start(const MissionInputs& inputs);
-  void ShowResult(const Result& result);
+  void ShowResult(Result& result);  // takes the table out of the result
   void RefreshState();
 
   Form1& form_;

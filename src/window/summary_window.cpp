@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "analysis_task.h"
 #include "analysis_view_support.h"
@@ -267,10 +268,11 @@ void SummaryWindow::Start() {
   RefreshState();
 }
 
-void SummaryWindow::ShowResult(const Result& result) {
+void SummaryWindow::ShowResult(Result& result) {
   shown_ = result.computation;
   model_->BeginGridChange();
-  table_ = result.status == SummaryStatus::Done ? result.table : MakeTextTable(0, kColumns);
+  table_ =
+      result.status == SummaryStatus::Done ? std::move(result.table) : MakeTextTable(0, kColumns);
   model_->EndGridChange();
   selectColumns_ = result.selectColumns;
   lblSummaryOptima->setText(result.optima);

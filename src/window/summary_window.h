@@ -60,7 +60,7 @@ class SummaryWindow final : public QWidget {
 
   void Start();
   void ComputationArrived();
-  void ShowResult(const Result& result);
+  void ShowResult(Result& result);  // takes the table out of the result
   void RefreshState();
   void SelectInGrids(int tableRow);
 
