@@ -83,20 +83,19 @@ void BM_MarksTaken_1M(benchmark::State& state) {
 }
 BENCHMARK(BM_MarksTaken_1M)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// View > Performance Summary on a 1,000 x 1,000 table until the summary is shown.
+// The summary of a 1,000 x 1,000 table in the Performance Summary window, from its Compute
+// button until the table is shown.
 void BM_SummaryShown_1000x1000(benchmark::State& state) {
   const auto form = ComputedWindow(kMillionCells);
   tz9::SummaryWindow* summary = form->frmSummary;
+  summary->Open();
   for (auto _ : state) {
-    form->mnuViewSummary->trigger();
+    summary->cmdSummaryCompute->click();
     while (summary->Running())
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     summary->repaint();
-    state.PauseTiming();
-    summary->close();
-    emit form->ComputationChanged();  // a "new" computation, so the next opening summarizes
-    state.ResumeTiming();
   }
+  if (summary->table().Rows() != 1001) state.SkipWithError("no summary shown");
 }
 BENCHMARK(BM_SummaryShown_1000x1000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
