@@ -20,6 +20,7 @@
 
 #include "aircraft/aircraft_reader.h"
 #include "common/number_text.h"
+#include "charts_window.h"
 #include "credits_window.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
@@ -146,6 +147,7 @@ void Form1::ConnectHandlers() {
   connect(mnuFileEsci, &QAction::triggered, this, &Form1::mnuFileEsci_Click);
   connect(mnuHelp, &QAction::triggered, this, &Form1::mnuHelp_Click);
   connect(mnuCred, &QAction::triggered, this, &Form1::mnuCred_Click);
+  connect(mnuViewCharts, &QAction::triggered, this, &Form1::mnuViewCharts_Click);
   connect(cmdTable, &QPushButton::clicked, this, &Form1::cmdTable_Click);
   connect(cmdWeight, &QPushButton::clicked, this, &Form1::cmdWeight_Click);
   connect(cmdCompute, &QPushButton::clicked, this, &Form1::cmdCompute_Click);
@@ -217,6 +219,14 @@ void Form1::mnuFileEsci_Click() {
 void Form1::mnuCred_Click() {
   frmCredits credits(this);
   credits.exec();
+}
+
+// Made on first use and kept: closing hides it with the user's choices of axis and rows.
+void Form1::mnuViewCharts_Click() {
+  if (charts_ == nullptr) charts_ = new frmCharts(*this);
+  charts_->show();
+  charts_->raise();
+  charts_->activateWindow();
 }
 
 void Form1::ShowWorkInProgress() {

@@ -30,6 +30,7 @@ namespace tz9 {
 
 class ResultGridModel;
 class ResultGridView;
+class frmCharts;
 
 // The window caption, also the caption of its message box.
 inline constexpr const char* kApplicationTitle = "Strakon TZ9 Performances";
@@ -105,6 +106,7 @@ class Form1 final : public QMainWindow {
   QAction* mnuFileNome = nullptr;
   QAction* mnuFileEsci = nullptr;
   QMenu* mnuView = nullptr;
+  QAction* mnuViewCharts = nullptr;
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
@@ -117,6 +119,7 @@ class Form1 final : public QMainWindow {
   void mnuFileEsci_Click();
   void mnuHelp_Click();
   void mnuCred_Click();
+  void mnuViewCharts_Click();
   void cmdTable_Click();
   void cmdWeight_Click();
   void cmdCompute_Click();
@@ -169,6 +172,7 @@ class Form1 final : public QMainWindow {
   std::unique_ptr<AircraftFileChooser> chooser_;
   std::unique_ptr<MessageNotifier> notifier_;
   std::shared_ptr<const TableComputation> computation_;
+  frmCharts* charts_ = nullptr;  // made on first use, then kept (hidden when closed)
 };
 
 }  // namespace tz9

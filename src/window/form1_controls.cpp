@@ -316,6 +316,8 @@ void Form1::BuildMenus() {
   // of the original layout.
   mnuView = menuBar()->addMenu(QStringLiteral("&View"));
   mnuView->setObjectName(QStringLiteral("mnuView"));
+  mnuViewCharts = mnuView->addAction(QStringLiteral("&Charts"));
+  mnuViewCharts->setObjectName(QStringLiteral("mnuViewCharts"));
   mnuHelp1 = menuBar()->addMenu(QStringLiteral("&?"));
   mnuHelp1->setObjectName(QStringLiteral("mnuHelp1"));
   mnuHelp = mnuHelp1->addAction(QStringLiteral("&Help"));
