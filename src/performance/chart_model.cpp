@@ -236,32 +236,42 @@ struct RowAnswers {
 
 EnvelopeLines LinesOfRows(const TableComputation& c, const std::vector<RowAnswers>& rows,
                           ChartSpeed speed) {
+  std::vector<std::optional<double>> altitudes;
+  for (const RowAnswers& answers : rows)
+    altitudes.push_back(RowAltitude(c, answers.row));
+  const std::vector<std::optional<Extent>> heights = Extents(altitudes, kLoneHalfHeightFeet);
   EnvelopeLines lines;
   PolylineBuilder militaryLeast(lines.militaryLeast);
   PolylineBuilder militaryGreatest(lines.militaryGreatest);
   PolylineBuilder afterburnerLeast(lines.afterburnerLeast);
   PolylineBuilder afterburnerGreatest(lines.afterburnerGreatest);
   PolylineBuilder bestRange(lines.bestRange);
-  for (const RowAnswers& answers : rows) {
-    const std::optional<double> altitude = RowAltitude(c, answers.row);
-    const float altitudeFeet = c.altitudes[static_cast<size_t>(answers.row - 1)];
-    const auto at = [&](std::optional<double> cas) -> std::optional<EnvelopePoint> {
-      if (!altitude || !cas) return std::nullopt;
-      return EnvelopePoint{KnotSpeedOnAxis(*cas, altitudeFeet, speed), *altitude};
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const RowScan& scan = *rows[i].scan;
+    const std::optional<Extent>& height = heights[i];
+    const float altitudeFeet = c.altitudes[static_cast<size_t>(rows[i].row - 1)];
+    // A limit is a step over the row's height, joined to the next row's step.
+    const auto step = [&](PolylineBuilder& line, std::optional<double> cas) {
+      if (!height || !cas) {
+        line.Add(std::nullopt);
+        return;
+      }
+      const double x = KnotSpeedOnAxis(*cas, altitudeFeet, speed);
+      line.Add(EnvelopePoint{x, height->from});
+      line.Add(EnvelopePoint{x, height->to});
     };
-    const RowScan& scan = *answers.scan;
     const auto least = [](const std::optional<SpeedBand>& band) {
       return band ? std::optional<double>(band->minCas) : std::nullopt;
     };
     const auto greatest = [](const std::optional<SpeedBand>& band) {
       return band ? std::optional<double>(band->maxCas) : std::nullopt;
     };
-    militaryLeast.Add(at(least(scan.military)));
-    militaryGreatest.Add(at(greatest(scan.military)));
-    afterburnerLeast.Add(at(least(scan.afterburner)));
-    afterburnerGreatest.Add(at(greatest(scan.afterburner)));
-    if (altitude && scan.bestRange) {
-      bestRange.Add(EnvelopePoint{SpeedOf(*scan.bestRange, speed), *altitude});
+    step(militaryLeast, least(scan.military));
+    step(militaryGreatest, greatest(scan.military));
+    step(afterburnerLeast, least(scan.afterburner));
+    step(afterburnerGreatest, greatest(scan.afterburner));
+    if (altitudes[i] && scan.bestRange) {
+      bestRange.Add(EnvelopePoint{SpeedOf(*scan.bestRange, speed), *altitudes[i]});
     } else {
       bestRange.Add(std::nullopt);
     }
@@ -409,8 +419,7 @@ EnvelopeMap BuildEnvelopeMap(const TableComputation& computation, ChartSpeed spe
   for (int row = 1; row <= computation.AltitudeCount(); ++row) {
     const std::optional<Extent>& height = heights[static_cast<size_t>(row - 1)];
     if (!height) continue;
-    EnvelopeRow envelopeRow{row, height->from, height->to,
-                            EnvelopeRuns(computation, row, speed)};
+    EnvelopeRow envelopeRow{row, height->from, height->to, EnvelopeRuns(computation, row, speed)};
     if (envelopeRow.runs.empty()) continue;
     const double speedFrom = envelopeRow.runs.front().speedFrom;
     const double speedTo = envelopeRow.runs.back().speedTo;
@@ -502,8 +511,8 @@ std::optional<GridCell> NearestCellOnLineChart(const TableComputation& computati
   return GridCell{nearestLine->row, *col};
 }
 
-std::optional<GridCell> NearestCellOnEnvelope(const TableComputation& computation,
-                                              ChartSpeed speed, ChartPosition clicked) {
+std::optional<GridCell> NearestCellOnEnvelope(const TableComputation& computation, ChartSpeed speed,
+                                              ChartPosition clicked) {
   const std::optional<int> rowIndex =
       Nearest(computation.AltitudeCount(), [&](int i) -> std::optional<double> {
         const std::optional<double> altitude = RowAltitude(computation, i + 1);

@@ -117,7 +117,10 @@ struct EnvelopePoint {
 };
 using EnvelopePolyline = std::vector<EnvelopePoint>;
 
-// The band limits and the best-range line, each split where a row has no such answer.
+// The band limits and the best-range line, each split where a row has no such answer. A band
+// limit is drawn as steps: a row's limit spans the row's height (half way to the neighbouring
+// rows given, as the envelope's cells do), joined to the next row's; the best-range line joins
+// the rows' best-range points at their altitudes.
 struct EnvelopeLines {
   std::vector<EnvelopePolyline> militaryLeast;  // the least Military speed of each row
   std::vector<EnvelopePolyline> militaryGreatest;
@@ -162,7 +165,7 @@ std::optional<GridCell> NearestCellOnLineChart(const TableComputation& computati
                                                const std::vector<AltitudeLine>& lines,
                                                ChartSpeed speed, ChartQuantity quantity,
                                                ChartPosition clicked, ChartPosition axisSpans);
-std::optional<GridCell> NearestCellOnEnvelope(const TableComputation& computation,
-                                              ChartSpeed speed, ChartPosition clicked);
+std::optional<GridCell> NearestCellOnEnvelope(const TableComputation& computation, ChartSpeed speed,
+                                              ChartPosition clicked);
 
 }  // namespace tz9

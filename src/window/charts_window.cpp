@@ -164,14 +164,35 @@ QString SpeedLabelFormat(ChartSpeed speed) {
   return speed == ChartSpeed::Mach ? QStringLiteral("%.2f") : QStringLiteral("%.0f");
 }
 
+// The least of 1, 2 and 5 times a power of ten that is at least `least`.
+double RoundStep(double least) {
+  const double power = std::pow(10.0, std::floor(std::log10(least)));
+  for (double mantissa : {1.0, 2.0, 5.0}) {
+    if (mantissa * power >= least) return mantissa * power;
+  }
+  return 10 * power;
+}
+
+// A line chart's axis widens to round ends; the envelope's spans the table exactly, with its
+// ticks at round values inside.
 void SetAxis(QValueAxis& axis, const QString& title, const QString& format, Range range,
-             bool nice) {
+             bool roundEnds) {
+  constexpr int kTicks = 6;
   if (range.Empty()) range = Range{0, 1};
   if (range.least == range.greatest) range = Range{range.least - 1, range.greatest + 1};
   axis.setTitleText(title);
   axis.setLabelFormat(format);
+  // Fixed ticks while the range changes: the interval of another range could ask for a
+  // million ticks.
+  axis.setTickType(QValueAxis::TicksFixed);
   axis.setRange(range.least, range.greatest);
-  if (nice) axis.applyNiceNumbers();
+  if (roundEnds) {
+    axis.applyNiceNumbers();
+    return;
+  }
+  axis.setTickAnchor(0);
+  axis.setTickInterval(RoundStep((range.greatest - range.least) / kTicks));
+  axis.setTickType(QValueAxis::TicksDynamic);
 }
 
 QString AltitudeName(const TableComputation& computation, int row) {
@@ -343,9 +364,12 @@ void frmCharts::ConnectHandlers() {
     dirty_ = true;
     if (isVisible()) TakeComputation();
   });
+  // A press on a grid's own current cell moves no current index, but makes it the cell the
+  // user looks at when it was the other grid's before.
   for (ResultGridView* view : {form_.MSFG1, form_.MSFG2}) {
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmCharts::GridCurrentChanged);
+    connect(view, &QAbstractItemView::pressed, this, &frmCharts::GridCurrentChanged);
   }
   connect(summaryWorker_, &BackgroundSummary::Finished, this, &frmCharts::SummaryFinished);
   for (QRadioButton* option : {optSpeedCas, optSpeedTas, optSpeedMach}) {
@@ -442,7 +466,9 @@ void frmCharts::SummaryFinished(const std::shared_ptr<const TableComputation>& c
 
 void frmCharts::GridCurrentChanged(const QModelIndex& current) {
   if (!current.isValid()) return;
-  current_ = GridCell{current.row() + 1, current.column() + 1};
+  const GridCell cell{current.row() + 1, current.column() + 1};
+  if (current_ == cell && !dirty_) return;
+  current_ = cell;
   if (!isVisible()) {
     dirty_ = true;
     return;
@@ -460,7 +486,7 @@ void frmCharts::GridCurrentChanged(const QModelIndex& current) {
 }
 
 void frmCharts::SpeedAxisToggled() {
-  speed_ = optSpeedMach->isChecked() ? ChartSpeed::Mach
+  speed_ = optSpeedMach->isChecked()  ? ChartSpeed::Mach
            : optSpeedTas->isChecked() ? ChartSpeed::Tas
                                       : ChartSpeed::Cas;
   if (computation_) {
@@ -538,12 +564,14 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
     const AltitudeLine& line = lines_[i];
     const QColor colour = AltitudeColour(i, lines_.size());
     QString name = AltitudeName(*computation_, line.row);
-    if (line.Empty()) AddLine(canvas, {}, LinePen(colour, Qt::SolidLine, 2), name + QStringLiteral(": no steady flight"));
+    if (line.Empty())
+      AddLine(canvas, {}, LinePen(colour, Qt::SolidLine, 2),
+              name + QStringLiteral(": no steady flight"));
     for (const std::vector<ScanPoint>& run : line.runs) {
       for (const LinePart& part : PartsOf(run, speed_, quantity)) {
         const bool afterburner = part.regime == PowerRegime::Afterburner;
-        AddLine(canvas, part.points,
-                LinePen(colour, afterburner ? Qt::DashLine : Qt::SolidLine, 2), name);
+        AddLine(canvas, part.points, LinePen(colour, afterburner ? Qt::DashLine : Qt::SolidLine, 2),
+                name);
         name.clear();  // one legend entry per altitude
         for (const QPointF& point : part.points) {
           xs.Take(point.x());
@@ -558,8 +586,7 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
   QList<QPointF> marks;
   const bool range = quantity == ChartQuantity::LbsPerNm;
   for (const AltitudeLine& line : lines_) {
-    const std::optional<ScanPoint>& best =
-        range ? line.marks.bestRange : line.marks.bestEndurance;
+    const std::optional<ScanPoint>& best = range ? line.marks.bestRange : line.marks.bestEndurance;
     if (best) marks.push_back({SpeedOf(*best, speed_), QuantityOf(*best, quantity)});
   }
   if (range) {
@@ -578,10 +605,10 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
            range ? QStringLiteral("Best range") : QStringLiteral("Best endurance"));
   highlights_[range ? kSpecificRange : kFuelFlow] = AddHighlight(canvas);
   SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_), xs, true);
-  SetAxis(*canvas.YAxis(),
-          range ? QStringLiteral("Fuel per nautical mile (lb/NM)")
-                : QStringLiteral("Fuel flow (lb/h)"),
-          range ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys, true);
+  SetAxis(
+      *canvas.YAxis(),
+      range ? QStringLiteral("Fuel per nautical mile (lb/NM)") : QStringLiteral("Fuel flow (lb/h)"),
+      range ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys, true);
 }
 
 // The regions painted under the chart, then the band limits and the best-range line: from
@@ -597,9 +624,8 @@ void frmCharts::DrawEnvelope() {
              LinePen(QColor::fromRgb(kKeyGrey), Qt::SolidLine, 1), RegionName(region));
   }
   if (computation_) {
-    const EnvelopeLines lines = summary_
-                                    ? BuildEnvelopeLines(*computation_, *summary_, speed_)
-                                    : BuildEnvelopeLines(*computation_, lines_, speed_);
+    const EnvelopeLines lines = summary_ ? BuildEnvelopeLines(*computation_, *summary_, speed_)
+                                         : BuildEnvelopeLines(*computation_, lines_, speed_);
     const auto addAll = [&](std::initializer_list<const std::vector<EnvelopePolyline>*> sets,
                             const QPen& pen, QString name) {
       for (const std::vector<EnvelopePolyline>* set : sets) {
@@ -633,15 +659,13 @@ void frmCharts::DrawEnvelope() {
 void frmCharts::DrawHighlight() {
   std::array<std::optional<ChartPosition>, 3> at;
   if (computation_ && current_ && !TableRelaid()) {
-    at[kSpecificRange] =
-        CellOnLineChart(*computation_, *current_, speed_, ChartQuantity::LbsPerNm);
+    at[kSpecificRange] = CellOnLineChart(*computation_, *current_, speed_, ChartQuantity::LbsPerNm);
     at[kFuelFlow] = CellOnLineChart(*computation_, *current_, speed_, ChartQuantity::FuelFlow);
     at[kEnvelope] = CellOnEnvelope(*computation_, *current_, speed_);
   }
   for (size_t i = 0; i < at.size(); ++i) {
     if (highlights_[i] == nullptr) continue;
-    highlights_[i]->replace(at[i] ? QList<QPointF>{QPointF(at[i]->x, at[i]->y)}
-                                  : QList<QPointF>());
+    highlights_[i]->replace(at[i] ? QList<QPointF>{QPointF(at[i]->x, at[i]->y)} : QList<QPointF>());
   }
 }
 
@@ -663,8 +687,8 @@ void frmCharts::UpdateTitles() {
 }
 
 void frmCharts::ShowSelectedCell() {
-  if (!computation_ || !current_ || TableRelaid() || current_->row > computation_->AltitudeCount() ||
-      current_->col > computation_->SpeedCount()) {
+  if (!computation_ || !current_ || TableRelaid() ||
+      current_->row > computation_->AltitudeCount() || current_->col > computation_->SpeedCount()) {
     lblChartStatus->clear();
     return;
   }
@@ -734,8 +758,8 @@ bool frmCharts::SaveImage(const QString& path) {
     written = canvas->grab().toImage().save(&file, "PNG");
   }
   if (!written || !file.commit()) {
-    lblChartStatus->setText(
-        QStringLiteral("Could not write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
+    lblChartStatus->setText(QStringLiteral("Could not write %1: %2.")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
     return false;
   }
   lblChartStatus->setText(QStringLiteral("Saved %1.").arg(name));

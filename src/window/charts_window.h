@@ -111,7 +111,7 @@ class frmCharts final : public QWidget {
   std::optional<GridCell> current_;  // the grids' current cell
   ChartSpeed speed_ = ChartSpeed::Cas;
   Staleness staleness_;
-  bool dirty_ = true;  // a computation or current cell came while hidden
+  bool dirty_ = true;                   // a computation or current cell came while hidden
   QScatterSeries* highlights_[3] = {};  // the current cell on each chart
   BackgroundSummary* summaryWorker_ = nullptr;
   EnvelopeItem* envelopeItem_ = nullptr;  // owned by the envelope chart's scene

@@ -19,8 +19,8 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
-#include "common/number_text.h"
 #include "charts_window.h"
+#include "common/number_text.h"
 #include "credits_window.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"

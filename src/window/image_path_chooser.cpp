@@ -11,14 +11,14 @@ namespace tz9 {
 std::optional<QString> DialogImagePathChooser::ChooseImagePath(const QString& suggestedName) {
   if (lastFolder_.isEmpty()) lastFolder_ = QDir::homePath();
   QString filter;
-  QString path = QFileDialog::getSaveFileName(parent_, QString(),
-                                              QDir(lastFolder_).filePath(suggestedName),
-                                              QString::fromLatin1(kImageFileFilter), &filter);
+  QString path =
+      QFileDialog::getSaveFileName(parent_, QString(), QDir(lastFolder_).filePath(suggestedName),
+                                   QString::fromLatin1(kImageFileFilter), &filter);
   if (path.isEmpty()) return std::nullopt;
   // A name typed without an ending takes the one of the filter chosen.
   if (QFileInfo(path).suffix().isEmpty()) {
-    path += filter.contains(QStringLiteral("*.svg")) ? QStringLiteral(".svg")
-                                                     : QStringLiteral(".png");
+    path +=
+        filter.contains(QStringLiteral("*.svg")) ? QStringLiteral(".svg") : QStringLiteral(".png");
   }
   lastFolder_ = QFileInfo(path).absolutePath();
   return path;

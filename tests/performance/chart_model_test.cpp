@@ -53,10 +53,10 @@ bool SameBits(double a, double b) {
 
 bool SamePoint(const std::optional<ScanPoint>& a, const std::optional<ScanPoint>& b) {
   if (a.has_value() != b.has_value()) return false;
-  return !a || (SameBits(a->cas, b->cas) && SameBits(a->tas, b->tas) &&
-                SameBits(a->mach, b->mach) && SameBits(a->fuelFlow, b->fuelFlow) &&
-                SameBits(a->lbsPerNm, b->lbsPerNm) && a->regime == b->regime &&
-                a->supersonic == b->supersonic);
+  return !a ||
+         (SameBits(a->cas, b->cas) && SameBits(a->tas, b->tas) && SameBits(a->mach, b->mach) &&
+          SameBits(a->fuelFlow, b->fuelFlow) && SameBits(a->lbsPerNm, b->lbsPerNm) &&
+          a->regime == b->regime && a->supersonic == b->supersonic);
 }
 
 bool SameBand(const std::optional<SpeedBand>& a, const std::optional<SpeedBand>& b) {
@@ -105,11 +105,17 @@ TEST(ChartModel, RowsAreEvenlySpreadOrPickedWithTheSelectedRowBesides) {
        {},
        500,
        {1, 92, 183, 273, 364, 455, 500, 546, 637, 728, 818, 909, 1000}},
-      {"a selected row already spread", 1000, {}, 92, {1, 92, 183, 273, 364, 455, 546, 637, 728,
-                                                      818, 909, 1000}},
+      {"a selected row already spread",
+       1000,
+       {},
+       92,
+       {1, 92, 183, 273, 364, 455, 546, 637, 728, 818, 909, 1000}},
       {"thirteen rows", 13, {}, std::nullopt, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}},
       {"picked rows replace the spread", 1000, {7, 3, 3, 2000, 0}, 5, {3, 5, 7}},
-      {"picked rows all outside: the spread", 13, {14, -1}, std::nullopt,
+      {"picked rows all outside: the spread",
+       13,
+       {14, -1},
+       std::nullopt,
        {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}},
   };
   for (const Case& k : cases)
@@ -180,8 +186,8 @@ TEST(ChartModel, MarksAreTheSummaryAnswersAndLieOnTheirLines) {
   const std::vector<float> altitudes = {0, 10000, 20000, 30000, 40000, 50000, 60000};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.file);
-    const TableComputation c = MakeComputation(test::LoadExample(k.file), k.weight,
-                                               {150, 400, 850}, altitudes, k.counts);
+    const TableComputation c =
+        MakeComputation(test::LoadExample(k.file), k.weight, {150, 400, 850}, altitudes, k.counts);
     const TableSummary summary = SummarizeTable(c);
     const std::vector<AltitudeLine> lines = BuildAltitudeLines(c, {1, 2, 3, 4, 5, 6, 7});
     ASSERT_EQ(lines.size(), altitudes.size());
@@ -229,8 +235,7 @@ TEST(ChartModel, RunsBreakWhereFlightIsNotSteadyOrCannotBeComputed) {
       {"too slow to hold 40000 ft below 259 kt", test::CheckAircraft(), 40000, {"259-757"}},
       {"drag beyond the afterburner above 613 kt", test::CheckAircraft(), 0, {"150-613"}},
       {"above the thrust tables", test::CheckAircraft(), 55000, {}},
-      {"a band of Mach that cannot be read", failing, 0,
-       {"150-" + lowEdge, highEdge + "-850"}},
+      {"a band of Mach that cannot be read", failing, 0, {"150-" + lowEdge, highEdge + "-850"}},
   };
   for (const Case& k : cases) {
     const TableComputation c = MakeComputation(k.aircraft, 20000, {150, 850}, {k.altitude});
@@ -355,16 +360,22 @@ TEST(ChartModel, EnvelopeLinesFollowTheSummaryAndBreakAtRowsWithout) {
     return out;
   };
   using Lines = std::vector<std::vector<double>>;
+  // Row 1 spans 0..20000 ft, row 2 20000..40000 ft (its neighbour above is unread), row 4 stands
+  // alone: 50 ft either side.
+  const auto steps = [](double first, double second) {
+    return Lines{{first, 0, first, 20000, second, 20000, second, 40000},
+                 {second, 39950, second, 40050}};
+  };
   const EnvelopeLines byCas = BuildEnvelopeLines(c, summary, ChartSpeed::Cas);
-  EXPECT_EQ(points(byCas.militaryLeast), (Lines{{150, 0, 279, 40000}, {279, 40000}}));
-  EXPECT_EQ(points(byCas.militaryGreatest), (Lines{{313, 0, 648, 40000}, {648, 40000}}));
-  EXPECT_EQ(points(byCas.afterburnerLeast), (Lines{{314, 0, 259, 40000}, {259, 40000}}));
-  EXPECT_EQ(points(byCas.afterburnerGreatest), (Lines{{613, 0, 757, 40000}, {757, 40000}}));
+  EXPECT_EQ(points(byCas.militaryLeast), steps(150, 279));
+  EXPECT_EQ(points(byCas.militaryGreatest), steps(313, 648));
+  EXPECT_EQ(points(byCas.afterburnerLeast), steps(314, 259));
+  EXPECT_EQ(points(byCas.afterburnerGreatest), steps(613, 757));
   EXPECT_EQ(points(byCas.bestRange), (Lines{{256, 0, 425, 40000}, {425, 40000}}));
 
   const EnvelopeLines byMach = BuildEnvelopeLines(c, summary, ChartSpeed::Mach);
   ASSERT_EQ(byMach.militaryGreatest.size(), 2U);
-  EXPECT_EQ(byMach.militaryGreatest[0][1].speed,
+  EXPECT_EQ(byMach.militaryGreatest[0][2].speed,
             EvaluateLevelFlight(*c.aircraft, 20000, {}, 648, 40000).mach);
   EXPECT_EQ(byMach.bestRange[0][1].speed, summary.rows[1].bestRange->mach);
 
@@ -430,16 +441,15 @@ TEST(ChartModel, ClicksSelectTheNearestCell) {
                               spans),
        GridCell{2, ColumnOf(560)}},
       {"beyond the end of the 0 ft line: its last point, 613 kt",
-       NearestCellOnLineChart(*c, {lines[0]}, ChartSpeed::Cas, ChartQuantity::LbsPerNm,
-                              {660, 30}, spans),
+       NearestCellOnLineChart(*c, {lines[0]}, ChartSpeed::Cas, ChartQuantity::LbsPerNm, {660, 30},
+                              spans),
        GridCell{1, ColumnOf(610)}},
       {"nothing drawn",
        NearestCellOnLineChart(*c, {}, ChartSpeed::Cas, ChartQuantity::LbsPerNm, {600, 1}, spans),
        std::nullopt},
-      {"envelope: nearest row and speed",
-       NearestCellOnEnvelope(*c, ChartSpeed::Cas, {647, 15000}), GridCell{1, ColumnOf(650)}},
-      {"envelope: high",
-       NearestCellOnEnvelope(*c, ChartSpeed::Cas, {100, 90000}), GridCell{2, 1}},
+      {"envelope: nearest row and speed", NearestCellOnEnvelope(*c, ChartSpeed::Cas, {647, 15000}),
+       GridCell{1, ColumnOf(650)}},
+      {"envelope: high", NearestCellOnEnvelope(*c, ChartSpeed::Cas, {100, 90000}), GridCell{2, 1}},
       {"envelope by Mach: the cell of that Mach in the row",
        NearestCellOnEnvelope(*c, ChartSpeed::Mach, {c->Cell(2, 20).mach + 0.001, 38000}),
        GridCell{2, 20}},
