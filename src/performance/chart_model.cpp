@@ -183,21 +183,45 @@ std::vector<std::optional<Extent>> Extents(const std::vector<std::optional<doubl
   return extents;
 }
 
+// The speed on the axis and the region of each cell of one row.
+struct RowCells {
+  std::vector<std::optional<double>> speeds;
+  std::vector<EnvelopeRegion> regions;
+};
+
+// Rows gathered this many at a time: the cells lie column by column, so a row read cell by cell
+// would touch a new page of memory at every step.
+constexpr int kGatherRows = 64;
+
+void GatherRows(const TableComputation& c, int firstRow, ChartSpeed speed,
+                std::vector<RowCells>& rows) {
+  const auto cols = static_cast<size_t>(c.SpeedCount());
+  for (RowCells& row : rows) {
+    row.speeds.assign(cols, std::nullopt);
+    row.regions.assign(cols, EnvelopeRegion::NotComputed);
+  }
+  for (int col = 1; col <= c.SpeedCount(); ++col) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const int row = firstRow + static_cast<int>(i);
+      rows[i].speeds[static_cast<size_t>(col - 1)] = CellSpeed(c, row, col, speed);
+      rows[i].regions[static_cast<size_t>(col - 1)] = RegionOf(c.Cell(row, col));
+    }
+  }
+}
+
 // One row of the envelope: its cells merged into runs of one region.
-std::vector<EnvelopeRun> EnvelopeRuns(const TableComputation& c, int row, ChartSpeed speed) {
-  std::vector<std::optional<double>> speeds(static_cast<size_t>(c.SpeedCount()));
-  for (int col = 1; col <= c.SpeedCount(); ++col)
-    speeds[static_cast<size_t>(col - 1)] = CellSpeed(c, row, col, speed);
-  const std::vector<std::optional<Extent>> extents = Extents(speeds, LoneHalfWidth(speed));
+std::vector<EnvelopeRun> EnvelopeRuns(const RowCells& cells, ChartSpeed speed) {
+  const std::vector<std::optional<Extent>> extents = Extents(cells.speeds, LoneHalfWidth(speed));
   std::vector<EnvelopeRun> runs;
   bool open = false;
-  for (int col = 1; col <= c.SpeedCount(); ++col) {
-    const std::optional<Extent>& extent = extents[static_cast<size_t>(col - 1)];
+  for (size_t i = 0; i < extents.size(); ++i) {
+    const std::optional<Extent>& extent = extents[i];
     if (!extent) {
       open = false;
       continue;
     }
-    const EnvelopeRegion region = RegionOf(c.Cell(row, col));
+    const int col = static_cast<int>(i) + 1;
+    const EnvelopeRegion region = cells.regions[i];
     if (open && runs.back().region == region) {
       runs.back().lastCol = col;
       runs.back().speedFrom = std::min(runs.back().speedFrom, extent->from);
@@ -416,10 +440,17 @@ EnvelopeMap BuildEnvelopeMap(const TableComputation& computation, ChartSpeed spe
     altitudes[static_cast<size_t>(row - 1)] = RowAltitude(computation, row);
   const std::vector<std::optional<Extent>> heights = Extents(altitudes, kLoneHalfHeightFeet);
   bool any = false;
+  std::vector<RowCells> gathered;
   for (int row = 1; row <= computation.AltitudeCount(); ++row) {
+    const auto offset = static_cast<size_t>((row - 1) % kGatherRows);
+    if (offset == 0) {
+      gathered.resize(
+          static_cast<size_t>(std::min(kGatherRows, computation.AltitudeCount() - row + 1)));
+      GatherRows(computation, row, speed, gathered);
+    }
     const std::optional<Extent>& height = heights[static_cast<size_t>(row - 1)];
     if (!height) continue;
-    EnvelopeRow envelopeRow{row, height->from, height->to, EnvelopeRuns(computation, row, speed)};
+    EnvelopeRow envelopeRow{row, height->from, height->to, EnvelopeRuns(gathered[offset], speed)};
     if (envelopeRow.runs.empty()) continue;
     const double speedFrom = envelopeRow.runs.front().speedFrom;
     const double speedTo = envelopeRow.runs.back().speedTo;

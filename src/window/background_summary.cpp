@@ -3,6 +3,7 @@
 #include "background_summary.h"
 
 #include <QMetaObject>
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
@@ -26,6 +27,8 @@ void BackgroundSummary::Start(std::shared_ptr<const TableComputation> computatio
   const auto work = [this, computation, generation] {
     AnalysisControl control;
     control.cancel = &cancel_;
+    // One core is left to the window, which draws and answers the user meanwhile.
+    control.threads = std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
     auto summary = std::make_shared<const TableSummary>(SummarizeTable(*computation, control));
     if (summary->status == SummaryStatus::Cancelled) return;
     // Queued to this object: dropped if it is gone before the window's thread gets to it.

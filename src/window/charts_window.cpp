@@ -115,6 +115,25 @@ QScatterSeries* AddHighlight(ChartCanvas& canvas) {
                   LinePen(Qt::black, Qt::SolidLine, 3), QStringLiteral("Selected cell"));
 }
 
+// Series added while the chart shows lay the legend out again one by one; hidden while they
+// come, it lays out once.
+class BatchedChanges {
+ public:
+  explicit BatchedChanges(ChartCanvas& canvas) : canvas_(canvas) {
+    canvas_.setUpdatesEnabled(false);
+    canvas_.chart()->legend()->hide();
+  }
+  ~BatchedChanges() {
+    canvas_.chart()->legend()->show();
+    canvas_.setUpdatesEnabled(true);
+  }
+  BatchedChanges(const BatchedChanges&) = delete;
+  BatchedChanges& operator=(const BatchedChanges&) = delete;
+
+ private:
+  ChartCanvas& canvas_;
+};
+
 // One run of a line cut where the power changes. A part begins at the last point of the part
 // before it, so that the line stays unbroken where the flight stays steady.
 struct LinePart {
@@ -360,9 +379,17 @@ void frmCharts::BuildControls() {
 }
 
 void frmCharts::ConnectHandlers() {
+  // Hidden, the window lets go of the computation it drew (a million cells hold 40 MB) and
+  // draws the new one when shown.
   connect(&form_, &Form1::ComputationChanged, this, [this] {
     dirty_ = true;
-    if (isVisible()) TakeComputation();
+    if (isVisible()) {
+      TakeComputation();
+      return;
+    }
+    summaryWorker_->Stop();
+    computation_.reset();
+    summary_.reset();
   });
   // A press on a grid's own current cell moves no current index, but makes it the cell the
   // user looks at when it was the other grid's before.
@@ -422,10 +449,8 @@ bool frmCharts::TableRelaid() const {
 void frmCharts::TakeComputation() {
   dirty_ = false;
   const std::shared_ptr<const TableComputation> computation = form_.computation();
-  if (!computation || !computation_ ||
-      computation->altitudeHeaders != computation_->altitudeHeaders) {
-    picked_.clear();
-  }
+  if (!computation || computation->altitudeHeaders != pickedFrom_) picked_.clear();
+  pickedFrom_ = computation ? computation->altitudeHeaders : std::vector<std::string>();
   computation_ = computation;
   summary_.reset();
   summaryWorker_->Stop();
@@ -553,42 +578,56 @@ void frmCharts::DrawLines() {
   DrawLineChart(*chtFuelFlow, ChartQuantity::FuelFlow);
 }
 
-// One colour per altitude, solid in Military power and dashed in afterburner, with the best
-// points of each altitude marked.
-void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
-  canvas.chart()->removeAllSeries();
+// The extent of the lines drawn; lb/NM and lb/h from 0.
+std::pair<Range, Range> LineExtents(const std::vector<AltitudeLine>& lines, ChartSpeed speed,
+                                    ChartQuantity quantity) {
   Range xs;
   Range ys;
   ys.Take(0);
+  for (const AltitudeLine& line : lines) {
+    for (const std::vector<ScanPoint>& run : line.runs) {
+      for (const ScanPoint& point : run) {
+        xs.Take(SpeedOf(point, speed));
+        ys.Take(QuantityOf(point, quantity));
+      }
+    }
+  }
+  return {xs, ys};
+}
+
+// One colour per altitude, solid in Military power and dashed in afterburner, with the best
+// points of each altitude marked. The axes are set first: a series attached to axes that still
+// grow makes every series before it lay out again.
+void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
+  const BatchedChanges batch(canvas);
+  canvas.chart()->removeAllSeries();
+  const bool range = quantity == ChartQuantity::LbsPerNm;
+  const auto [xs, ys] = LineExtents(lines_, speed_, quantity);
+  SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_), xs, true);
+  SetAxis(
+      *canvas.YAxis(),
+      range ? QStringLiteral("Fuel per nautical mile (lb/NM)") : QStringLiteral("Fuel flow (lb/h)"),
+      range ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys, true);
   for (size_t i = 0; i < lines_.size(); ++i) {
     const AltitudeLine& line = lines_[i];
     const QColor colour = AltitudeColour(i, lines_.size());
     QString name = AltitudeName(*computation_, line.row);
-    if (line.Empty())
+    if (line.Empty()) {
       AddLine(canvas, {}, LinePen(colour, Qt::SolidLine, 2),
               name + QStringLiteral(": no steady flight"));
+    }
     for (const std::vector<ScanPoint>& run : line.runs) {
       for (const LinePart& part : PartsOf(run, speed_, quantity)) {
         const bool afterburner = part.regime == PowerRegime::Afterburner;
         AddLine(canvas, part.points, LinePen(colour, afterburner ? Qt::DashLine : Qt::SolidLine, 2),
                 name);
         name.clear();  // one legend entry per altitude
-        for (const QPointF& point : part.points) {
-          xs.Take(point.x());
-          ys.Take(point.y());
-        }
       }
     }
   }
   const QColor grey = QColor::fromRgb(kKeyGrey);
   AddLine(canvas, {}, LinePen(grey, Qt::SolidLine, 2), QStringLiteral("Military power"));
   AddLine(canvas, {}, LinePen(grey, Qt::DashLine, 2), QStringLiteral("Afterburner"));
-  QList<QPointF> marks;
-  const bool range = quantity == ChartQuantity::LbsPerNm;
-  for (const AltitudeLine& line : lines_) {
-    const std::optional<ScanPoint>& best = range ? line.marks.bestRange : line.marks.bestEndurance;
-    if (best) marks.push_back({SpeedOf(*best, speed_), QuantityOf(*best, quantity)});
-  }
   if (range) {
     QString name = QStringLiteral("Best-range line");
     for (const std::vector<ScanPoint>& joined : BestRangeLine(lines_)) {
@@ -599,23 +638,30 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
       name.clear();
     }
   }
+  QList<QPointF> marks;
+  for (const AltitudeLine& line : lines_) {
+    const std::optional<ScanPoint>& best = range ? line.marks.bestRange : line.marks.bestEndurance;
+    if (best) marks.push_back({SpeedOf(*best, speed_), QuantityOf(*best, quantity)});
+  }
   AddMarks(canvas, marks,
            range ? QScatterSeries::MarkerShapeCircle : QScatterSeries::MarkerShapeRotatedRectangle,
            11, Qt::black, LinePen(Qt::white, Qt::SolidLine, 1.5),
            range ? QStringLiteral("Best range") : QStringLiteral("Best endurance"));
   highlights_[range ? kSpecificRange : kFuelFlow] = AddHighlight(canvas);
-  SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_), xs, true);
-  SetAxis(
-      *canvas.YAxis(),
-      range ? QStringLiteral("Fuel per nautical mile (lb/NM)") : QStringLiteral("Fuel flow (lb/h)"),
-      range ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys, true);
 }
 
 // The regions painted under the chart, then the band limits and the best-range line: from
 // every row once the summary is in, from the rows drawn until then.
 void frmCharts::DrawEnvelope() {
   ChartCanvas& canvas = *chtEnvelope;
+  const BatchedChanges batch(canvas);
   canvas.chart()->removeAllSeries();
+  const bool drawn = envelope_ && !envelope_->Empty();
+  SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_),
+          drawn ? Range{envelope_->speedMin, envelope_->speedMax} : Range{}, false);
+  SetAxis(*canvas.YAxis(), QStringLiteral("Altitude (ft)"), QStringLiteral("%.0f"),
+          drawn ? Range{envelope_->altitudeMin, envelope_->altitudeMax} : Range{}, false);
+  envelopeItem_->SetMap(envelope_);
   for (EnvelopeRegion region :
        {EnvelopeRegion::MilitarySubsonic, EnvelopeRegion::MilitarySupersonic,
         EnvelopeRegion::AfterburnerSubsonic, EnvelopeRegion::AfterburnerSupersonic,
@@ -646,12 +692,6 @@ void frmCharts::DrawEnvelope() {
            QStringLiteral("Best-range line"));
   }
   highlights_[kEnvelope] = AddHighlight(canvas);
-  const bool drawn = envelope_ && !envelope_->Empty();
-  SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_),
-          drawn ? Range{envelope_->speedMin, envelope_->speedMax} : Range{}, false);
-  SetAxis(*canvas.YAxis(), QStringLiteral("Altitude (ft)"), QStringLiteral("%.0f"),
-          drawn ? Range{envelope_->altitudeMin, envelope_->altitudeMax} : Range{}, false);
-  envelopeItem_->SetMap(envelope_);
 }
 
 // The grids' current cell on every chart, unless the grids no longer show the computation's

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "performance/best_speeds.h"
@@ -105,6 +106,7 @@ class frmCharts final : public QWidget {
   std::shared_ptr<const TableComputation> computation_;
   std::shared_ptr<const TableSummary> summary_;  // of computation_, once every row is scanned
   std::vector<int> picked_;                      // rows the user picked; none: evenly spread
+  std::vector<std::string> pickedFrom_;          // the altitude headers the rows are of
   std::vector<int> rows_;                        // rows drawn
   std::vector<AltitudeLine> lines_;
   std::shared_ptr<const EnvelopeMap> envelope_;

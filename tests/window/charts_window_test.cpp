@@ -257,8 +257,18 @@ class ChartsWindowTest : public QObject {
     QCOMPARE(charts->DrawnRows(), std::vector<int>({3, 11, 56}));
     QCOMPARE(LegendNames(charts->chtSpecificRange).mid(0, 3),
              QStringList({"2000 ft", "10000 ft", "55000 ft: no steady flight"}));
+    // The picks hold for a new computation of the same rows, not for other rows.
+    s.Type("txtCompWeight", "21000");
+    s.Click(s.form->cmdCompute);
+    QCOMPARE(charts->DrawnRows(), std::vector<int>({3, 11, 56}));
     QTest::mouseClick(charts->cmdEvenSpread, Qt::LeftButton);
     QCOMPARE(charts->DrawnRows().size(), 13U);
+    charts->lstAltitudes->item(1)->setCheckState(Qt::Checked);
+    QCOMPARE(charts->DrawnRows().size(), 14U);
+    s.Type("txtAlMa", "54000");
+    s.Click(s.form->cmdTable);
+    s.Click(s.form->cmdCompute);
+    QCOMPARE(charts->DrawnRows().size(), 12U);
   }
 
   // Edits after Compute Table put a note on the charts; a new computation takes it away. A
@@ -287,6 +297,15 @@ class ChartsWindowTest : public QObject {
     Click(charts->chtEnvelope, QPointF(400, 0));
     QVERIFY(charts->lblChartStatus->text().startsWith("The table was laid out again"));
     QCOMPARE(CurrentCell(s.form->MSFG1), before);
+
+    // Closed, it draws the computation made meanwhile when it opens again.
+    charts->close();
+    s.Type("txtCompWeight", "22000");
+    s.Click(s.form->cmdCompute);
+    QCOMPARE(OpenCharts(s), charts);
+    QVERIFY(charts->chtEnvelope->chart()->title().contains("22000 lb"));
+    QVERIFY(!charts->chtEnvelope->chart()->title().contains("Out of date"));
+    QTRY_VERIFY(charts->EnvelopeFromEveryRow());
   }
 
   // Save Image writes the chart shown; the envelope's PNG holds the legend colours of the
