@@ -9,3 +9,6 @@ cmake --build build-bench -j"$(nproc)" --target tz9core_bench tz9window_bench
 ./build-bench/bench/tz9core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*=false' ./build-bench/bench/tz9window_bench \
   --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+cmake --build build-bench -j"$(nproc)" --target tz9charts_bench
+QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*=false' ./build-bench/bench/tz9charts_bench \
+  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -345,17 +345,18 @@ void frmCharts::BuildControls() {
   chtSpecificRange = named(new ChartCanvas(tabCharts), "chtSpecificRange");
   chtFuelFlow = named(new ChartCanvas(tabCharts), "chtFuelFlow");
   chtEnvelope = named(new ChartCanvas(tabCharts), "chtEnvelope");
-  for (int i = kSpecificRange; i <= kEnvelope; ++i) {
-    ChartCanvas* canvas = i == kSpecificRange ? chtSpecificRange
-                          : i == kFuelFlow    ? chtFuelFlow
-                                              : chtEnvelope;
-    tabCharts->addTab(canvas, QString::fromLatin1(kChartNames[i]));
-  }
+  const std::array<ChartCanvas*, 3> canvases = {chtSpecificRange, chtFuelFlow, chtEnvelope};
+  for (size_t i = 0; i < canvases.size(); ++i)
+    tabCharts->addTab(canvases[i], QString::fromLatin1(kChartNames[i]));
   envelopeItem_ = new EnvelopeItem(*chtEnvelope);
   chtEnvelope->scene()->addItem(envelopeItem_);
   lblChartStatus = named(new QLabel(this), "lblChartStatus");
   lblChartScan = named(new QLabel(this), "lblChartScan");
+  LayOutControls();
+}
 
+// The speed axis and Save Image above the charts, the altitudes beside them, the status below.
+void frmCharts::LayOutControls() {
   auto* axisRow = new QHBoxLayout();
   for (QWidget* widget : {static_cast<QWidget*>(lblSpeedAxis), static_cast<QWidget*>(optSpeedCas),
                           static_cast<QWidget*>(optSpeedTas), static_cast<QWidget*>(optSpeedMach)})
@@ -611,17 +612,15 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
   for (size_t i = 0; i < lines_.size(); ++i) {
     const AltitudeLine& line = lines_[i];
     const QColor colour = AltitudeColour(i, lines_.size());
-    QString name = AltitudeName(*computation_, line.row);
-    if (line.Empty()) {
-      AddLine(canvas, {}, LinePen(colour, Qt::SolidLine, 2),
-              name + QStringLiteral(": no steady flight"));
-    }
+    // The altitude's legend entry, solid whatever the power of its first points.
+    AddLine(canvas, {}, LinePen(colour, Qt::SolidLine, 2),
+            AltitudeName(*computation_, line.row) +
+                (line.Empty() ? QStringLiteral(": no steady flight") : QString()));
     for (const std::vector<ScanPoint>& run : line.runs) {
       for (const LinePart& part : PartsOf(run, speed_, quantity)) {
         const bool afterburner = part.regime == PowerRegime::Afterburner;
         AddLine(canvas, part.points, LinePen(colour, afterburner ? Qt::DashLine : Qt::SolidLine, 2),
-                name);
-        name.clear();  // one legend entry per altitude
+                QString());
       }
     }
   }

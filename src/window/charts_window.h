@@ -82,6 +82,7 @@ class frmCharts final : public QWidget {
 
  private:
   void BuildControls();
+  void LayOutControls();
   void ConnectHandlers();
 
   void TakeComputation();

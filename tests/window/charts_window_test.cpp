@@ -325,8 +325,18 @@ class ChartsWindowTest : public QObject {
     const QImage image(png);
     QCOMPARE(image.size(), charts->chtEnvelope->size());
     QVERIFY(DistinctColours(image) > 8);
-    for (QRgb colour : {0xffff00u, 0x00ff00u, 0xff0000u, 0xb4b4b4u})
-      QVERIFY2(HasColour(image, colour), qPrintable(QString::number(colour, 16)));
+    // Inside the regions of the check cells, clear of the lines: 0 ft (up to 20000 ft) in
+    // afterburner at 460 kt, without steady flight at 640 kt; 40000 ft (from 20000 ft) in
+    // Military power and supersonic at 560 kt, in afterburner at 660 kt.
+    const std::vector<std::pair<QPointF, QRgb>> regions = {{QPointF(460, 7000), 0xffff00},
+                                                           {QPointF(640, 7000), 0xb4b4b4},
+                                                           {QPointF(560, 33000), 0x00ff00},
+                                                           {QPointF(656, 33000), 0xff0000}};
+    for (const auto& [at, colour] : regions) {
+      const QPoint pixel = charts->chtEnvelope->viewport()->mapTo(
+          charts->chtEnvelope, charts->chtEnvelope->ViewportPositionOf(at));
+      QCOMPARE(QColor(image.pixel(pixel)).name(), QColor(colour).name());
+    }
 
     charts->tabCharts->setCurrentIndex(0);
     const QString svg = folder.filePath("range.svg");
