@@ -457,27 +457,35 @@ void frmCharts::TakeComputation() {
   summaryWorker_->Stop();
   lblChartScan->clear();
   envelope_.reset();
-  lines_.clear();
-  rows_.clear();
-  current_.reset();
-  for (ResultGridView* view : {form_.MSFG2, form_.MSFG1}) {
-    const QModelIndex index = view->currentIndex();
-    if (index.isValid()) current_ = GridCell{index.row() + 1, index.column() + 1};
-  }
+  current_ = CurrentCellOfGrids();
   if (computation_) {
     summaryWorker_->Start(computation_);
     if (summaryWorker_->Running()) {
       lblChartScan->setText(QStringLiteral("Scanning every altitude for the band limits…"));
     }
-    ChooseRows();
     envelope_ = std::make_shared<const EnvelopeMap>(BuildEnvelopeMap(*computation_, speed_));
   }
+  RowsChanged();
+  UpdateTitles();
+  ShowSelectedCell();
+}
+
+// The first grid's current cell, else the second's.
+std::optional<GridCell> frmCharts::CurrentCellOfGrids() const {
+  for (ResultGridView* view : {form_.MSFG1, form_.MSFG2}) {
+    const QModelIndex index = view->currentIndex();
+    if (index.isValid()) return GridCell{index.row() + 1, index.column() + 1};
+  }
+  return std::nullopt;
+}
+
+// The rows drawn chosen again, and the charts drawn over them.
+void frmCharts::RowsChanged() {
+  ChooseRows();
   FillAltitudeList();
   DrawLines();
   DrawEnvelope();
   DrawHighlight();
-  UpdateTitles();
-  ShowSelectedCell();
 }
 
 void frmCharts::SummaryFinished(const std::shared_ptr<const TableComputation>& computation,
@@ -503,11 +511,10 @@ void frmCharts::GridCurrentChanged(const QModelIndex& current) {
   const std::vector<int> before = rows_;
   ChooseRows();
   if (rows_ != before) {
-    FillAltitudeList();
-    DrawLines();
-    DrawEnvelope();
+    RowsChanged();
+  } else {
+    DrawHighlight();
   }
-  DrawHighlight();
   ShowSelectedCell();
 }
 
@@ -528,20 +535,12 @@ void frmCharts::AltitudeItemChanged(QListWidgetItem*) {
   for (int i = 0; i < lstAltitudes->count(); ++i) {
     if (lstAltitudes->item(i)->checkState() == Qt::Checked) picked_.push_back(i + 1);
   }
-  ChooseRows();
-  FillAltitudeList();
-  DrawLines();
-  DrawEnvelope();
-  DrawHighlight();
+  RowsChanged();
 }
 
 void frmCharts::cmdEvenSpread_Click() {
   picked_.clear();
-  ChooseRows();
-  FillAltitudeList();
-  DrawLines();
-  DrawEnvelope();
-  DrawHighlight();
+  RowsChanged();
 }
 
 void frmCharts::ChooseRows() {

@@ -93,6 +93,8 @@ class frmCharts final : public QWidget {
   void AltitudeItemChanged(QListWidgetItem* item);
   void SelectGridCell(GridCell cell);
 
+  std::optional<GridCell> CurrentCellOfGrids() const;
+  void RowsChanged();
   void ChooseRows();
   void FillAltitudeList();
   void DrawLines();
