@@ -3,8 +3,8 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
 
-packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev libgtest-dev
-          libgmock-dev libbenchmark-dev
+packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev qt6-charts-dev
+          libqt6opengl6-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
           # JSON output of the command-line tool; reading exports back in the tests
           nlohmann-json3-dev python3 poppler-utils
           # installing and packaging: checkers of the desktop files and manual pages, cpack -G DEB

@@ -25,6 +25,7 @@
 #include "best_speed_marks.h"
 #include "caption_fit.h"
 #include "cell_details_dock.h"
+#include "charts_window.h"
 #include "common/number_text.h"
 #include "computation_indicators.h"
 #include "credits_window.h"
@@ -191,6 +192,7 @@ void Form1::ConnectHandlers() {
   connect(mnuFileEsci, &QAction::triggered, this, &Form1::mnuFileEsci_Click);
   connect(mnuHelp, &QAction::triggered, this, &Form1::mnuHelp_Click);
   connect(mnuCred, &QAction::triggered, this, &Form1::mnuCred_Click);
+  connect(mnuViewCharts, &QAction::triggered, this, &Form1::mnuViewCharts_Click);
   connect(cmdTable, &QPushButton::clicked, this, &Form1::cmdTable_Click);
   connect(cmdWeight, &QPushButton::clicked, this, &Form1::cmdWeight_Click);
   connect(cmdCompute, &QPushButton::clicked, this, &Form1::cmdCompute_Click);
@@ -266,6 +268,14 @@ void Form1::mnuFileEsci_Click() {
 void Form1::mnuCred_Click() {
   frmCredits credits(this);
   credits.exec();
+}
+
+// Made on first use and kept: closing hides it with the user's choices of axis and rows.
+void Form1::mnuViewCharts_Click() {
+  if (charts_ == nullptr) charts_ = new frmCharts(*this);
+  charts_->show();
+  charts_->raise();
+  charts_->activateWindow();
 }
 
 void Form1::ShowWorkInProgress() {

@@ -40,6 +40,7 @@ class MissionWindow;
 class ResultGridModel;
 class ResultGridView;
 class SummaryWindow;
+class frmCharts;
 
 // The window caption, also the caption of its message box.
 inline constexpr const char* kApplicationTitle = "Strakon TZ9 Performances";
@@ -126,6 +127,7 @@ class Form1 final : public QMainWindow {
   QAction* mnuViewMarks = nullptr;
   QAction* mnuViewSummary = nullptr;
   QAction* mnuViewMission = nullptr;
+  QAction* mnuViewCharts = nullptr;
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
@@ -144,6 +146,7 @@ class Form1 final : public QMainWindow {
   void mnuFileEsci_Click();
   void mnuHelp_Click();
   void mnuCred_Click();
+  void mnuViewCharts_Click();
   void cmdTable_Click();
   void cmdWeight_Click();
   void cmdCompute_Click();
@@ -199,6 +202,7 @@ class Form1 final : public QMainWindow {
   StatusLine* status_ = nullptr;
   AircraftStateMarker* aircraftState_ = nullptr;
   ExportCommands* exports_ = nullptr;  // a child of the window
+  frmCharts* charts_ = nullptr;        // made on first use, then kept (hidden when closed)
 };
 
 }  // namespace tz9

@@ -326,6 +326,8 @@ void Form1::BuildMenus() {
   mnuViewSummary->setObjectName(QStringLiteral("mnuViewSummary"));
   mnuViewMission = mnuView->addAction(QStringLiteral("&Mission Fuel"));
   mnuViewMission->setObjectName(QStringLiteral("mnuViewMission"));
+  mnuViewCharts = mnuView->addAction(QStringLiteral("&Charts"));
+  mnuViewCharts->setObjectName(QStringLiteral("mnuViewCharts"));
   mnuHelp1 = menuBar()->addMenu(QStringLiteral("&?"));
   mnuHelp1->setObjectName(QStringLiteral("mnuHelp1"));
   mnuHelp = mnuHelp1->addAction(QStringLiteral("&Help"));
