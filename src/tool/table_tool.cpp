@@ -10,6 +10,7 @@
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
+#include "tool/explain_output.h"
 #include "tool/grid_output.h"
 #include "tool/mission_output.h"
 #include "tool/summary_output.h"
@@ -112,6 +113,16 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << StoresWeightOverflowText() << '\n';
     return kExitRefused;
   }
+  const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};
+  if (const auto& point = options.explainPoint) {
+    const ExplainedPoint explained = ExplainPoint(*aircraft, inputs, (*point)[0], (*point)[1]);
+    if (explained.refusal != SweepRefusal::None) {
+      err << ToolSweepRefusalText(explained.refusal) << '\n';
+      return kExitRefused;
+    }
+    PrintExplanation(explained.details, out);
+    return kExitDone;
+  }
 
   ResultGrid msfg1;
   ResultGrid msfg2;
@@ -120,7 +131,6 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << ToolLayoutRefusalText(*layout.refusal) << '\n';
     return kExitRefused;
   }
-  const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};
   const SweepOutcome sweep = ComputeTable(*aircraft, inputs, msfg1, msfg2);
   if (!sweep.Started()) {
     err << ToolSweepRefusalText(sweep.refusal) << '\n';

@@ -71,6 +71,10 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     const auto format = FormatNamed(value);
     if (!format) return "--format takes grid or csv";
     options.format = *format;
+  } else if (name == "--explain") {
+    const auto point = NumberList<2>(value);
+    if (!point) return "--explain needs two numbers: CAS,ALT";
+    options.explainPoint = *point;
   } else {
     return "unknown option " + std::string(name);
   }
@@ -84,6 +88,9 @@ std::string CombinationError(const ToolOptions& options) {
     return "--reserve, --cruise-cas and --bingo-distance need --mission";
   }
   if (options.mission && options.summary) return "--mission and --summary cannot be combined";
+  if (options.explainPoint && (options.mission || options.summary)) {
+    return "--explain cannot be combined with --mission or --summary";
+  }
   return {};
 }
 
@@ -152,6 +159,8 @@ std::string ToolUsage() {
          "  --reserve LB            with --mission: fuel left at the end (default 0)\n"
          "  --cruise-cas KT         with --mission: the cruise speed (CAS)\n"
          "  --bingo-distance NM     with --mission: the way home, for the bingo fuel\n"
+         "  --explain CAS,ALT       instead of the tables, every quantity of the one cell at\n"
+         "                          CAS knots and ALT feet, one name: value line each\n"
          "  --help                  this text\n"
          "  --version               the program's version\n"
          "\n"

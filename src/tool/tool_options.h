@@ -28,6 +28,7 @@ struct ToolOptions {
   std::optional<double> reserveLb;  // with mission only; each >= 0
   std::optional<double> cruiseCasKnots;
   std::optional<double> bingoDistanceNm;
+  std::optional<std::array<std::string, 2>> explainPoint;  // CAS (kt), altitude (ft): one cell
   bool help = false;
   bool version = false;
 };

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,22 +20,29 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "aircraft_state.h"
+#include "caption_fit.h"
+#include "cell_details_dock.h"
 #include "common/number_text.h"
+#include "computation_indicators.h"
 #include "credits_window.h"
+#include "focus_rules.h"
+#include "grid_area_layout.h"
+#include "grid_scroll_link.h"
+#include "keyboard_commands.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "result_grid_model.h"
 #include "result_grid_view.h"
+#include "shown_cell.h"
+#include "status_line.h"
 #include "tables/table_layout.h"
 #include "twips.h"
+#include "user_guide.h"
 #include "window_messages.h"
 
 namespace tz9 {
 namespace {
-
-// The client area holds the box around the grids, which ends at 15120 x 10800 twips.
-constexpr int kClientWidthTwips = 15240;
-constexpr int kClientHeightTwips = 10920;
 
 // Aircraft files are single-byte text: UTF-8 where the bytes are valid UTF-8, else Latin-1,
 // so that every byte shows as some character. A field holds at most maxChars characters (what a
@@ -129,16 +137,27 @@ Form1::Form1(QWidget* parent)
   setWindowTitle(QString::fromLatin1(kApplicationTitle));
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(PixelsFromTwips(kClientWidthTwips), PixelsFromTwips(kClientHeightTwips));
   client->setFont(WindowFont());
   setCentralWidget(client);
   BuildControls(client);
+  FitCaptions(client);
   BuildMenus();
   lblStatus = new QLabel(this);
   lblStatus->setObjectName(QStringLiteral("lblStatus"));
   statusBar()->addWidget(lblStatus, 1);
   ConnectHandlers();
+  dockCellDetails = new CellDetailsDock(this);
+  const auto cellToolTip = [this](int row, int col) { return CellToolTip(*this, row, col); };
+  model1_->SetToolTipProvider(cellToolTip);
+  model2_->SetToolTipProvider(cellToolTip);
   Form_Load();
+  status_ = new StatusLine(lblStatus, this);
+  aircraftState_ = new AircraftStateMarker(client, {txtAereo, txtZFW, txtIntFuel});
+  new ComputationIndicators(*this, client);
+  new GridAreaLayout(*this, client);  // after every control of the grid area exists
+  new GridScrollLink(MSFG1, MSFG2, mnuView);
+  ConnectKeyboardCommands(*this);
+  AddUserGuideItem(mnuHelp1, mnuHelp, this);
 }
 
 Form1::~Form1() {
@@ -173,7 +192,8 @@ void Form1::ConnectHandlers() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut) {
+  if (event->type() == QEvent::FocusOut &&
+      FocusMovesWithinWindow(*static_cast<QFocusEvent*>(event), *this)) {
     for (const CountField& count : kCountFields) {
       if (watched == this->*count.field) (this->*count.lostFocus)();
     }
@@ -187,17 +207,22 @@ void Form1::Form_Load() {
   EndGridChange();
 }
 
-// The Load command. The record is reset before the dialog opens, so a cancel leaves it empty
-// while the fields keep showing the previous aircraft.
+// The Load command. The record is reset only once a file is chosen: a cancel keeps the aircraft
+// the window shows, its record and every field as they were.
 void Form1::mnuFileApri_Click() {
-  ResetAircraftRecord(*aircraft_);
   const std::optional<std::string> path = chooser_->ChooseAircraftFile();
-  if (!path) return;
+  if (!path) {
+    lblStatus->setText(LoadCancelledText());
+    return;
+  }
+  ResetAircraftRecord(*aircraft_);
   aircraft_->AircraftFilePath = *path;
   aircraft_->AircraftFileName = AircraftFileNameOf(*path);
   txtFile->setText(QFile::decodeName(QByteArray::fromStdString(aircraft_->AircraftFileName)));
   WindowAircraftDisplay display(txtAereo, txtZFW, txtIntFuel);
-  const LoadOutcome outcome = LoadAircraftFile(*path, *aircraft_, display);
+  ShownFieldsDisplay shown(display);
+  const LoadOutcome outcome = LoadAircraftFile(*path, *aircraft_, shown);
+  aircraftState_->ShowLoad(outcome, txtFile->text(), shown.written());
   if (outcome.completed) {
     lblStatus->setText(QStringLiteral("Loaded %1.").arg(txtFile->text()));
   } else {
@@ -247,6 +272,8 @@ void Form1::cmdTable_Click() {
                            .arg(grid1_.Rows() - 1));
   } else {
     ShowStatus(LayoutRefusalText(*outcome.refusal));
+    status_->ExpireWhenEdited(
+        {txtSpMi, txtSpS1, txtSpSt, txtSpS2, txtSpMa, txtAlMi, txtAlS1, txtAlSt, txtAlS2, txtAlMa});
   }
 }
 
@@ -267,6 +294,7 @@ void Form1::cmdCompute_Click() {
   QApplication::restoreOverrideCursor();
   if (!outcome.Started()) {
     ShowStatus(SweepRefusalText(outcome.refusal));
+    status_->ExpireWhenEdited({txtCompWeight, txtZFW});
     return;
   }
   computation_ = outcome.computation;
@@ -355,9 +383,15 @@ void Form1::txtFuelTank_LostFocus() {
 }
 
 // A count that is not a number becomes "0"; setting it re-enters this handler through the
-// field's change signal, which recomputes once, and the outer call recomputes again.
+// field's change signal, which recomputes once, and the outer call recomputes again. The status
+// line tells what was rejected, and the "0" is selected so that the next key replaces it.
 void Form1::CountField_Changed(QLineEdit* field) {
-  if (!IsNumericText(FieldText(field))) field->setText(QStringLiteral("0"));
+  if (!IsNumericText(FieldText(field))) {
+    const QString rejected = field->text();
+    field->setText(QStringLiteral("0"));
+    field->selectAll();
+    lblStatus->setText(CountResetText(FieldCaption(*field), rejected));
+  }
   RecomputeLoadout();
 }
 

@@ -29,8 +29,11 @@ class QRadioButton;
 
 namespace tz9 {
 
+class CellDetailsDock;
+class AircraftStateMarker;
 class ResultGridModel;
 class ResultGridView;
+class StatusLine;
 
 // The window caption, also the caption of its message box.
 inline constexpr const char* kApplicationTitle = "Strakon TZ9 Performances";
@@ -111,6 +114,8 @@ class Form1 final : public QMainWindow {
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
+  // The panel of the current cell's details (View > Cell Details).
+  CellDetailsDock* dockCellDetails = nullptr;
 
   // Handlers, named after their control and event.
   void Form_Load();
@@ -172,6 +177,8 @@ class Form1 final : public QMainWindow {
   std::unique_ptr<AircraftFileChooser> chooser_;
   std::unique_ptr<MessageNotifier> notifier_;
   std::shared_ptr<const TableComputation> computation_;
+  StatusLine* status_ = nullptr;
+  AircraftStateMarker* aircraftState_ = nullptr;
 };
 
 }  // namespace tz9

@@ -27,6 +27,8 @@ constexpr int kLabelHeight = 255;
 constexpr int kFieldHeight = 285;
 constexpr int kButtonHeight = 615;
 
+// Label widths run up to their field (or the area's line) where the text needs it, so that no
+// caption is cut in the window's font.
 struct FieldPlace {
   QLineEdit* Form1::*member;
   const char* name;
@@ -44,9 +46,9 @@ constexpr FieldPlace kFields[] = {
      false, false},
     {&Form1::txtAereo, "txtAereo", "Aircraft :", 120, 735, 840, 480, 3255, "", "Aircraft Loaded",
      false, false},
-    {&Form1::txtMisAA, "txtMisAA", "AA Missiles:", 120, 855, 1080, 840, 615, "0",
+    {&Form1::txtMisAA, "txtMisAA", "AA Missiles:", 120, 960, 1080, 840, 615, "0",
      "Numbers of AA Missiles loaded (AIM120)", true, true},
-    {&Form1::txtMisAG, "txtMisAG", "AG Missiles:", 120, 855, 1080, 1200, 615, "0",
+    {&Form1::txtMisAG, "txtMisAG", "AG Missiles:", 120, 960, 1080, 1200, 615, "0",
      "Numbers of AG Missiles loaded (AGM65B)", true, true},
     {&Form1::txtBombe, "txtBombe", "Bombs :", 120, 855, 1080, 1560, 615, "0",
      "Numbers of Iron Bombs loaded (MK82)", true, true},
@@ -66,7 +68,7 @@ constexpr FieldPlace kFields[] = {
      "External Fuel (Computed with 370USG for each external Fuel Tank)", false, true},
     {&Form1::txtTotalFuel, "txtTotalFuel", "Fuel on Board :", 1920, 1215, 3120, 2280, 975, "0",
      "Total Fuel on board", false, true},
-    {&Form1::txtActualWeight, "txtActualWeight", "Actual Weight :", 1920, 1095, 3120, 2640, 975,
+    {&Form1::txtActualWeight, "txtActualWeight", "Actual Weight :", 1920, 1200, 3120, 2640, 975,
      "0", "Actual Weight acordig to load out.", false, true},
     {&Form1::txtExtraWeight, "txtExtraWeight", nullptr, 0, 0, 120, 3000, 1095, "0", nullptr, false,
      true},
@@ -82,11 +84,11 @@ constexpr FieldPlace kFields[] = {
      true},
     {&Form1::txtAlMi, "txtAlMi", "Min Altitude :", 6720, 1095, 7920, 720, 735, "0", nullptr, true,
      true},
-    {&Form1::txtAlS1, "txtAlS1", "Altitude Step1 :", 6720, 1095, 7920, 1080, 735, "500", nullptr,
+    {&Form1::txtAlS1, "txtAlS1", "Altitude Step1 :", 6720, 1200, 7920, 1080, 735, "500", nullptr,
      true, true},
     {&Form1::txtAlSt, "txtAlSt", "Step Altitude :", 6720, 1095, 7920, 1440, 735, "1000", nullptr,
      true, true},
-    {&Form1::txtAlS2, "txtAlS2", "Altitude Step2 :", 6720, 1095, 7920, 1800, 735, "5000", nullptr,
+    {&Form1::txtAlS2, "txtAlS2", "Altitude Step2 :", 6720, 1200, 7920, 1800, 735, "5000", nullptr,
      true, true},
     {&Form1::txtAlMa, "txtAlMa", "Max Altitude :", 6720, 1095, 7920, 2160, 735, "40000", nullptr,
      true, true},
@@ -108,7 +110,7 @@ constexpr LabelPlace kLabels[] = {
     {"lblSpeedRange", "Speed Range", 4680, 240, 1815, true},
     {"lblAltitudeRange", "Altitude Range", 6720, 240, 1935, true},
     {"lblWeight", "Weight", 8880, 240, 1455, true},
-    {"lblCompWeight", "Computing Weight :", 8880, 720, 1455, false},
+    {"lblCompWeight", "Computing Weight :", 8880, 720, 1500, false},
     {"lblFuelFlow", "Fuel Flow", 240, 3480, 3375, false},
     {"lblLbsNm", "Lbs/NM", 240, 7200, 2775, false},
     {"lblTableLegend", "Table Legend", 12360, 240, 2655, true},

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QFont;
 class QWidget;
 
 namespace tz9 {
@@ -16,7 +17,11 @@ class MessageNotifier {
   virtual void Inform(const QString& title, const QString& text) = 0;
 };
 
-// A modal QMessageBox with a single OK button and no icon.
+// The width a window needs for its title bar to show title whole, for a window whose text is in
+// font.
+int TitleBarWidthFor(const QString& title, const QFont& font);
+
+// A modal QMessageBox with a single OK button and no icon, wide enough for its whole title.
 class MessageBoxNotifier final : public MessageNotifier {
  public:
   explicit MessageBoxNotifier(QWidget* parent) : parent_(parent) {}

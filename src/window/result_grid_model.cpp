@@ -36,6 +36,10 @@ void ResultGridModel::CellsChanged() {
   if (rows > 0 && cols > 0) emit dataChanged(index(0, 0), index(rows - 1, cols - 1));
 }
 
+void ResultGridModel::SetToolTipProvider(ToolTipProvider provider) {
+  toolTip_ = std::move(provider);
+}
+
 int ResultGridModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
   return grid_.Rows() - 1;
@@ -60,6 +64,11 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
       return Alignment(gridCol);
+    case Qt::ToolTipRole: {
+      const QString tip = toolTip_ ? toolTip_(gridRow, gridCol) : QString();
+      if (tip.isEmpty()) return QVariant();
+      return tip;
+    }
     default:
       return QVariant();
   }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QString>
+#include <functional>
 
 #include "tables/result_grid.h"
 
@@ -27,6 +29,11 @@ class ResultGridModel final : public QAbstractTableModel {
   // every data cell, so the views keep their selection and scroll position.
   void CellsChanged();
 
+  // The tooltip of the data cell at grid row and column (from 1), asked for only when a view
+  // shows one; none by default, and an empty answer shows none.
+  using ToolTipProvider = std::function<QString(int gridRow, int gridCol)>;
+  void SetToolTipProvider(ToolTipProvider provider);
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -38,6 +45,7 @@ class ResultGridModel final : public QAbstractTableModel {
   QVariant Alignment(int gridCol) const;
 
   const ResultGrid& grid_;
+  ToolTipProvider toolTip_;
 };
 
 // The colour 0x00BBGGRR as Qt writes it.

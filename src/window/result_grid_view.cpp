@@ -42,6 +42,7 @@ ResultGridView::ResultGridView(QWidget* parent) : QTableView(parent) {
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setWordWrap(false);
+  setTabKeyNavigation(false);  // Tab leaves the grid; the arrow keys move inside it
   // Fixed sections: no view ever measures its cells, whatever their number.
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -30,6 +30,17 @@ expect_out_line() {  # NAME LINE: stdout holds exactly this line
   grep -qxF -- "$2" "$work/out" || fail "$1: no line '$2' in stdout"
 }
 
+expect_near() {  # NAME KEY VALUE TOLERANCE: the line "KEY: x" holds x within TOLERANCE of VALUE
+  awk -F': ' -v key="$2" -v want="$3" -v tol="$4" '
+    $1 == key { found = 1; d = $2 - want; if (d < 0) d = -d; near = d <= tol + 0 }
+    END { exit !(found && near) }' "$work/out" ||
+    fail "$1: '$(grep "^$2: " "$work/out")', expected $2 $3 within $4"
+}
+
+expect_no_line() {  # NAME KEY: stdout has no "KEY: " line
+  if grep -q "^$2: " "$work/out"; then fail "$1: a line '$(grep "^$2: " "$work/out")'"; fi
+}
+
 expect_err() {  # NAME TEXT: stderr is exactly this one line
   [ "$(cat "$work/err")" = "$2" ] || fail "$1: stderr '$(cat "$work/err")', expected '$2'"
 }
@@ -165,7 +176,57 @@ grep -q "need --mission$" "$work/err" || fail "reserve without mission: '$(head 
 run "cruise speed without mission" 2 "$aircraft" --cruise-cas 300
 run "bingo distance without mission" 2 "$aircraft" --bingo-distance 150
 run "mission with summary" 2 "$aircraft" --mission --summary
+run "mission with explain" 2 "$aircraft" --mission --explain 300,0
+run "summary with explain" 2 "$aircraft" --summary --explain 300,0
 run "mission with a value" 2 "$aircraft" --mission=1
+# One cell explained: the check aircraft's published figures at 300 kt / 0 ft and 600 kt / 0 ft.
+run "explain one number" 2 "$aircraft" --explain 300
+run "explain text" 2 "$aircraft" --explain 300,sea
+run "explain missing file" 1 "$work/none.dat" --explain 300,0
+run "explain refused weight" 1 "$aircraft" --weight 100 --explain 300,0
+expect_err "explain refused weight" "The computing weight is below the zero fuel weight."
+run "explain military" 0 "$aircraft" --weight 20000 --explain 300,0
+names="cas_kt altitude_ft weight_lb density_slug_ft3 temperature_k speed_of_sound_kt"
+names="$names static_pressure_lb_ft2 impact_pressure_lb_ft2 mach tas_kt speed_fps"
+names="$names dynamic_pressure_lb_ft2 lift_coefficient angle_of_attack_deg drag_coefficient"
+names="$names store_drag_factor aero_drag_lbf stores_drag_lbf total_drag_lbf military_thrust_lbf"
+[ "$(cut -d: -f1 "$work/out" | tr '\n' ' ')" = "$names regime supersonic fuel_flow_lb_h lbs_per_nm reason " ] ||
+  fail "explain military: names $(cut -d: -f1 "$work/out" | tr '\n' ' ')"
+expect_near "explain military" lift_coefficient 0.218789405 5e-10
+expect_near "explain military" angle_of_attack_deg 1.48486756 5e-9
+expect_near "explain military" drag_coefficient 0.0259394702 5e-11
+expect_near "explain military" dynamic_pressure_lb_ft2 304.707016 5e-7
+expect_near "explain military" total_drag_lbf 2371.1816 5e-5
+expect_near "explain military" lbs_per_nm 6.3199999591666 5e-13
+expect_out_line "explain military" "military_thrust_lbf: 2500"
+expect_out_line "explain military" "fuel_flow_lb_h: 1896"
+expect_out_line "explain military" "regime: military"
+expect_out_line "explain military" "supersonic: no"
+expect_out_line "explain military" "reason: Drag 2371 lbf is below the Military thrust 2500 lbf"
+run "explain afterburner" 0 "$aircraft" --weight 20000 --explain 600,0
+expect_near "explain afterburner" store_drag_factor 1.40705884 5e-9
+expect_out_line "explain afterburner" "afterburner_thrust_lbf: 9000"
+expect_out_line "explain afterburner" "fuel_flow_lb_h: 17110"
+expect_out_line "explain afterburner" "regime: afterburner"
+run "explain too much drag" 0 "$aircraft" --weight 20000 --explain 650,0
+expect_out_line "explain too much drag" "regime: none"
+expect_out_line "explain too much drag" "reason: Drag 10301 lbf is at or above the afterburner thrust 9000 lbf"
+expect_no_line "explain too much drag" fuel_flow_lb_h
+expect_no_line "explain too much drag" lbs_per_nm
+run "explain too slow" 0 "$aircraft" --weight 20000 --explain 120,0
+expect_no_line "explain too slow" angle_of_attack_deg
+expect_out_line "explain too slow" "reason: Too slow or too heavy: the lift coefficient needed, 1.3674, is above the highest value of the lift curve at Mach 0.181, 1.2"
+run "explain beyond the thrust table" 0 "$aircraft" --weight 20000 --explain 420,52000
+expect_no_line "explain beyond the thrust table" military_thrust_lbf
+expect_out_line "explain beyond the thrust table" "reason: 52000 ft is beyond the last altitude of the Military thrust table, 50000 ft"
+run "explain speed of zero" 0 "$aircraft" --weight 20000 --explain 0,0
+expect_out_line "explain speed of zero" "regime: failed"
+expect_out_line "explain speed of zero" "reason: Could not be computed: division by zero: speed of zero"
+expect_no_line "explain speed of zero" lift_coefficient
+# The altitude in single precision, printed as the double that holds it; the speed as a double.
+run "explain single precision" 0 "$aircraft" --weight=20000 --explain=300.1,1234.567
+expect_out_line "explain single precision" "altitude_ft: 1234.5670166015625"
+expect_out_line "explain single precision" "cas_kt: 300.1"
 
 [ "$failures" -eq 0 ] && echo "all tz9perf-table checks passed"
 exit "$failures"

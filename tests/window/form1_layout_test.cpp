@@ -48,7 +48,7 @@ class Form1LayoutTest : public QObject {
     };
     const Case cases[] = {
         {"txtCompWeight", 9000, 1080, 1215, 285, "0"},
-        {"lblMisAA", 120, 840, 855, 255, "AA Missiles:"},
+        {"lblMisAA", 120, 840, 960, 255, "AA Missiles:"},  // widened to its field: whole text
         {"lblSpeedRange", 4680, 240, 1815, 255, "Speed Range"},
         {"lblLbsNm", 240, 7200, 2775, 255, "Lbs/NM"},
         {"cmdCompute", 7680, 2640, 975, 615, "Compute Table"},

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Cell details benchmarks: one cell's details from a computation, a data cell's tooltip and the
+// panel following the current cell, in the real Form1 (offscreen) with a million computed cells.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "aircraft/aircraft_reader.h"
+#include "aircraft_file_chooser.h"
+#include "cell_details_dock.h"
+#include "form1.h"
+#include "performance/cell_details.h"
+#include "performance/sweep.h"
+#include "result_grid_view.h"
+#include "tables/table_layout.h"
+
+namespace {
+
+const std::string kGenericFighter = std::string(TZ9_EXAMPLES_DIR) + "/generic-fighter.dat";
+
+// The core alone: the start-up table of the generic fighter, the details of one cell.
+void BM_DetailComputationCell(benchmark::State& state) {
+  tz9::AircraftRecord aircraft;
+  tz9::ResetAircraftRecord(aircraft);
+  tz9::NoAircraftDisplay display;
+  tz9::LoadAircraftFile(kGenericFighter, aircraft, display);
+  tz9::ResultGrid msfg1, msfg2;
+  tz9::ApplyStartupLayout(msfg1, msfg2);
+  const tz9::SweepInputs inputs{"19000", "30000", {"2", "0", "0", "0", "1", "2"}, {}};
+  const auto computation = tz9::ComputeTable(aircraft, inputs, msfg1, msfg2).computation;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(tz9::DetailComputationCell(*computation, 6, 12));
+  }
+}
+BENCHMARK(BM_DetailComputationCell)->Unit(benchmark::kMicrosecond);
+
+class FixedChooser final : public tz9::AircraftFileChooser {
+ public:
+  std::optional<std::string> ChooseAircraftFile() override { return kGenericFighter; }
+};
+
+// 1000 speeds by 1000 altitudes of the generic fighter with two tanks, computed.
+std::unique_ptr<tz9::Form1> MillionCellWindow() {
+  auto form = std::make_unique<tz9::Form1>();
+  form->SetFileChooser(std::make_unique<FixedChooser>());
+  form->show();
+  form->mnuFileApri_Click();
+  const char* const fields[][2] = {{"txtFuelTank", "2"}, {"txtSpMi", "150"},  {"txtSpS1", "1"},
+                                   {"txtSpSt", "650"},   {"txtSpS2", "1"},    {"txtSpMa", "1149"},
+                                   {"txtAlMi", "0"},     {"txtAlS1", "50"},   {"txtAlSt", "25000"},
+                                   {"txtAlS2", "50"},    {"txtAlMa", "49950"}};
+  for (const auto& [name, text] : fields) {
+    form->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+  }
+  form->cmdTable->click();
+  form->cmdCompute->click();
+  QCoreApplication::processEvents();
+  return form;
+}
+
+// What a view asks when the pointer rests on a cell.
+void BM_CellToolTip_1M(benchmark::State& state) {
+  const auto form = MillionCellWindow();
+  const QAbstractItemModel* model = form->MSFG1->model();
+  int col = 0;
+  for (auto _ : state) {
+    col = (col + 37) % model->columnCount();
+    benchmark::DoNotOptimize(model->index(500, col).data(Qt::ToolTipRole));
+  }
+}
+BENCHMARK(BM_CellToolTip_1M)->Unit(benchmark::kMicrosecond);
+
+// The current cell moving one step, as an arrow key moves it, with the panel closed (0) and
+// open (1).
+void BM_CurrentCellMoves_1M(benchmark::State& state) {
+  const auto form = MillionCellWindow();
+  form->dockCellDetails->setVisible(state.range(0) == 1);
+  const QAbstractItemModel* model = form->MSFG1->model();
+  int col = 0;
+  for (auto _ : state) {
+    col = (col + 1) % model->columnCount();
+    form->MSFG1->setCurrentIndex(model->index(500, col));
+  }
+}
+BENCHMARK(BM_CurrentCellMoves_1M)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "computation_indicators.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringList>
+#include <string_view>
+
+#include "form1.h"
+#include "result_grid_view.h"
+#include "tables/display_mode.h"
+#include "twips.h"
+
+namespace tz9 {
+namespace {
+
+// Both stand in their grid's caption row, right of the caption's text, to the box's edge.
+constexpr int kIndicatorLeft = 1200;
+constexpr int kIndicatorWidth = 13815;
+constexpr int kIndicatorHeight = 255;
+constexpr int kFirstCaptionTop = 3480;
+constexpr int kSecondCaptionTop = 7200;
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "a", "a and b", "a, b and c".
+QString JoinedInWords(const QStringList& parts) {
+  if (parts.size() < 2) return parts.join(QString());
+  return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+         parts.last();
+}
+
+QLabel* AddIndicator(QWidget* client, const char* name, int top, const QString& style) {
+  auto* label = new QLabel(client);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(RectFromTwips(kIndicatorLeft, top, kIndicatorWidth, kIndicatorHeight));
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setStyleSheet(style);
+  return label;
+}
+
+}  // namespace
+
+QString OutOfDateText(const Staleness& staleness) {
+  QStringList reasons;
+  if (staleness.tableRelaid) reasons << QStringLiteral("the table was re-laid");
+  if (staleness.inputsEdited) reasons << QStringLiteral("the weight or stores were edited");
+  if (staleness.modeChanged) reasons << QStringLiteral("the 2nd Grid option changed");
+  if (staleness.aircraftChanged) reasons << QStringLiteral("the aircraft changed");
+  if (reasons.isEmpty()) return {};
+  return QStringLiteral("Out of date: %1 since the last Compute Table").arg(JoinedInWords(reasons));
+}
+
+QString SecondGridShowsText(const TableComputation* computation) {
+  if (computation == nullptr)
+    return QStringLiteral("2nd grid: empty until the first Compute Table");
+  const DisplayModeInfo& info = InfoOf(computation->mode);
+  const QString shows =
+      QStringLiteral("2nd grid: %1 from the last Compute Table").arg(FromView(info.quantity));
+  if (info.paintsSteadyCells) return shows;
+  return shows +
+         QStringLiteral("; cells with steady flight keep the backgrounds of an earlier run");
+}
+
+ComputationIndicators::ComputationIndicators(Form1& form, QWidget* client)
+    : QObject(client),
+      form_(form),
+      outOfDate_(AddIndicator(client, "lblOutOfDate", kFirstCaptionTop,
+                              QStringLiteral("QLabel { color: #a00000; background-color: #ffe4e4;"
+                                             " border: 1px solid #a00000;"
+                                             " padding-left: 3px; }"))),
+      secondGridShows_(AddIndicator(client, "lblSecondGridShows", kSecondCaptionTop,
+                                    QStringLiteral("QLabel { color: #1a3c8c; }"))) {
+  setObjectName(QStringLiteral("computationIndicators"));
+  // Every event that can change what the computation no longer matches, or replace it. Each
+  // connection is made after the window's own handler, so the refresh sees its result.
+  for (QLineEdit* field : {form.txtCompWeight, form.txtMisAA, form.txtMisAG, form.txtBombe,
+                           form.txtCluster, form.txtEcm, form.txtFuelTank}) {
+    connect(field, &QLineEdit::textChanged, this, &ComputationIndicators::Refresh);
+  }
+  for (QRadioButton* option : {form.Option1, form.Option2, form.Option3})
+    connect(option, &QRadioButton::toggled, this, &ComputationIndicators::Refresh);
+  connect(form.MSFG1->model(), &QAbstractItemModel::modelReset, this,
+          &ComputationIndicators::Refresh);
+  connect(form.mnuFileApri, &QAction::triggered, this, &ComputationIndicators::Refresh);
+  connect(&form, &Form1::ComputationChanged, this, &ComputationIndicators::Refresh);
+  Refresh();
+}
+
+void ComputationIndicators::Refresh() {
+  const QString outOfDate = OutOfDateText(form_.CurrentStaleness());
+  outOfDate_->setText(outOfDate);
+  outOfDate_->setVisible(!outOfDate.isEmpty());
+  secondGridShows_->setText(SecondGridShowsText(form_.computation().get()));
+}
+
+}  // namespace tz9
