@@ -61,7 +61,7 @@ class Form1LayoutTest : public QObject {
         {"lblAereo", 120, 480, 735, 255, "Aircraft :"},
         {"txtAereo", 840, 480, 3255, 285, ""},
         {"txtMisAA", 1080, 840, 615, 285, "0"},
-        {"lblMisAG", 120, 1200, 855, 255, "AG Missiles:"},
+        {"lblMisAG", 120, 1200, 960, 255, "AG Missiles:"},  // widened likewise
         {"txtMisAG", 1080, 1200, 615, 285, "0"},
         {"lblBombe", 120, 1560, 855, 255, "Bombs :"},
         {"txtBombe", 1080, 1560, 615, 285, "0"},
@@ -82,7 +82,7 @@ class Form1LayoutTest : public QObject {
         {"txtExtFuel", 3120, 1920, 975, 285, ""},
         {"lblTotalFuel", 1920, 2280, 1215, 255, "Fuel on Board :"},
         {"txtTotalFuel", 3120, 2280, 975, 285, "0"},
-        {"lblActualWeight", 1920, 2640, 1095, 255, "Actual Weight :"},
+        {"lblActualWeight", 1920, 2640, 1200, 255, "Actual Weight :"},  // widened
         {"txtActualWeight", 3120, 2640, 975, 285, "0"},
         // The ranges, the computing weight and the buttons.
         {"lblSpMi", 4680, 720, 1095, 255, "Min Speed :"},
@@ -98,16 +98,16 @@ class Form1LayoutTest : public QObject {
         {"lblAltitudeRange", 6720, 240, 1935, 255, "Altitude Range"},
         {"lblAlMi", 6720, 720, 1095, 255, "Min Altitude :"},
         {"txtAlMi", 7920, 720, 735, 285, "0"},
-        {"lblAlS1", 6720, 1080, 1095, 255, "Altitude Step1 :"},
+        {"lblAlS1", 6720, 1080, 1200, 255, "Altitude Step1 :"},  // widened
         {"txtAlS1", 7920, 1080, 735, 285, "500"},
         {"lblAlSt", 6720, 1440, 1095, 255, "Step Altitude :"},
         {"txtAlSt", 7920, 1440, 735, 285, "1000"},
-        {"lblAlS2", 6720, 1800, 1095, 255, "Altitude Step2 :"},
+        {"lblAlS2", 6720, 1800, 1200, 255, "Altitude Step2 :"},  // widened
         {"txtAlS2", 7920, 1800, 735, 285, "5000"},
         {"lblAlMa", 6720, 2160, 1095, 255, "Max Altitude :"},
         {"txtAlMa", 7920, 2160, 735, 285, "40000"},
         {"lblWeight", 8880, 240, 1455, 255, "Weight"},
-        {"lblCompWeight", 8880, 720, 1455, 255, "Computing Weight :"},
+        {"lblCompWeight", 8880, 720, 1500, 255, "Computing Weight :"},  // widened
         {"cmdTable", 4680, 2640, 975, 615, "Create Table"},
         {"cmdWeight", 6120, 2640, 975, 615, "Compute Weight"},
         // The second grid's choice and the legend.
