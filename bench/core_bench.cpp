@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Core benchmarks: reading aircraft files, one level-flight evaluation (the straightforward
-// whole-curve version and the shipped one), and whole sweeps into two in-memory grids.
+// whole-curve version and the shipped one), whole sweeps into two in-memory grids, and the
+// CSV of a computed table.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "performance/level_flight.h"
 #include "performance/sweep.h"
 #include "synthetic_aircraft.h"
+#include "tables/csv_export.h"
 #include "tables/result_grid.h"
 #include "tables/table_layout.h"
 
@@ -160,6 +162,29 @@ void BM_CoreSweep(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * cells);
 }
 BENCHMARK(BM_CoreSweep)->Arg(0)->Arg(316)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The CSV lines of a computed n x n table, into memory (as the window's export writes them).
+void BM_CsvExport(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const AircraftRecord record = Loaded(ReadExample("generic-fighter.dat"));
+  const StoreCountTexts counts = {"2", "0", "0", "0", "1", "2"};
+  const LoadoutTexts loadout = ComputeLoadout(counts, "19000", "7000");
+  std::vector<std::string> storage;
+  ResultGrid msfg1, msfg2;
+  ApplyStartupLayout(msfg1, msfg2);
+  CreateTableLayout(SquareRanges(n, storage), msfg1, msfg2);
+  const SweepInputs inputs{"19000", loadout.CompWeight, counts, DisplayMode::LbsPerNm};
+  const long long cells = ComputeTable(record, inputs, msfg1, msfg2).totals.cellsWritten;
+  size_t bytes = 0;
+  for (auto _ : state) {
+    std::ostringstream out;
+    WriteCsvLines(msfg1, msfg2, out);
+    bytes = out.str().size();
+  }
+  state.counters["cells"] = static_cast<double>(cells);
+  state.SetBytesProcessed(static_cast<long long>(state.iterations() * bytes));
+}
+BENCHMARK(BM_CsvExport)->Arg(316)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tz9

@@ -4,7 +4,11 @@
 set -euo pipefail
 
 packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev libgtest-dev
-          libgmock-dev libbenchmark-dev)
+          libgmock-dev libbenchmark-dev
+          # JSON output of the command-line tool; reading exports back in the tests
+          nlohmann-json3-dev python3 poppler-utils
+          # installing and packaging: checkers of the desktop files and manual pages, cpack -G DEB
+          desktop-file-utils appstream shared-mime-info groff-base dpkg-dev fakeroot file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -38,6 +38,10 @@ constexpr int StoreRowOf(std::string_view store) {
   }
   return kStoreKinds;
 }
+// The kinds' short names in StoreTable order, as the command line's options and the exports
+// call them (--aa, "aa": 2).
+inline constexpr std::array<std::string_view, kStoreKinds> kStoreShortNames = {
+    "aa", "ag", "bombs", "cluster", "ecm", "tanks"};
 
 // The count texts in StoreTable order: AA missiles, AG missiles, bombs, cluster, ECM, tanks.
 using StoreCountTexts = std::array<std::string_view, kStoreKinds>;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The fields of the tool's CSV outputs: a text quoted where it must be, the altitude of a row
-// header, and numbers in the shortest form that reads back as the same double.
+// The numbers of the tool's analysis CSV outputs, in the shortest form that reads back as the
+// same double (the fields themselves are written as the table CSV writes them).
 #pragma once
 
 #include <optional>
@@ -9,14 +9,6 @@
 #include <string_view>
 
 namespace tz9 {
-
-// The text as one CSV field: quoted, with doubled quotes, when it holds a comma, quote or line
-// feed.
-void CsvField(std::string_view text, std::ostream& out);
-
-// The altitude header without its " ft" (all of it, for a header shorter than that), trimmed:
-// " 10000 ft" gives "10000".
-std::string_view CsvAltitudeField(std::string_view header);
 
 // The shortest text that reads back as the same double ("250", "0.1", "1e+21").
 std::string CsvNumber(double value);

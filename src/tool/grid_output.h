@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Printing the two computed grids: as aligned text tables for a terminal, or as CSV with one
-// line per data cell in the order the sweep computed them.
+// Printing the two computed grids as aligned text tables for a terminal. The CSV form is the
+// core's (tables/csv_export.h), shared with the window's export.
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -13,20 +12,11 @@
 
 namespace tz9 {
 
-inline constexpr std::string_view kCsvHeader =
-    "altitude_ft,speed_kt,fuel_flow,fuel_flow_color,second,second_color";
-
-// "white", "yellow", "green", "red"; "default" for a background never written.
-std::string ColourName(std::optional<Colour> colour);
-
 // The caption of the second grid for a mode: "Lbs/NM", "TAS (kt)", "Mach Number".
 std::string_view SecondGridCaption(DisplayMode mode);
 
 // One grid under its caption, columns aligned; ansiColours paints data cell backgrounds.
 void PrintGrid(const ResultGrid& grid, std::string_view caption, bool ansiColours,
                std::ostream& out);
-
-// kCsvHeader, then one line per data cell, column by column, each column top down.
-void PrintCsv(const ResultGrid& msfg1, const ResultGrid& msfg2, std::ostream& out);
 
 }  // namespace tz9

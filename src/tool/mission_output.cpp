@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "tables/csv_export.h"
 #include "tool/csv_fields.h"
 
 namespace tz9 {
@@ -34,7 +35,7 @@ void PrintRow(std::string_view altitudeHeader, const MissionWeights& weights, co
       StartCas(row.range),   EndCas(row.range),    Time(row.endurance), StartCas(row.endurance),
       EndCas(row.endurance), Distance(row.cruise), Time(row.cruise),    row.bingo.fuelLb,
   };
-  CsvField(CsvAltitudeField(altitudeHeader), out);
+  CsvField(AltitudeField(altitudeHeader), out);
   for (const std::optional<double>& field : fields)
     out << ',' << CsvNumber(field);
   out << '\n';

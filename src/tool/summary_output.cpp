@@ -2,8 +2,12 @@
 
 #include "tool/summary_output.h"
 
+#include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "tables/csv_export.h"
 #include "tool/csv_fields.h"
 
 namespace tz9 {
@@ -16,8 +20,9 @@ std::optional<double> Member(const std::optional<Answer>& answer, double Answer:
   return (*answer).*member;
 }
 
-void PrintRow(std::string_view altitudeHeader, const RowScan& row, std::ostream& out) {
-  const std::optional<double> fields[] = {
+// The figures of one row, in the order of the header after altitude_ft.
+std::array<std::optional<double>, 11> RowFigures(const RowScan& row) {
+  return {
       Member(row.bestRange, &ScanPoint::cas),          Member(row.bestRange, &ScanPoint::tas),
       Member(row.bestRange, &ScanPoint::mach),         Member(row.bestRange, &ScanPoint::fuelFlow),
       Member(row.bestRange, &ScanPoint::lbsPerNm),     Member(row.bestEndurance, &ScanPoint::cas),
@@ -25,8 +30,11 @@ void PrintRow(std::string_view altitudeHeader, const RowScan& row, std::ostream&
       Member(row.military, &SpeedBand::maxCas),        Member(row.afterburner, &SpeedBand::minCas),
       Member(row.afterburner, &SpeedBand::maxCas),
   };
-  CsvField(CsvAltitudeField(altitudeHeader), out);
-  for (const std::optional<double>& field : fields)
+}
+
+void PrintRow(std::string_view altitudeHeader, const RowScan& row, std::ostream& out) {
+  CsvField(AltitudeField(altitudeHeader), out);
+  for (const std::optional<double>& field : RowFigures(row))
     out << ',' << CsvNumber(field);
   out << '\n';
 }
@@ -38,6 +46,29 @@ void PrintSummaryCsv(const TableComputation& computation, const TableSummary& su
   out << kSummaryCsvHeader << '\n';
   for (size_t i = 0; i < summary.rows.size(); ++i)
     PrintRow(computation.altitudeHeaders[i], summary.rows[i], out);
+}
+
+nlohmann::ordered_json SummaryJson(const TableComputation& computation,
+                                   const TableSummary& summary) {
+  // The CSV header's names, altitude_ft first.
+  std::vector<std::string> names;
+  std::string_view header = kSummaryCsvHeader;
+  for (size_t comma; (comma = header.find(',')) != std::string_view::npos;
+       header.remove_prefix(comma + 1)) {
+    names.emplace_back(header.substr(0, comma));
+  }
+  names.emplace_back(header);
+  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+  for (size_t i = 0; i < summary.rows.size(); ++i) {
+    nlohmann::ordered_json row;
+    row[names[0]] = AltitudeField(computation.altitudeHeaders[i]);
+    const auto figures = RowFigures(summary.rows[i]);
+    for (size_t f = 0; f < figures.size(); ++f) {
+      row[names[f + 1]] = figures[f] ? nlohmann::ordered_json(*figures[f]) : nullptr;
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
 }
 
 std::string_view SummaryRefusalText(SummaryStatus status) {

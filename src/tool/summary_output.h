@@ -3,6 +3,8 @@
 // best-endurance speeds and its Military and afterburner speed bands.
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <ostream>
 #include <string_view>
 
@@ -21,7 +23,13 @@ inline constexpr std::string_view kSummaryCsvHeader =
 void PrintSummaryCsv(const TableComputation& computation, const TableSummary& summary,
                      std::ostream& out);
 
+// The same rows as JSON: one object per altitude row, members named as the CSV header's, null
+// where the CSV field is empty.
+nlohmann::ordered_json SummaryJson(const TableComputation& computation,
+                                   const TableSummary& summary);
+
 // Why there is no summary to print, for the error stream; empty when there is one.
+
 std::string_view SummaryRefusalText(SummaryStatus status);
 
 }  // namespace tz9

@@ -2,16 +2,20 @@
 
 #include "tool/table_tool.h"
 
+#include <cctype>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "aircraft/aircraft_reader.h"
+#include "common/atomic_file.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
+#include "tables/csv_export.h"
 #include "tables/table_layout.h"
 #include "tool/explain_output.h"
 #include "tool/grid_output.h"
+#include "tool/json_output.h"
 #include "tool/mission_output.h"
 #include "tool/summary_output.h"
 #include "tool/tool_messages.h"
@@ -53,12 +57,45 @@ LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& 
   return CreateTableLayout(ranges, msfg1, msfg2);
 }
 
+// The analyses the options ask for instead of the grids, or beside them in JSON.
+struct Analyses {
+  std::optional<TableSummary> summary;
+  std::optional<MissionReport> mission;
+};
+
 void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
-                 std::string_view weight, const ResultGrid& msfg1, const ResultGrid& msfg2,
+                 std::string_view weight, const TableComputation& computation,
+                 const Analyses& analyses, const ResultGrid& msfg1, const ResultGrid& msfg2,
                  bool ansiColours, std::ostream& out) {
-  if (options.format == OutputFormat::Csv) {
-    PrintCsv(msfg1, msfg2, out);
+  // The mission fuel is CSV in every format; the summary is CSV, or a member of the JSON.
+  if (analyses.mission) {
+    PrintMissionCsv(computation, *analyses.mission, out);
     return;
+  }
+  if (analyses.summary && options.format != OutputFormat::Json) {
+    PrintSummaryCsv(computation, *analyses.summary, out);
+    return;
+  }
+  switch (options.format) {
+    case OutputFormat::Csv:
+      WriteCsvLines(msfg1, msfg2, out);
+      return;
+    case OutputFormat::Json: {
+      const ComputedTable table{options.aircraftPath,
+                                display.aircraftName,
+                                display.maxInternalFuel,
+                                computation,
+                                msfg1,
+                                msfg2};
+      JsonSections extraSections;
+      if (analyses.summary) {
+        extraSections.emplace_back("summary", SummaryJson(computation, *analyses.summary));
+      }
+      WriteResultJson(table, extraSections, out);
+      return;
+    }
+    case OutputFormat::Grid:
+      break;
   }
   out << display.aircraftName << ", computing weight " << weight << " lb\n\n";
   PrintGrid(msfg1, "Fuel Flow", ansiColours, out);
@@ -66,27 +103,36 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
 }
 
-// The summary or the mission fuel of the computation instead of the grids; false (with the
-// reason on err) when there is none to print.
-bool PrintAnalysis(const ToolOptions& options, const TableComputation& computation,
-                   std::ostream& out, std::ostream& err) {
+// "generic-fighter.dat: load stopped at line 39: ...": the file as given, then the reader's
+// message as the rest of the sentence.
+std::string LoadFailureText(const std::string& path, const LoadOutcome& load) {
+  std::string message = load.Message();
+  if (!message.empty()) {
+    message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
+  }
+  return path + ": " + message;
+}
+
+// Made before anything is written, so that a refusal leaves no output; false (with the reason
+// on err) when the analysis cannot be made.
+bool MakeAnalyses(const ToolOptions& options, const TableComputation& computation,
+                  Analyses& analyses, std::ostream& err) {
   if (options.summary) {
-    const TableSummary summary = SummarizeTable(computation);
-    if (summary.status != SummaryStatus::Done) {
-      err << SummaryRefusalText(summary.status) << '\n';
+    analyses.summary = SummarizeTable(computation);
+    if (analyses.summary->status != SummaryStatus::Done) {
+      err << SummaryRefusalText(analyses.summary->status) << '\n';
       return false;
     }
-    PrintSummaryCsv(computation, summary, out);
-    return true;
   }
-  const MissionInputs inputs{options.reserveLb.value_or(0), options.cruiseCasKnots,
-                             options.bingoDistanceNm};
-  const MissionReport report = ComputeMission(computation, inputs);
-  if (report.status != MissionStatus::Done) {
-    err << MissionRefusalText(report.status) << '\n';
-    return false;
+  if (options.mission) {
+    const MissionInputs inputs{options.reserveLb.value_or(0), options.cruiseCasKnots,
+                               options.bingoDistanceNm};
+    analyses.mission = ComputeMission(computation, inputs);
+    if (analyses.mission->status != MissionStatus::Done) {
+      err << MissionRefusalText(analyses.mission->status) << '\n';
+      return false;
+    }
   }
-  PrintMissionCsv(computation, report, out);
   return true;
 }
 
@@ -101,7 +147,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   CapturedDisplay display;
   const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
   if (!load.completed) {
-    err << load.Message() << '\n';
+    err << LoadFailureText(options.aircraftPath, load) << '\n';
     return kExitRefused;
   }
   const StoreCountTexts counts = ViewsOf(options.storeCounts);
@@ -136,10 +182,20 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     err << ToolSweepRefusalText(sweep.refusal) << '\n';
     return kExitRefused;
   }
-  if (options.summary || options.mission) {
-    if (!PrintAnalysis(options, *sweep.computation, out, err)) return kExitRefused;
+  Analyses analyses;
+  if (!MakeAnalyses(options, *sweep.computation, analyses, err)) return kExitRefused;
+  const auto print = [&](std::ostream& to, bool paint) {
+    PrintResult(options, display, weight, *sweep.computation, analyses, msfg1, msfg2, paint, to);
+  };
+  if (options.outputPath) {
+    const FileWriteOutcome written =
+        WriteFileWhole(*options.outputPath, [&](std::ostream& file) { print(file, false); });
+    if (!written.written) {
+      err << written.error << '\n';
+      return kExitRefused;
+    }
   } else {
-    PrintResult(options, display, weight, msfg1, msfg2, ansiColours, out);
+    print(out, ansiColours);
   }
   if (sweep.totals.cellsFailed > 0) err << sweep.totals.Summary() << '\n';
   return kExitDone;

@@ -2,9 +2,13 @@
 
 #include "tool/tool_options.h"
 
+#include <algorithm>
+#include <cctype>
+#include <set>
 #include <string_view>
 
 #include "common/number_text.h"
+#include "loadout/loadout.h"
 #include "performance/mission_fuel.h"
 #include "tool/tool_messages.h"
 
@@ -35,19 +39,61 @@ std::optional<std::array<std::string, N>> NumberList(std::string_view text) {
   return numbers;
 }
 
+// Any mix of upper and lower case.
 std::optional<OutputFormat> FormatNamed(std::string_view name) {
-  if (name == "grid") return OutputFormat::Grid;
-  if (name == "csv") return OutputFormat::Csv;
+  std::string lower(name);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (lower == "grid") return OutputFormat::Grid;
+  if (lower == "csv") return OutputFormat::Csv;
+  if (lower == "json") return OutputFormat::Json;
   return std::nullopt;
 }
 
+// The store kind of a named count option (--aa ... --tanks), if it is one.
+std::optional<size_t> StoreOptionKind(std::string_view name) {
+  for (size_t kind = 0; kind < kStoreKinds; ++kind) {
+    if (name == "--" + std::string(kStoreShortNames[kind])) return kind;
+  }
+  return std::nullopt;
+}
+
+// What the options given so far have set: each option once, each store count by one form.
+struct Given {
+  std::set<std::string, std::less<>> options;
+  std::array<std::string, kStoreKinds> countSetBy;  // "--stores", "--aa" ...; "" while unset
+};
+
+// A store count from --stores or its own option; an error when the other form set it already.
+std::string SetStoreCount(size_t kind, std::string_view option, std::string value,
+                          ToolOptions& options, Given& given) {
+  std::string& setBy = given.countSetBy[kind];
+  if (!setBy.empty()) {
+    return std::string(option) + " and " + setBy + " both give the " +
+           std::string(kStoreShortNames[kind]) + " count";
+  }
+  setBy = std::string(option);
+  options.storeCounts[kind] = std::move(value);
+  return {};
+}
+
 // Applies one option with its value; returns a usage error or "".
-std::string ApplyOption(std::string_view name, std::string_view value, ToolOptions& options) {
+std::string ApplyOption(std::string_view name, std::string_view value, ToolOptions& options,
+                        Given& given) {
+  if (!given.options.insert(std::string(name)).second) {
+    return std::string(name) + " given twice";
+  }
   if (name == "--stores") {
     static_assert(kStoreKinds == 6, "the usage and this message say six");
     const auto counts = NumberList<kStoreKinds>(value);
     if (!counts) return "--stores needs six numbers: " + StorePositionList();
-    options.storeCounts = *counts;
+    for (size_t kind = 0; kind < kStoreKinds; ++kind) {
+      std::string error = SetStoreCount(kind, name, (*counts)[kind], options, given);
+      if (!error.empty()) return error;
+    }
+  } else if (const auto kind = StoreOptionKind(name)) {
+    if (!IsNumericText(value)) return std::string(name) + " needs a number of stores";
+    return SetStoreCount(*kind, name, std::string(value), options, given);
   } else if (name == "--weight") {
     if (!IsNumericText(value)) return "--weight needs a number of pounds";
     options.weightLb = std::string(value);
@@ -69,12 +115,15 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     return std::string(name) + " takes no value";
   } else if (name == "--format") {
     const auto format = FormatNamed(value);
-    if (!format) return "--format takes grid or csv";
+    if (!format) return "--format takes grid, csv or json";
     options.format = *format;
   } else if (name == "--explain") {
     const auto point = NumberList<2>(value);
     if (!point) return "--explain needs two numbers: CAS,ALT";
     options.explainPoint = *point;
+  } else if (name == "--output") {
+    if (value.empty()) return "--output needs a file name";
+    options.outputPath = std::string(value);
   } else {
     return "unknown option " + std::string(name);
   }
@@ -98,6 +147,7 @@ std::string CombinationError(const ToolOptions& options) {
 
 ParsedArguments ParseToolArguments(const std::vector<std::string>& args) {
   ParsedArguments parsed;
+  Given given;
   for (size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string_view arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -113,11 +163,12 @@ ParsedArguments ParseToolArguments(const std::vector<std::string>& args) {
     } else if (arg.size() > 1 && arg[0] == '-') {
       const size_t equals = arg.find('=');
       if (equals != std::string_view::npos) {
-        parsed.error = ApplyOption(arg.substr(0, equals), arg.substr(equals + 1), parsed.options);
+        parsed.error =
+            ApplyOption(arg.substr(0, equals), arg.substr(equals + 1), parsed.options, given);
       } else if (i + 1 < args.size()) {
-        parsed.error = ApplyOption(arg, args[++i], parsed.options);
+        parsed.error = ApplyOption(arg, args[++i], parsed.options, given);
       } else {
-        parsed.error = ApplyOption(arg, {}, parsed.options);
+        parsed.error = ApplyOption(arg, {}, parsed.options, given);
         if (parsed.error.empty()) parsed.error = std::string(arg) + " needs a value";
       }
     } else if (parsed.options.aircraftPath.empty()) {
@@ -141,6 +192,8 @@ std::string ToolUsage() {
          "  --stores " +
          StorePositionList() +
          "  store counts (default 0,0,0,0,0,0)\n"
+         "  --aa N, --ag N, --bombs N, --cluster N, --ecm N, --tanks N\n"
+         "                          one store count each, instead of its place in --stores\n"
          "  --weight LB             computing weight (default: the proposed one)\n"
          "  --speed " +
          RangePositionList() +
@@ -151,7 +204,9 @@ std::string ToolUsage() {
          "                          with neither, the start-up table: 0..40000 ft, 150..850 kt;\n"
          "                          with one, the other takes the window's start values\n"
          "  --second lbs-nm|tas|mach  what the second grid shows (default lbs-nm)\n"
-         "  --format grid|csv       output form (default grid)\n"
+         "  --format grid|csv|json  output form (default grid)\n"
+         "  --output FILE           write to FILE instead of the standard output; FILE is\n"
+         "                          replaced only once the whole output is written\n"
          "  --summary               instead of the grids, CSV of each altitude's best-range and\n"
          "                          best-endurance speeds and speed bands, to the knot\n"
          "  --mission               instead of the grids, CSV of each altitude's range,\n"
@@ -164,7 +219,10 @@ std::string ToolUsage() {
          "  --help                  this text\n"
          "  --version               the program's version\n"
          "\n"
-         "Exit status: 0 done, 1 load failure or refused computation or layout, 2 usage error.\n";
+         "Each option may be given once.\n"
+         "\n"
+         "Exit status: 0 done, 1 load failure, refused computation or layout, or output file\n"
+         "not written, 2 usage error.\n";
 }
 
 }  // namespace tz9

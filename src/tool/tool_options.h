@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of tz9perf-table: the aircraft file, the loadout, the weight, the two axes,
-// what the second grid shows and how the grids are printed.
+// what the second grid shows, how the grids are printed and where.
 #pragma once
 
 #include <array>
@@ -13,7 +13,7 @@
 
 namespace tz9 {
 
-enum class OutputFormat { Grid, Csv };
+enum class OutputFormat { Grid, Csv, Json };
 
 struct ToolOptions {
   std::string aircraftPath;
@@ -29,6 +29,7 @@ struct ToolOptions {
   std::optional<double> cruiseCasKnots;
   std::optional<double> bingoDistanceNm;
   std::optional<std::array<std::string, 2>> explainPoint;  // CAS (kt), altitude (ft): one cell
+  std::optional<std::string> outputPath;                   // the file to write instead of stdout
   bool help = false;
   bool version = false;
 };

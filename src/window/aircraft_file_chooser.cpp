@@ -25,7 +25,9 @@ QString SampleAircraftFolder() {
   const QString programDir = QCoreApplication::applicationDirPath();
   const QStringList candidates = {
       programDir + QStringLiteral("/examples"), programDir + QStringLiteral("/../examples"),
-      programDir + QStringLiteral("/../../examples"), QStringLiteral(TZ9_SOURCE_EXAMPLES_DIR)};
+      programDir + QStringLiteral("/../../examples"),
+      programDir + QStringLiteral("/../share/tz9perf/examples"),  // installed
+      QStringLiteral(TZ9_SOURCE_EXAMPLES_DIR)};
   for (const QString& folder : candidates) {
     if (QFileInfo(folder).isDir()) return QDir(folder).absolutePath();
   }

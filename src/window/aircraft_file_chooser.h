@@ -33,8 +33,9 @@ class DialogAircraftFileChooser final : public AircraftFileChooser {
   QString lastFolder_;
 };
 
-// The folder of the sample aircraft: examples/ next to the executable or one level up, else the
-// source tree's examples/; empty when none of them exists.
+// The folder of the sample aircraft: examples/ next to the executable or one or two levels up,
+// the installed share/tz9perf/examples, else the source tree's examples/; empty when none of
+// them exists.
 QString SampleAircraftFolder();
 
 // The file name of a path: the text after its last "/" or "\", or the whole path without either.

@@ -20,12 +20,14 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "aircraft_file_drop.h"
 #include "aircraft_state.h"
 #include "caption_fit.h"
 #include "cell_details_dock.h"
 #include "common/number_text.h"
 #include "computation_indicators.h"
 #include "credits_window.h"
+#include "export_commands.h"
 #include "focus_rules.h"
 #include "grid_area_layout.h"
 #include "grid_scroll_link.h"
@@ -150,6 +152,8 @@ Form1::Form1(QWidget* parent)
   const auto cellToolTip = [this](int row, int col) { return CellToolTip(*this, row, col); };
   model1_->SetToolTipProvider(cellToolTip);
   model2_->SetToolTipProvider(cellToolTip);
+  exports_ = new ExportCommands(*this);
+  new AircraftFileDrop(*this);  // a child of the window
   Form_Load();
   status_ = new StatusLine(lblStatus, this);
   aircraftState_ = new AircraftStateMarker(client, {txtAereo, txtZFW, txtIntFuel});
@@ -215,13 +219,19 @@ void Form1::mnuFileApri_Click() {
     lblStatus->setText(LoadCancelledText());
     return;
   }
+  LoadAircraftPath(*path);
+}
+
+// A file chosen, given on the command line or dropped on the window loads the same way: the
+// record reset, the file's name shown, the file read.
+void Form1::LoadAircraftPath(const std::string& path) {
   ResetAircraftRecord(*aircraft_);
-  aircraft_->AircraftFilePath = *path;
-  aircraft_->AircraftFileName = AircraftFileNameOf(*path);
+  aircraft_->AircraftFilePath = path;
+  aircraft_->AircraftFileName = AircraftFileNameOf(path);
   txtFile->setText(QFile::decodeName(QByteArray::fromStdString(aircraft_->AircraftFileName)));
   WindowAircraftDisplay display(txtAereo, txtZFW, txtIntFuel);
   ShownFieldsDisplay shown(display);
-  const LoadOutcome outcome = LoadAircraftFile(*path, *aircraft_, shown);
+  const LoadOutcome outcome = LoadAircraftFile(path, *aircraft_, shown);
   aircraftState_->ShowLoad(outcome, txtFile->text(), shown.written());
   if (outcome.completed) {
     lblStatus->setText(QStringLiteral("Loaded %1.").arg(txtFile->text()));

@@ -31,6 +31,7 @@ namespace tz9 {
 
 class CellDetailsDock;
 class AircraftStateMarker;
+class ExportCommands;
 class ResultGridModel;
 class ResultGridView;
 class StatusLine;
@@ -60,6 +61,12 @@ class Form1 final : public QMainWindow {
   // the headers, fields, option and aircraft now (all clear while it is current).
   std::shared_ptr<const TableComputation> computation() const { return computation_; }
   Staleness CurrentStaleness() const;
+
+  // Loads the file at path as the Load command does once a file is chosen: the record reset,
+  // the fields, the status line. The command line and a dropped file load through it too.
+  void LoadAircraftPath(const std::string& path);
+  // File > Export Tables, Export Report and Print (their dialogs, the report's further sections).
+  ExportCommands* exports() const { return exports_; }
 
   // Aircraft, weights and loadout.
   QLineEdit* txtFile = nullptr;
@@ -179,6 +186,7 @@ class Form1 final : public QMainWindow {
   std::shared_ptr<const TableComputation> computation_;
   StatusLine* status_ = nullptr;
   AircraftStateMarker* aircraftState_ = nullptr;
+  ExportCommands* exports_ = nullptr;  // a child of the window
 };
 
 }  // namespace tz9

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The text that Ctrl+C puts on the clipboard from a grid's selected cells: tab-separated, with
-// the speed and altitude headers around the cells, ready to paste into a spreadsheet.
+// What Ctrl+C puts on the clipboard from a grid's selected cells: tab-separated text, and an
+// HTML table with each cell's background colour, both with the speed and altitude headers
+// around the cells, ready to paste into a spreadsheet.
 #pragma once
 
 #include <string>
@@ -17,5 +18,10 @@ namespace tz9 {
 // then the cells. Header texts lose their blanks at either end. Lines end with "\n".
 std::string TabSeparatedCells(const ResultGrid& grid,
                               const std::vector<std::pair<int, int>>& cells);
+
+// The same block as an HTML table: the headers in <th>, each selected data cell a <td> with
+// its background colour ("#ffff00") where it has one; a cell of the block that is not selected
+// is an empty <td>. Texts are escaped.
+std::string HtmlCells(const ResultGrid& grid, const std::vector<std::pair<int, int>>& cells);
 
 }  // namespace tz9

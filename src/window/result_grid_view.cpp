@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QRegion>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -75,8 +77,8 @@ void ResultGridView::ApplySectionSizes() {
   }
 }
 
-QString ResultGridView::SelectionText() const {
-  if (gridModel_ == nullptr) return QString();
+// Grid indexes of the selected cells.
+std::vector<std::pair<int, int>> ResultGridView::SelectedCells() const {
   std::vector<std::pair<int, int>> cells;
   for (const QItemSelectionRange& range : selectionModel()->selection()) {
     for (int row = range.top(); row <= range.bottom(); ++row) {
@@ -84,12 +86,27 @@ QString ResultGridView::SelectionText() const {
         cells.emplace_back(row + 1, col + 1);
     }
   }
-  return QString::fromStdString(TabSeparatedCells(gridModel_->grid(), cells));
+  return cells;
 }
 
+QString ResultGridView::SelectionText() const {
+  if (gridModel_ == nullptr) return QString();
+  return QString::fromStdString(TabSeparatedCells(gridModel_->grid(), SelectedCells()));
+}
+
+QString ResultGridView::SelectionHtml() const {
+  if (gridModel_ == nullptr) return QString();
+  return QString::fromStdString(HtmlCells(gridModel_->grid(), SelectedCells()));
+}
+
+// Plain text for editors, HTML with the colours for spreadsheets and word processors.
 void ResultGridView::CopySelection() const {
   const QString text = SelectionText();
-  if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+  if (text.isEmpty()) return;
+  auto mime = std::make_unique<QMimeData>();
+  mime->setText(text);
+  mime->setHtml(SelectionHtml());
+  QGuiApplication::clipboard()->setMimeData(mime.release());  // the clipboard owns it
 }
 
 void ResultGridView::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QTableView>
+#include <utility>
+#include <vector>
 
 #include "result_grid_model.h"
 
@@ -20,8 +22,10 @@ class ResultGridView final : public QTableView {
   // Shows model; the section sizes follow the grid after every reset of the model.
   void SetGridModel(ResultGridModel* model);
 
-  // The selected cells as tab-separated text with their headers (see grid_copy.h).
+  // The selected cells with their headers, as tab-separated text and as an HTML table with
+  // the cells' colours (see grid_copy.h).
   QString SelectionText() const;
+  QString SelectionHtml() const;
   void CopySelection() const;
 
  protected:
@@ -30,6 +34,7 @@ class ResultGridView final : public QTableView {
 
  private:
   void ApplySectionSizes();
+  std::vector<std::pair<int, int>> SelectedCells() const;
   void PaintOutsideCells();
 
   ResultGridModel* gridModel_ = nullptr;

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "common/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tz9 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder for one case, removed afterwards.
+class Folder {
+ public:
+  explicit Folder(const std::string& name)
+      : path_(fs::temp_directory_path() /
+              ("tz9-write-" + std::to_string(::getpid()) + "-" + name)) {
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~Folder() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+  // Every entry's name and, for a file, its bytes: "t.csv=abc".
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::directory_iterator(path_)) {
+      std::string line = entry.path().filename().string();
+      if (entry.is_regular_file()) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        line += "=" + bytes.str();
+      }
+      entries.push_back(line);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+  }
+
+ private:
+  fs::path path_;
+};
+
+TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
+  const auto writes = [](const std::string& text) {
+    return [text](std::ostream& out) { out << text; };
+  };
+  const auto fails = [](std::ostream& out) {
+    out << "half";
+    out.setstate(std::ios::badbit);  // as a full disk leaves it
+  };
+  const struct {
+    const char* name;
+    const char* before;  // the file there before; nullptr: none
+    const char* target;  // relative to the folder
+    std::function<void(std::ostream&)> write;
+    bool written;
+    std::vector<std::string> after;
+    std::string error;
+  } cases[] = {
+      {"new file", nullptr, "t.csv", writes("a,b\n"), true, {"t.csv=a,b\n"}, ""},
+      {"replaces a file", "old", "t.csv", writes("new"), true, {"t.csv=new"}, ""},
+      {"empty content", "old", "t.csv", writes(""), true, {"t.csv="}, ""},
+      {"failed stream, no file", nullptr, "t.csv", fails, false, {}, "t.csv: the write failed"},
+      {"failed stream keeps the old file",
+       "old",
+       "t.csv",
+       fails,
+       false,
+       {"t.csv=old"},
+       "t.csv: the write failed"},
+      {"missing folder",
+       nullptr,
+       "no/such/t.csv",
+       writes("x"),
+       false,
+       {},
+       "no/such/t.csv: No such file or directory"},
+      {"a folder of that name", nullptr, "sub", writes("x"), false, {"sub"}, "sub: Is a directory"},
+  };
+  for (const auto& c : cases) {
+    const Folder folder("case");
+    if (std::string(c.target) == "sub") fs::create_directory(folder.path() / "sub");
+    if (c.before != nullptr) std::ofstream(folder.path() / c.target) << c.before;
+    const std::string target = (folder.path() / c.target).string();
+    const FileWriteOutcome outcome = WriteFileWhole(target, c.write);
+    EXPECT_EQ(outcome.written, c.written) << c.name;
+    EXPECT_EQ(folder.Entries(), c.after) << c.name;
+    if (!c.error.empty()) {
+      EXPECT_EQ(outcome.error, "cannot write " + folder.path().string() + "/" + c.error) << c.name;
+    }
+  }
+}
+
+TEST(WriteFileWhole, AWriterThatThrowsLeavesNoFileBehind) {
+  const Folder folder("throws");
+  const std::string target = (folder.path() / "t.csv").string();
+  EXPECT_THROW(WriteFileWhole(target,
+                              [](std::ostream& out) {
+                                out << "part";
+                                throw std::runtime_error("out of memory");
+                              }),
+               std::runtime_error);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace tz9
