@@ -22,6 +22,7 @@
 #include "aircraft/aircraft_reader.h"
 #include "aircraft_file_drop.h"
 #include "aircraft_state.h"
+#include "best_speed_marks.h"
 #include "caption_fit.h"
 #include "cell_details_dock.h"
 #include "common/number_text.h"
@@ -33,11 +34,13 @@
 #include "grid_scroll_link.h"
 #include "keyboard_commands.h"
 #include "loadout/loadout.h"
+#include "mission_window.h"
 #include "performance/sweep.h"
 #include "result_grid_model.h"
 #include "result_grid_view.h"
 #include "shown_cell.h"
 #include "status_line.h"
+#include "summary_window.h"
 #include "tables/table_layout.h"
 #include "twips.h"
 #include "user_guide.h"
@@ -154,6 +157,9 @@ Form1::Form1(QWidget* parent)
   model2_->SetToolTipProvider(cellToolTip);
   exports_ = new ExportCommands(*this);
   new AircraftFileDrop(*this);  // a child of the window
+  bestSpeedMarks = new BestSpeedMarks(*this);
+  frmSummary = new SummaryWindow(*this);
+  frmMission = new MissionWindow(*this);
   Form_Load();
   status_ = new StatusLine(lblStatus, this);
   aircraftState_ = new AircraftStateMarker(client, {txtAereo, txtZFW, txtIntFuel});

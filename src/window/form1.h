@@ -35,6 +35,11 @@ class ExportCommands;
 class ResultGridModel;
 class ResultGridView;
 class StatusLine;
+class BestSpeedMarks;
+class MissionWindow;
+class ResultGridModel;
+class ResultGridView;
+class SummaryWindow;
 
 // The window caption, also the caption of its message box.
 inline constexpr const char* kApplicationTitle = "Strakon TZ9 Performances";
@@ -118,11 +123,18 @@ class Form1 final : public QMainWindow {
   QAction* mnuFileNome = nullptr;
   QAction* mnuFileEsci = nullptr;
   QMenu* mnuView = nullptr;
+  QAction* mnuViewMarks = nullptr;
+  QAction* mnuViewSummary = nullptr;
+  QAction* mnuViewMission = nullptr;
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
   // The panel of the current cell's details (View > Cell Details).
   CellDetailsDock* dockCellDetails = nullptr;
+  // The analyses beside the grids: the best-speed marks, the summary and mission fuel windows.
+  BestSpeedMarks* bestSpeedMarks = nullptr;
+  SummaryWindow* frmSummary = nullptr;
+  MissionWindow* frmMission = nullptr;
 
   // Handlers, named after their control and event.
   void Form_Load();

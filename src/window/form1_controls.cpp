@@ -318,6 +318,14 @@ void Form1::BuildMenus() {
   // of the original layout.
   mnuView = menuBar()->addMenu(QStringLiteral("&View"));
   mnuView->setObjectName(QStringLiteral("mnuView"));
+  mnuViewMarks = mnuView->addAction(QStringLiteral("Mark &Best Speeds"));
+  mnuViewMarks->setObjectName(QStringLiteral("mnuViewMarks"));
+  mnuViewMarks->setCheckable(true);
+  mnuViewMarks->setChecked(true);
+  mnuViewSummary = mnuView->addAction(QStringLiteral("Performance &Summary"));
+  mnuViewSummary->setObjectName(QStringLiteral("mnuViewSummary"));
+  mnuViewMission = mnuView->addAction(QStringLiteral("&Mission Fuel"));
+  mnuViewMission->setObjectName(QStringLiteral("mnuViewMission"));
   mnuHelp1 = menuBar()->addMenu(QStringLiteral("&?"));
   mnuHelp1->setObjectName(QStringLiteral("mnuHelp1"));
   mnuHelp = mnuHelp1->addAction(QStringLiteral("&Help"));

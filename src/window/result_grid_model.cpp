@@ -3,7 +3,9 @@
 #include "result_grid_model.h"
 
 #include <QColor>
+#include <QFont>
 #include <QString>
+#include <utility>
 
 namespace tz9 {
 namespace {
@@ -40,6 +42,10 @@ void ResultGridModel::SetToolTipProvider(ToolTipProvider provider) {
   toolTip_ = std::move(provider);
 }
 
+void ResultGridModel::SetMarkProvider(MarkProvider provider) {
+  marked_ = std::move(provider);
+}
+
 int ResultGridModel::rowCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
   return grid_.Rows() - 1;
@@ -69,6 +75,14 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
       if (tip.isEmpty()) return QVariant();
       return tip;
     }
+    case Qt::FontRole: {
+      if (!Marked(gridRow, gridCol)) return QVariant();  // the view's own font
+      QFont bold;  // only the weight is set: the view's font gives the rest
+      bold.setBold(true);
+      return bold;
+    }
+    case kMarkedRole:
+      return Marked(gridRow, gridCol);
     default:
       return QVariant();
   }
@@ -99,6 +113,10 @@ QVariant ResultGridModel::Alignment(int gridCol) const {
   if (grid_.ColAlignment(gridCol) != ResultGrid::kCentreTop) return QVariant();
   // As an int: the form every Qt 6 delegate and header reads.
   return static_cast<int>(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+bool ResultGridModel::Marked(int gridRow, int gridCol) const {
+  return marked_ && marked_(gridRow, gridCol);
 }
 
 }  // namespace tz9

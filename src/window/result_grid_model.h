@@ -34,6 +34,13 @@ class ResultGridModel final : public QAbstractTableModel {
   using ToolTipProvider = std::function<QString(int gridRow, int gridCol)>;
   void SetToolTipProvider(ToolTipProvider provider);
 
+  // Whether the data cell at grid row and column (from 1) is marked: a marked cell answers a
+  // bold font and kMarkedRole true (for a delegate to frame it), its text and background
+  // unchanged. Nothing is marked by default.
+  static constexpr int kMarkedRole = Qt::UserRole + 1;
+  using MarkProvider = std::function<bool(int gridRow, int gridCol)>;
+  void SetMarkProvider(MarkProvider provider);
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -43,9 +50,11 @@ class ResultGridModel final : public QAbstractTableModel {
 
  private:
   QVariant Alignment(int gridCol) const;
+  bool Marked(int gridRow, int gridCol) const;
 
   const ResultGrid& grid_;
   ToolTipProvider toolTip_;
+  MarkProvider marked_;
 };
 
 // The colour 0x00BBGGRR as Qt writes it.

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Benchmarks of the analyses in the window (offscreen): the best-speed marks taken on at a
+// million cells, the Performance Summary of a 1,000 x 1,000 table from the menu to the table
+// shown, and how the window answers while a thousand-row mission burns and when it is cancelled.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "aircraft_file_chooser.h"
+#include "analysis_view_support.h"
+#include "form1.h"
+#include "mission_window.h"
+#include "summary_window.h"
+
+namespace {
+
+class FixedChooser final : public tz9::AircraftFileChooser {
+ public:
+  explicit FixedChooser(std::string path) : path_(std::move(path)) {}
+  std::optional<std::string> ChooseAircraftFile() override { return path_; }
+
+ private:
+  std::string path_;
+};
+
+void SetField(tz9::Form1& form, const char* name, const char* text) {
+  form.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+}
+
+// 1000 speeds by 1000 altitudes; 23 speeds (the start-up ones) by 1000 altitudes.
+constexpr const char* kMillionCells[][2] = {
+    {"txtSpMi", "150"},  {"txtSpS1", "1"},    {"txtSpSt", "650"}, {"txtSpS2", "1"},
+    {"txtSpMa", "1149"}, {"txtAlMi", "0"},    {"txtAlS1", "50"},  {"txtAlSt", "25000"},
+    {"txtAlS2", "50"},   {"txtAlMa", "49950"}};
+constexpr const char* kThousandAltitudes[][2] = {{"txtAlMi", "0"},
+                                                 {"txtAlS1", "40"},
+                                                 {"txtAlSt", "39960"},
+                                                 {"txtAlS2", "40"},
+                                                 {"txtAlMa", "39960"}};
+
+template <size_t N>
+void SetRanges(tz9::Form1& form, const char* const (&ranges)[N][2]) {
+  for (const auto& [name, text] : ranges)
+    SetField(form, name, text);
+}
+
+// The generic fighter with two AIM120, one ECM pod and two tanks, the table laid out and
+// computed at the proposed weight.
+template <size_t N>
+std::unique_ptr<tz9::Form1> ComputedWindow(const char* const (&ranges)[N][2]) {
+  auto form = std::make_unique<tz9::Form1>();
+  form->SetFileChooser(
+      std::make_unique<FixedChooser>(std::string(TZ9_EXAMPLES_DIR) + "/generic-fighter.dat"));
+  form->show();
+  form->mnuFileApri_Click();
+  SetField(*form, "txtMisAA", "2");
+  SetField(*form, "txtEcm", "1");
+  SetField(*form, "txtFuelTank", "2");
+  SetRanges(*form, ranges);
+  form->cmdTable_Click();
+  form->cmdCompute_Click();
+  return form;
+}
+
+// What the marks add to a Compute Table on the window's thread: finding each row's best cells
+// of a million, then the views repainted.
+void BM_MarksTaken_1M(benchmark::State& state) {
+  const auto form = ComputedWindow(kMillionCells);
+  for (auto _ : state) {
+    emit form->ComputationChanged();
+    form->repaint();
+  }
+}
+BENCHMARK(BM_MarksTaken_1M)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The summary of a 1,000 x 1,000 table in the Performance Summary window, from its Compute
+// button until the table is shown.
+void BM_SummaryShown_1000x1000(benchmark::State& state) {
+  const auto form = ComputedWindow(kMillionCells);
+  tz9::SummaryWindow* summary = form->frmSummary;
+  summary->Open();
+  for (auto _ : state) {
+    summary->cmdSummaryCompute->click();
+    while (summary->Running())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    summary->repaint();
+  }
+  if (summary->table().Rows() != 1001) state.SkipWithError("no summary shown");
+}
+BENCHMARK(BM_SummaryShown_1000x1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A mission with bingo over 1,000 altitudes burns for a while: the longest the window's event
+// loop waited between two 5 ms ticks in its first second, then how long Cancel held the window.
+void BM_MissionWindowAnswers_1000Rows(benchmark::State& state) {
+  const auto form = ComputedWindow(kThousandAltitudes);
+  tz9::MissionWindow* mission = form->frmMission;
+  mission->Open();
+  mission->txtBingoDistance->setText(QStringLiteral("150"));
+  double longestGapMs = 0;
+  double cancelMs = 0;
+  for (auto _ : state) {
+    mission->cmdMission_Click();
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastTick = 0;
+    qint64 longest = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+      longest = std::max(longest, clock.elapsed() - lastTick);
+      lastTick = clock.elapsed();
+    });
+    ticker.start(5);
+    while (clock.elapsed() < 1000)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QElapsedTimer cancelClock;
+    cancelClock.start();
+    QTest::mouseClick(mission->progress->cancel(), Qt::LeftButton);
+    cancelMs = std::max(cancelMs, static_cast<double>(cancelClock.nsecsElapsed()) / 1e6);
+    longestGapMs = std::max(longestGapMs, static_cast<double>(longest));
+  }
+  state.counters["longest_gap_ms"] = longestGapMs;
+  state.counters["cancel_ms"] = cancelMs;
+}
+BENCHMARK(BM_MissionWindowAnswers_1000Rows)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Shared by the windows that show an analysis of the last computation (the performance summary
+// and the mission fuel): the words for the computation a window stands for and for what it no
+// longer matches, a watch on every change that can make it stale, the progress row with its
+// Cancel, the text tables they show, and the number forms of those tables.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+#include <span>
+#include <string_view>
+
+#include "performance/table_computation.h"
+#include "tables/result_grid.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace tz9 {
+
+class AnalysisTask;
+class Form1;
+
+QString QStringFromView(std::string_view text);
+
+// "2 AIM120, 1 ALQ131, 2 370USG", or "no stores": the counts as their fields showed them.
+QString LoadoutWords(const TableComputation& computation);
+
+// "generic-fighter.dat at 35600 lb with 2 AIM120, 2 370USG; 11 altitudes by 23 speeds
+// (150 to 850 kt)".
+QString ComputationCaption(const TableComputation& computation);
+
+// What the window's analysis no longer matches, in words, or nothing while it is current:
+// "Out of date: the table was re-laid and the weight or stores were edited since the Compute
+// Table it stands for." The second grid's option changes no analysis and is left out. With
+// newerComputation, a Compute Table has run since the one the analysis stands for.
+QString OutOfDateText(const Staleness& staleness, bool newerComputation);
+
+// Hours as "h:mm", to the nearest minute ("0:00", "2:05", "27:30").
+QString HoursMinutes(double hours);
+
+// The shortest text that reads back as the same double ("381", "35950.5").
+QString Shortest(double value);
+
+// Calls Changed() after every change of the form that can make its computation stale or
+// replace it: the computing weight and count fields, the second grid's option, a layout of the
+// grids, a Load and a Compute Table. Each connection is made after the form's own handler, so a
+// receiver sees the result.
+class ComputationWatch final : public QObject {
+  Q_OBJECT
+
+ public:
+  ComputationWatch(Form1& form, QObject* parent);
+
+ signals:
+  void Changed();
+};
+
+// The row under an analysis table while it runs: what it does, a progress bar and Cancel. It
+// keeps its place while hidden, so the table does not jump.
+class AnalysisProgress final : public QWidget {
+  Q_OBJECT
+
+ public:
+  // barName and cancelName are the objectNames of the bar and the button; running says what
+  // runs ("Summarizing the table").
+  AnalysisProgress(AnalysisTask& task, const char* barName, const char* cancelName,
+                   const QString& running, QWidget* parent);
+
+  QProgressBar* bar() const { return bar_; }
+  QPushButton* cancel() const { return cancel_; }
+
+ private:
+  void SetRunning(bool running);
+
+  QLabel* label_;
+  QProgressBar* bar_;
+  QPushButton* cancel_;
+};
+
+// One column of an analysis table.
+struct TableColumn {
+  const char* caption;
+  int widthTwips;
+};
+
+// A text table of `rows` data rows in the form of the grids: row 0 holds the captions, column 0
+// the altitude headers (caption of column 0: the header cell's text), every data cell empty and
+// centred. ResultGridView shows it and copies it as it copies the grids.
+ResultGrid MakeTextTable(int rows, std::span<const TableColumn> columns);
+void PutText(ResultGrid& table, int row, int col, const QString& text);
+
+}  // namespace tz9
