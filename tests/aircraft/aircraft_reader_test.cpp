@@ -12,6 +12,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace tz9 {
 namespace {
@@ -127,6 +128,22 @@ TEST(AircraftFile, EachFaultStopsTheLoadAtItsLineWithItsCause) {
     const LoadOutcome outcome = Load(c.bytes).outcome;
     EXPECT_FALSE(outcome.completed) << c.name;
     EXPECT_EQ(outcome.Message(), "Load stopped at line " + std::to_string(c.line) + ": " + c.cause);
+  }
+}
+
+// The name is the first field without its first 7 characters, whatever they are; a field of
+// exactly 7 leaves an empty name and the load goes on.
+TEST(AircraftFile, NameLosesExactlyItsFirstSevenCharacters) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Name = Check Aircraft", "Check Aircraft"},
+      {"Aircraf", ""},
+      {"1234567", ""},
+      {"Title: F-16C", "F-16C"},
+  };
+  for (const auto& [field, name] : cases) {
+    const Loaded l = Load(CheckAircraftWith("Name = Check Aircraft", field));
+    EXPECT_TRUE(l.outcome.completed) << field << ": " << l.outcome.Message();
+    EXPECT_EQ(l.shown.name, name) << field;
   }
 }
 

@@ -14,10 +14,11 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(LenientParse, ReadsTheLeadingNumberAndIgnoresTheRest) {
   const std::pair<std::string, double> cases[] = {
-      {"", 0},        {"abc", 0},    {" 150", 150},   {"\t-12.5x", -12.5}, {"1 000", 1000},
-      {"1\n2", 12},   {"+7", 7},     {"-", 0},        {".5", 0.5},         {"5.", 5},
-      {"1.2.3", 1.2}, {"1E3", 1000}, {"2e-2", 0.02},  {"1e+", 1},          {"3e x", 3},
-      {"- 5", -5},    {"0x10", 0},   {"1e400", kInf}, {"-1e400", -kInf},   {"1e-400", 0},
+      {"", 0},        {"abc", 0},       {" 150", 150},      {"\t-12.5x", -12.5}, {"1 000", 1000},
+      {"1\n2", 12},   {"+7", 7},        {"-", 0},           {".5", 0.5},         {"5.", 5},
+      {"1.2.3", 1.2}, {"1E3", 1000},    {"2e-2", 0.02},     {"1e+", 1},          {"3e x", 3},
+      {"- 5", -5},    {"0x10", 0},      {"1e400", kInf},    {"-1e400", -kInf},   {"1e-400", 0},
+      {"1e 3", 1000}, {"1e- 3", 0.001}, {"2 E +1 0", 2e10}, {"1e \t2x", 100},
   };
   for (const auto& [text, value] : cases) {
     EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';

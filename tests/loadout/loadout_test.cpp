@@ -39,6 +39,10 @@ TEST(Loadout, WritesStoresWeightFuelAndWeightsAsTexts) {
       // 0.1 x 150 is a little above 15; later steps read the text "15", so 15 + 85 is 100.
       {"each step reads the text of the previous", "0.1|0|0|0|0|0", "85", "", "15|0|0|100|100"},
       {"multiple of 100 kept", "0|0|0|0|0|0", "39300", "", "0|0|0|39300|39300"},
+      // 0.7777777777777778 x 2405 is 1870.555555555555...: the fuel on board adds the 15
+      // digits the external fuel shows, not the double behind them (8870.55555555555).
+      {"fuel on board reads the external fuel's text", "0|0|0|0|0|0.7777777777777778", "19000",
+       "7000", "1870.55555555556|1870.55555555556|8870.55555555556|29741.1111111111|29700"},
       {"any text read leniently", "2x||abc|1,5| 1|0", "1000 lb", "", "1200|0|0|2200|2200"},
       {"overflow carried forward", "1e308|0|0|0|0|0", "0", "7000",
        "overflow|0|7000|overflow|overflow"},

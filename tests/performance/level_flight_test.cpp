@@ -57,6 +57,28 @@ TEST(LevelFlight, CheckAircraftRowsGiveTheirRegimeFuelFlowAndDrag) {
   EXPECT_NEAR(EvaluateLevelFlight(a, 0, kNoStores, 300, 0).angleOfAttack, -1.25, 1e-12);
 }
 
+// One store of a kind at 600 kt, 0 ft (q 1218.828064 lb/ft^2, store drag factor 1.40705884):
+// (((count x q) x coefficient) x multiplier) x factor, with the kind's own two constants.
+TEST(LevelFlight, EachStoreKindAddsItsOwnDrag) {
+  const struct {
+    const char* store;
+    StoreCounts counts;
+    double storesDrag;  // lbf
+  } cases[] = {
+      {"AIM120", {1, 0, 0, 0, 0, 0}, 3.429925592},      {"AGM65B", {0, 1, 0, 0, 0, 0}, 13.71970237},
+      {"MK82", {0, 0, 1, 0, 0, 0}, 565.9377227},        {"CBU-52", {0, 0, 0, 1, 0, 0}, 1131.875445},
+      {"ALQ131", {0, 0, 0, 0, 1, 0}, 13.71970237},      {"370USG", {0, 0, 0, 0, 0, 1}, 342.9925592},
+      {"one of each", {1, 1, 1, 1, 1, 1}, 2071.675058},
+  };
+  const AircraftRecord a = test::CheckAircraft();
+  const double aeroDrag = EvaluateLevelFlight(a, kWeight, kNoStores, 600, 0).totalDrag;
+  for (const auto& c : cases) {
+    const LevelFlightPoint p = EvaluateLevelFlight(a, kWeight, c.counts, 600, 0);
+    EXPECT_NEAR(p.storesDrag, c.storesDrag, c.storesDrag * 1e-9) << c.store;
+    EXPECT_EQ(p.totalDrag, aeroDrag + p.storesDrag) << c.store;
+  }
+}
+
 TEST(LevelFlight, EdgeInputsGiveTheirRegimeOrFailureCause) {
   struct Case {
     std::string cause;  // empty: an ordinary result
@@ -74,6 +96,9 @@ TEST(LevelFlight, EdgeInputsGiveTheirRegimeOrFailureCause) {
   const std::string textIn = "text where a number is needed in the ";
   const std::vector<Case> cases = {
       {"division by zero: speed of zero", {}, 0},
+      {"division by zero: reference area of zero", [](auto& a) { a.ReferenceArea = {}; }},
+      {"division by zero: reference area of zero", [&](auto& a) { a.ReferenceArea = number(0); }},
+      {textIn + "reference area", [&](auto& a) { a.ReferenceArea = text; }},
       {"altitude beyond the atmosphere model", {}, 300, 200000},
       {"Mach number below the first breakpoint of the lift table",
        [&](auto& a) { a.AerodynamicMachBreakpoints[1] = number(0.5); }},

@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "common/number_text.h"
 #include "tables/table_layout.h"
 #include "test_support.h"
 
@@ -94,6 +95,20 @@ TEST_F(Sweep, WritesTheCheckCellsInEveryModeAndPaintsTheSecondGridByMode) {
       EXPECT_EQ(At(msfg2, rows[i], cols[i]), second) << texts[i];
     }
   }
+}
+
+// A fuel per nautical mile in exponent form is shown whole: cut to five characters, 7.9e+15
+// would read as 7.9. The fuel flow shows in the same form.
+TEST_F(Sweep, FuelPerMileInExponentFormIsShownWhole) {
+  AircraftRecord thirsty = aircraft;
+  thirsty.FuelFlowFactorNormal = 1e15;  // (lb/h) per lb of drag
+  LayOut({"300"}, {" 0 ft"}, msfg1, msfg2);
+  ComputeTable(thirsty, Inputs(DisplayMode::LbsPerNm), msfg1, msfg2);
+  const std::string fuelFlow(msfg1.TextAt(1, 1)), perMile(msfg2.TextAt(1, 1));
+  EXPECT_TRUE(fuelFlow.starts_with("2.37118") && fuelFlow.ends_with("e+18")) << fuelFlow;
+  EXPECT_TRUE(perMile.starts_with("7.9039") && perMile.ends_with("e+15")) << perMile;
+  const double tas = 300.0000019;  // kt, to 10 digits
+  EXPECT_NEAR(ParseLeadingNumber(perMile), ParseLeadingNumber(fuelFlow) / tas, 1e-9 * 8e15);
 }
 
 TEST_F(Sweep, GuardRefusesWithoutTouchingTheGrids) {

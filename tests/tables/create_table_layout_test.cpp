@@ -121,6 +121,10 @@ TEST(CreateTable, StepsEachAxisWithBothEndsOnceEach) {
       {With(false, {"0", "0.1", "0.7", "0.1", "1"}),
        {" 0 ft", " 0.1 ft", " 0.2 ft", " 0.3 ft", " 0.4 ft", " 0.5 ft", " 0.6 ft", " 0.7 ft",
         " 0.8 ft", " 0.9 ft", " 1 ft"}},
+      // Ten additions of 0.3 end a rounding error away from 0, not on it: 0 stands once.
+      {With(false, {"-3", "0.3", "0", "1000", "2000"}),
+       {"-3 ft", "-2.7 ft", "-2.4 ft", "-2.1 ft", "-1.8 ft", "-1.5 ft", "-1.2 ft", "-0.9 ft",
+        "-0.6 ft", "-0.3 ft", " 0 ft", " 1000 ft", " 2000 ft"}},
   };
   for (bool speed : {true, false}) {
     for (const auto& [ranges, expected] : speed ? speeds : altitudes) {
@@ -131,6 +135,41 @@ TEST(CreateTable, StepsEachAxisWithBothEndsOnceEach) {
       EXPECT_EQ(speed ? msfg1.Cols() : msfg1.Rows(), static_cast<int>(expected.size()) + 1);
       ExpectLaidOutAlike(msfg1, msfg2, msfg1.Rows() - 1, 0);
     }
+  }
+}
+
+// Each limit from the side it accepts: a speed Max at either end of the 16-bit range, an axis of
+// exactly kMaxAxisValues values, a table of exactly kMaxTableCells data cells.
+TEST(CreateTable, AcceptsEachLimitUpToItsLastValue) {
+  RangeTexts mostAltitudes = With(false, {"1", "1", "32766", "1", "32766"});
+  mostAltitudes.speedMin = mostAltitudes.speedStep = mostAltitudes.speedMax = "300";
+  const RangeTexts thousandByThousand = {"1", "1", "1000", "1", "1000",
+                                         "1", "1", "1000", "1", "1000"};
+  const struct {
+    const char* name;
+    RangeTexts ranges;
+    int rows, cols;
+    std::string lastAltitude, lastSpeed;
+  } cases[] = {
+      {"speed Max 32767", With(true, {"32760", "5", "32765", "2", "32767"}), 12, 4, " 40000 ft",
+       "32767"},
+      {"speed Max -32768", With(true, {"-32760", "-5", "-32765", "-2", "-32768"}), 12, 5,
+       " 40000 ft", "-32768"},
+      {"32766 speeds", With(true, {"2", "1", "32767", "1", "32767"}), 12, 32767, " 40000 ft",
+       "32767"},
+      {"32766 altitudes", mostAltitudes, 32767, 2, " 32766 ft", "300"},
+      {"1000000 cells", thousandByThousand, 1001, 1001, " 1000 ft", "1000"},
+  };
+  for (const auto& c : cases) {
+    ResultGrid msfg1, msfg2;
+    ApplyStartupLayout(msfg1, msfg2);
+    const LayoutOutcome outcome = CreateTableLayout(c.ranges, msfg1, msfg2);
+    EXPECT_TRUE(outcome.applied) << c.name;
+    if (!outcome.applied) continue;
+    EXPECT_EQ(msfg1.Rows(), c.rows) << c.name;
+    EXPECT_EQ(msfg1.Cols(), c.cols) << c.name;
+    EXPECT_EQ(msfg2.TextAt(c.rows - 1, 0), c.lastAltitude) << c.name;
+    EXPECT_EQ(msfg2.TextAt(0, c.cols - 1), c.lastSpeed) << c.name;
   }
 }
 

@@ -47,6 +47,9 @@ TEST(ToolMessages, LayoutRefusalsNameTheOptionAndItsPositions) {
       {{.kind = Indistinct, .axis = Speed, .field = Step2},
        "--speed STEP2 is too small: neighbouring values of the axis would read the same in 15 "
        "digits."},
+      {{.kind = Indistinct, .axis = Altitude, .field = Step1},
+       "--altitude STEP1 is too small: neighbouring values of the axis would read the same in 15 "
+       "digits."},
       {{.kind = SpeedMaxOutOfRange, .axis = Speed, .field = Max, .number = -32769},
        "--speed MAX rounds to -32769, outside -32768 .. 32767."},
       {{.kind = TooManyCells, .cells = 1001000},
@@ -69,9 +72,27 @@ TEST(ToolMessages, ComputeRefusalsNameNoWindowControl) {
   }
 }
 
+// A list option takes exactly its count of numbers: one too few or one too many is refused,
+// naming the positions.
+TEST(ToolMessages, ListOptionsTakeExactlyTheirCountOfNumbers) {
+  const std::string stores = "--stores needs six numbers: AA,AG,BOMBS,CLUSTER,ECM,TANKS";
+  const std::string positions = " needs five numbers: MIN,STEP1,SWITCH,STEP2,MAX";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"--stores", "1,2,3,4,5,6"}, ""},
+      {{"--stores", "1,2,3,4,5"}, stores},
+      {{"--stores", "1,2,3,4,5,6,7"}, stores},
+      {{"--stores", "1,2,3,4,5,6,"}, stores},
+      {{"--speed", "150,50,250,30,660"}, ""},
+      {{"--speed", "150,50,250,30"}, "--speed" + positions},
+      {{"--speed", "150,50,250,30,660,700"}, "--speed" + positions},
+      {{"--altitude", "0,500,1000,5000,40000,45000"}, "--altitude" + positions},
+  };
+  for (const auto& [option, error] : cases) {
+    EXPECT_EQ(ParseToolArguments({"a.dat", option[0], option[1]}).error, error) << option[1];
+  }
+}
+
 TEST(ToolMessages, RangeOptionsListTheirPositionsInOrder) {
-  EXPECT_EQ(ParseToolArguments({"a.dat", "--speed", "1,2"}).error,
-            "--speed needs five numbers: MIN,STEP1,SWITCH,STEP2,MAX");
   EXPECT_NE(ToolUsage().find("  --speed MIN,STEP1,SWITCH,STEP2,MAX      speed axis, knots (CAS)\n"
                              "  --altitude MIN,STEP1,SWITCH,STEP2,MAX   altitude axis, feet\n"),
             std::string::npos);
@@ -91,8 +112,6 @@ TEST(StoresOption, EachPositionCountsTheStoreItsNameSays) {
               std::to_string(i + 1))
         << name;
   }
-  EXPECT_EQ(ParseToolArguments({"a.dat", "--stores", "1"}).error,
-            "--stores needs six numbers: AA,AG,BOMBS,CLUSTER,ECM,TANKS");
   EXPECT_NE(ToolUsage().find(
                 "  --stores AA,AG,BOMBS,CLUSTER,ECM,TANKS  store counts (default 0,0,0,0,0,0)\n"),
             std::string::npos);

@@ -54,8 +54,8 @@ class WindowMessagesTest : public QObject {
         {{.kind = Indistinct, .axis = Speed, .field = Step1},
          "Speed Step1 is too small: neighbouring values of the speed axis would read the same in "
          "15 digits."},
-        {{.kind = Indistinct, .axis = Altitude, .field = Step1},
-         "Altitude Step1 is too small: neighbouring values of the altitude axis would read the "
+        {{.kind = Indistinct, .axis = Altitude, .field = Step2},
+         "Altitude Step2 is too small: neighbouring values of the altitude axis would read the "
          "same in 15 digits."},
         {{.kind = SpeedMaxOutOfRange, .axis = Speed, .field = Max, .number = 32768},
          "Max Speed rounds to 32768, outside -32768 .. 32767."},
