@@ -75,4 +75,13 @@ LoadoutTexts ComputeLoadout(const StoreCountTexts& counts, std::string_view zero
   return texts;
 }
 
+LoadoutOverflow FindLoadoutOverflow(const LoadoutTexts& texts) {
+  if (texts.ExtraWeight == kOverflowText || texts.ExtFuel == kOverflowText)
+    return LoadoutOverflow::StoreCounts;
+  if (texts.TotalFuel == kOverflowText) return LoadoutOverflow::InternalFuel;
+  if (texts.ActualWeight == kOverflowText || texts.CompWeight == kOverflowText)
+    return LoadoutOverflow::Weight;
+  return LoadoutOverflow::None;
+}
+
 }  // namespace tz9

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -68,5 +69,16 @@ inline constexpr std::string_view kOverflowText = "overflow";
 
 LoadoutTexts ComputeLoadout(const StoreCountTexts& counts, std::string_view zeroFuelWeight,
                             std::string_view maxInternalFuel);
+
+// Which figure of the loadout first left the double range, so that a refusal can say what to
+// change. Later figures carry the word on, so the first one written as kOverflowText is the cause.
+enum class LoadoutOverflow : std::uint8_t {
+  None,
+  StoreCounts,   // stores weight or external fuel: the counts are too large
+  InternalFuel,  // fuel on board: the file's internal fuel plus the tanks' fuel
+  Weight,        // actual or computing weight: zero fuel weight, stores and fuel together
+};
+
+LoadoutOverflow FindLoadoutOverflow(const LoadoutTexts& texts);
 
 }  // namespace tz9

@@ -156,7 +156,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   const std::string weight = options.weightLb.value_or(loadout.CompWeight);
   if (weight == kOverflowText) {
     // Only the proposed weight can be this word: a given one passed the numeric test.
-    err << StoresWeightOverflowText() << '\n';
+    err << ToolLoadoutOverflowText(FindLoadoutOverflow(loadout)) << '\n';
     return kExitRefused;
   }
   const SweepInputs inputs{display.zeroFuelWeight, weight, counts, options.mode};

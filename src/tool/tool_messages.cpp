@@ -88,9 +88,21 @@ std::string ToolLayoutRefusalText(const LayoutRefusal& r) {
   return {};
 }
 
-std::string_view StoresWeightOverflowText() {
-  return "The store counts give a weight beyond the range of numbers: give --weight or smaller "
-         "counts.";
+std::string_view ToolLoadoutOverflowText(LoadoutOverflow cause) {
+  switch (cause) {
+    case LoadoutOverflow::StoreCounts:
+      return "The store counts give a weight beyond the range of numbers: give --weight or "
+             "smaller counts.";
+    case LoadoutOverflow::InternalFuel:
+      return "The aircraft file's internal fuel and the tanks' fuel add up beyond the range of "
+             "numbers: give --weight or check the file.";
+    case LoadoutOverflow::Weight:
+      return "The zero fuel weight, stores and fuel on board add up beyond the range of numbers: "
+             "give --weight or check the file.";
+    case LoadoutOverflow::None:
+      break;
+  }
+  return {};
 }
 
 std::string_view ToolSweepRefusalText(SweepRefusal refusal) {

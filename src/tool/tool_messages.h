@@ -35,7 +35,8 @@ std::string ToolLayoutRefusalText(const LayoutRefusal& refusal);
 // The sweep refused to start.
 std::string_view ToolSweepRefusalText(SweepRefusal refusal);
 
-// The proposed computing weight left the range of numbers, and no --weight replaced it.
-std::string_view StoresWeightOverflowText();
+// The proposed computing weight left the range of numbers, and no --weight replaced it: what
+// took it there. Empty for LoadoutOverflow::None.
+std::string_view ToolLoadoutOverflowText(LoadoutOverflow cause);
 
 }  // namespace tz9

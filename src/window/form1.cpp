@@ -319,7 +319,10 @@ void Form1::cmdCompute_Click() {
   model2_->CellsChanged();
   QApplication::restoreOverrideCursor();
   if (!outcome.Started()) {
-    ShowStatus(SweepRefusalText(outcome.refusal));
+    const bool loadoutOverflowed =
+        outcome.refusal == SweepRefusal::WeightNotNumber && compWeight == kOverflowText;
+    ShowStatus(loadoutOverflowed ? WeightOverflowText(FindLoadoutOverflow(ShownLoadout()))
+                                 : SweepRefusalText(outcome.refusal));
     status_->ExpireWhenEdited({txtCompWeight, txtZFW});
     return;
   }
@@ -437,6 +440,11 @@ void Form1::RecomputeLoadout() {
   txtTotalFuel->setText(QString::fromStdString(figures.TotalFuel));
   txtActualWeight->setText(QString::fromStdString(figures.ActualWeight));
   txtCompWeight->setText(QString::fromStdString(figures.CompWeight));
+}
+
+LoadoutTexts Form1::ShownLoadout() const {
+  return {FieldText(txtExtraWeight), FieldText(txtExtFuel), FieldText(txtTotalFuel),
+          FieldText(txtActualWeight), FieldText(txtCompWeight)};
 }
 
 void Form1::ShowStatus(const std::string& text) {

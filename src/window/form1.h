@@ -185,6 +185,8 @@ class Form1 final : public QMainWindow {
   void ConnectHandlers();
   void CountField_Changed(QLineEdit* field);
   void RecomputeLoadout();
+  // The five loadout figures as their fields show them now.
+  LoadoutTexts ShownLoadout() const;
   void ShowWorkInProgress();
   void ShowStatus(const std::string& text);
   void BeginGridChange();

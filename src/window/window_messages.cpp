@@ -87,4 +87,21 @@ std::string SweepRefusalText(SweepRefusal refusal) {
   return {};
 }
 
+std::string WeightOverflowText(LoadoutOverflow cause) {
+  switch (cause) {
+    case LoadoutOverflow::StoreCounts:
+      return "The computing weight is not a number: the store counts give a weight beyond the "
+             "range of numbers.";
+    case LoadoutOverflow::InternalFuel:
+      return "The computing weight is not a number: the file's internal fuel and the tanks' fuel "
+             "add up beyond the range of numbers.";
+    case LoadoutOverflow::Weight:
+      return "The computing weight is not a number: the zero fuel weight, stores and fuel on "
+             "board add up beyond the range of numbers.";
+    case LoadoutOverflow::None:
+      break;
+  }
+  return SweepRefusalText(SweepRefusal::WeightNotNumber);
+}
+
 }  // namespace tz9

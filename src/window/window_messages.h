@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
 
@@ -17,5 +18,9 @@ std::string LayoutRefusalText(const LayoutRefusal& refusal);
 
 // One line for the status line when "Compute Table" refuses to start.
 std::string SweepRefusalText(SweepRefusal refusal);
+
+// When "Compute Table" refuses a computing weight that the loadout wrote as "overflow": the
+// refusal, and what took the weight there.
+std::string WeightOverflowText(LoadoutOverflow cause);
 
 }  // namespace tz9

@@ -11,8 +11,8 @@
 namespace tz9 {
 namespace {
 
-// Counts (AA, AG, bombs, cluster, ECM, tanks) and the five figures are joined by '|'.
-std::string Loadout(const std::string& counts, std::string_view zfw, std::string_view fuel) {
+// Counts (AA, AG, bombs, cluster, ECM, tanks) are joined by '|'.
+LoadoutTexts Compute(const std::string& counts, std::string_view zfw, std::string_view fuel) {
   std::istringstream joined(counts);
   std::array<std::string, kStoreKinds> parts;
   StoreCountTexts texts;
@@ -20,7 +20,12 @@ std::string Loadout(const std::string& counts, std::string_view zfw, std::string
     std::getline(joined, parts[kind], '|');
     texts[kind] = parts[kind];
   }
-  const LoadoutTexts got = ComputeLoadout(texts, zfw, fuel);
+  return ComputeLoadout(texts, zfw, fuel);
+}
+
+// The five figures joined by '|'.
+std::string Loadout(const std::string& counts, std::string_view zfw, std::string_view fuel) {
+  const LoadoutTexts got = Compute(counts, zfw, fuel);
   return got.ExtraWeight + '|' + got.ExtFuel + '|' + got.TotalFuel + '|' + got.ActualWeight + '|' +
          got.CompWeight;
 }
@@ -52,6 +57,27 @@ TEST(Loadout, WritesStoresWeightFuelAndWeightsAsTexts) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Loadout(c.counts, c.zfw, c.fuel), c.texts) << c.name;
+  }
+}
+
+// A refusal says what to change: the counts, the file's internal fuel, or the weights together.
+TEST(Loadout, OverflowIsTracedToTheFirstFigureBeyondRange) {
+  using enum LoadoutOverflow;
+  const struct {
+    const char* name;
+    std::string counts, zfw, fuel;
+    LoadoutOverflow cause;
+  } cases[] = {
+      {"all in range", "4|0|6|0|1|2", "19000", "7000", None},
+      {"stores weight", "0|0|0|1e306|0|0", "19000", "7000", StoreCounts},
+      {"external fuel", "0|0|0|0|0|1e306", "0", "0", StoreCounts},
+      {"internal fuel plus the tanks' fuel", "0|0|0|0|0|1e304", "19000", "1.7e308", InternalFuel},
+      {"internal fuel alone", "0|0|0|0|0|0", "19000", "1e400", InternalFuel},
+      {"zero fuel weight plus fuel", "0|0|0|0|0|0", "1.7e308", "1.7e308", Weight},
+      {"zero fuel weight plus stores", "1e306|0|0|0|0|0", "1e308", "0", Weight},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FindLoadoutOverflow(Compute(c.counts, c.zfw, c.fuel)), c.cause) << c.name;
   }
 }
 

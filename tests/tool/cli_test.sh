@@ -102,6 +102,11 @@ expect_err "too many altitudes" "The --altitude axis would have more than 32766 
 run "overflowing stores weight" 1 "$aircraft" --stores 1e308,0,0,0,0,0
 expect_err "overflowing stores weight" \
   "The store counts give a weight beyond the range of numbers: give --weight or smaller counts."
+sed 's/^7000, maximum internal/1.7e308, maximum internal/' "$aircraft" >"$work/fuel.dat"
+run "overflowing fuel on board" 1 "$work/fuel.dat" --stores 0,0,0,0,0,1e304
+expect_err "overflowing fuel on board" \
+  "The aircraft file's internal fuel and the tanks' fuel add up beyond the range of numbers: give --weight or check the file."
+run "overflowing fuel on board, weight given" 0 "$work/fuel.dat" --stores 0,0,0,0,0,1e304 --weight 20000
 
 expect_out() {  # NAME: stdout is exactly the text on stdin
   cat >"$work/expected"

@@ -72,6 +72,24 @@ TEST(ToolMessages, ComputeRefusalsNameNoWindowControl) {
   }
 }
 
+// A proposed weight beyond range is refused with what took it there and what to give instead.
+TEST(ToolMessages, LoadoutOverflowNamesItsCause) {
+  const std::pair<LoadoutOverflow, std::string_view> cases[] = {
+      {LoadoutOverflow::StoreCounts,
+       "The store counts give a weight beyond the range of numbers: give --weight or smaller "
+       "counts."},
+      {LoadoutOverflow::InternalFuel,
+       "The aircraft file's internal fuel and the tanks' fuel add up beyond the range of numbers: "
+       "give --weight or check the file."},
+      {LoadoutOverflow::Weight,
+       "The zero fuel weight, stores and fuel on board add up beyond the range of numbers: give "
+       "--weight or check the file."},
+  };
+  for (const auto& [cause, text] : cases) {
+    EXPECT_EQ(ToolLoadoutOverflowText(cause), text);
+  }
+}
+
 // A list option takes exactly its count of numbers: one too few or one too many is refused,
 // naming the positions.
 TEST(ToolMessages, ListOptionsTakeExactlyTheirCountOfNumbers) {

@@ -323,7 +323,8 @@ class Form1CommandsTest : public QObject {
         {"missing", "txtAereo", "", check, "(no such file)"},
         {"file", "txtAereo", endless, "Endless Endless", "Load stopped at line 1: end of file"},
         {"compute", "txtBombe", nines, "0", "Computed 253 cells"},
-        {"compute", "txtBombe", "1e308", "1e308", "The computing weight is not a number."},
+        {"compute", "txtBombe", "1e308", "1e308",
+         "The computing weight is not a number: the store counts give a weight beyond"},
         {"compute", "txtBombe", "0", "0", "Computed 253 cells"},
         {"compute", "txtCompWeight", "1e400", "1e400", "The computing weight is not a number."},
         {"compute", "txtCompWeight", "100", "100", "The computing weight is below the zero fuel"},
@@ -335,6 +336,11 @@ class Form1CommandsTest : public QObject {
         {"table", "txtSpMa", "1e308", "1e308", "Max Speed rounds to 1e+308, outside -32768 .."},
         {"table", "txtSpMi", nines, nines, "Min Speed is not a finite number."},
         {"table", "txtSpS1", "1e-300", "1e-300", "The speed axis would have more than 32766"},
+        {"file", "txtIntFuel", CheckAircraftWith("7000, maximum", "1.7e308, maximum"), "1.7e+308",
+         "Loaded step"},
+        {"compute", "txtFuelTank", "1e304", "1e304",
+         "The computing weight is not a number: the file's internal fuel and the tanks' fuel"},
+        {"compute", "txtFuelTank", "0", "0", "Computed 253 cells"},
     };
     QTemporaryDir scratch;
     Session s;
@@ -362,7 +368,8 @@ class Form1CommandsTest : public QObject {
       }
       file.remove();  // the endless line is not kept around
       QVERIFY2(s.Status().contains(step.status) && s.Text(step.field).startsWith(step.kept),
-               qPrintable(QStringLiteral("step %1: %2").arg(i).arg(s.Status())));
+               qPrintable(
+                   QStringLiteral("step %1: %2 [%3]").arg(i).arg(s.Status(), s.Text(step.field))));
       QVERIFY(s.Status().size() <= 1000);
       for (const QLineEdit* field : s.form->findChildren<QLineEdit*>()) {
         QVERIFY2(field->text().size() <= 32767, qPrintable(field->objectName()));

@@ -80,6 +80,25 @@ class WindowMessagesTest : public QObject {
       QCOMPARE(QString::fromStdString(tz9::SweepRefusalText(refusal)), QString::fromLatin1(text));
     }
   }
+
+  void WeightOverflowNamesWhatTookItThere() {
+    using enum tz9::LoadoutOverflow;
+    const std::pair<tz9::LoadoutOverflow, const char*> cases[] = {
+        {StoreCounts,
+         "The computing weight is not a number: the store counts give a weight beyond the range "
+         "of numbers."},
+        {InternalFuel,
+         "The computing weight is not a number: the file's internal fuel and the tanks' fuel add "
+         "up beyond the range of numbers."},
+        {Weight,
+         "The computing weight is not a number: the zero fuel weight, stores and fuel on board "
+         "add up beyond the range of numbers."},
+        {None, "The computing weight is not a number."},
+    };
+    for (const auto& [cause, text] : cases) {
+      QCOMPARE(QString::fromStdString(tz9::WeightOverflowText(cause)), QString::fromLatin1(text));
+    }
+  }
 };
 
 QTEST_APPLESS_MAIN(WindowMessagesTest)
