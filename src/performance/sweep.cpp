@@ -285,6 +285,16 @@ LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
   return point;
 }
 
+SweepRefusal CheckSweep(const SweepInputs& inputs, const ResultGrid& msfg1,
+                        const ResultGrid& msfg2) {
+  const SweepRefusal refusal = Guard(inputs);
+  if (refusal != SweepRefusal::None) return refusal;
+  if (msfg1.Rows() != msfg2.Rows() || msfg1.Cols() != msfg2.Cols()) {
+    return SweepRefusal::GridsDiffer;
+  }
+  return SweepRefusal::None;
+}
+
 // Column by column, each column top down. The headers cannot change during a sweep, so each
 // row's altitude and each column's speed are read once. The cells of a block of columns are
 // computed first, on both cores when the table is large (a cell depends on nothing but its
@@ -293,11 +303,7 @@ LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
 SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inputs,
                           ResultGrid& msfg1, ResultGrid& msfg2, const SweepProgress& progress) {
   SweepOutcome outcome;
-  outcome.refusal = Guard(inputs);
-  if (outcome.refusal == SweepRefusal::None &&
-      (msfg1.Rows() != msfg2.Rows() || msfg1.Cols() != msfg2.Cols())) {
-    outcome.refusal = SweepRefusal::GridsDiffer;
-  }
+  outcome.refusal = CheckSweep(inputs, msfg1, msfg2);
   if (!outcome.Started()) return outcome;
   const std::shared_ptr<TableComputation> computation = StartComputation(aircraft, inputs, msfg1);
   const TableComputation& c = *computation;

@@ -44,6 +44,11 @@ struct SweepOutcome {
 // Called now and then during a long sweep with the share done (0..1); returning nothing.
 using SweepProgress = std::function<void(double fractionDone)>;
 
+// What ComputeTable would refuse, without computing anything: a caller can let go of what the
+// sweep is about to overwrite before it starts.
+SweepRefusal CheckSweep(const SweepInputs& inputs, const ResultGrid& msfg1,
+                        const ResultGrid& msfg2);
+
 // Runs the guard and, when it passes, the sweep over msfg1's size. The aircraft record is copied
 // into the computation it returns.
 SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inputs,

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <memory>
 
 #include "form1.h"
 #include "result_grid_model.h"
@@ -78,8 +79,8 @@ BestSpeedMarks::BestSpeedMarks(Form1& form)
 // No signal of its own: the sweep has just signalled every cell of both grids as changed, once,
 // and the views repaint (and read the new marks) after this returns.
 void BestSpeedMarks::TakeComputation() {
-  computation_ = form_.computation();
-  best_ = computation_ ? FindGridBestCells(*computation_) : std::vector<GridBestCells>{};
+  const std::shared_ptr<const TableComputation> computation = form_.computation();
+  best_ = computation ? FindGridBestCells(*computation) : std::vector<GridBestCells>{};
 }
 
 void BestSpeedMarks::Repaint() {
@@ -88,16 +89,17 @@ void BestSpeedMarks::Repaint() {
 }
 
 bool BestSpeedMarks::On() const {
-  return form_.mnuViewMarks->isChecked() && computation_ != nullptr;
+  return form_.mnuViewMarks->isChecked() && form_.computation() != nullptr;
 }
 
 bool BestSpeedMarks::StillComputed(int gridRow, int gridCol) const {
-  if (gridRow > computation_->AltitudeCount() || gridCol > computation_->SpeedCount()) {
+  const std::shared_ptr<const TableComputation> computation = form_.computation();
+  if (gridRow > computation->AltitudeCount() || gridCol > computation->SpeedCount()) {
     return false;
   }
   const ResultGrid& grid = form_.grid1();
-  return grid.TextAt(gridRow, 0) == computation_->altitudeHeaders[gridRow - 1] &&
-         grid.TextAt(0, gridCol) == computation_->speedHeaders[gridCol - 1];
+  return grid.TextAt(gridRow, 0) == computation->altitudeHeaders[gridRow - 1] &&
+         grid.TextAt(0, gridCol) == computation->speedHeaders[gridCol - 1];
 }
 
 bool BestSpeedMarks::EnduranceMarked(int gridRow, int gridCol) const {
@@ -106,7 +108,7 @@ bool BestSpeedMarks::EnduranceMarked(int gridRow, int gridCol) const {
 }
 
 bool BestSpeedMarks::RangeMarked(int gridRow, int gridCol) const {
-  if (!On() || computation_->mode != DisplayMode::LbsPerNm) return false;
+  if (!On() || form_.computation()->mode != DisplayMode::LbsPerNm) return false;
   if (gridRow > static_cast<int>(best_.size())) return false;
   return best_[gridRow - 1].rangeColumn == gridCol && StillComputed(gridRow, gridCol);
 }

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 #include <vector>
 
 #include "performance/best_speeds.h"
@@ -40,7 +39,8 @@ class BestSpeedMarks final : public QObject {
   Form1& form_;
   ResultGridModel* model1_;
   ResultGridModel* model2_;
-  std::shared_ptr<const TableComputation> computation_;
+  // Of the form's computation, which the marks do not keep: a new sweep lets go of the last
+  // one before it starts, and no mark shows while it runs.
   std::vector<GridBestCells> best_;  // best_[r - 1] for grid row r
 };
 

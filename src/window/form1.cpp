@@ -312,6 +312,9 @@ void Form1::cmdCompute_Click() {
   inputs.compWeight = compWeight;
   inputs.counts = ViewsOf(counts);
   inputs.mode = SelectedDisplayMode();
+  // The sweep overwrites every cell the last computation describes: let it go first, so that a
+  // large table never holds two computations' cells at once.
+  if (CheckSweep(inputs, grid1_, grid2_) == SweepRefusal::None) computation_.reset();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const SweepOutcome outcome =
       ComputeTable(*aircraft_, inputs, grid1_, grid2_, SweepProgressReporter(QElapsedTimer()));

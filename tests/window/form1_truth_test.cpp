@@ -184,6 +184,22 @@ class Form1TruthTest : public QObject {
     QVERIFY(!Cells(s, 4, 7).startsWith("------"));
   }
 
+  // A refused Compute Table leaves the grids as they are, so the computation that describes them
+  // stays; one that runs replaces it.
+  void RefusedComputeTableKeepsTheComputationOfTheGrids() {
+    Session s;
+    ComputeCheckTable(s);
+    const auto computed = s.form->computation();
+    QVERIFY(computed != nullptr);
+    s.Type("txtCompWeight", "100");
+    s.Click(s.form->cmdCompute);
+    QCOMPARE(s.Status(), "The computing weight is below the zero fuel weight.");
+    QCOMPARE(s.form->computation(), computed);
+    s.Type("txtCompWeight", "20000");
+    s.Click(s.form->cmdCompute);
+    QVERIFY(s.form->computation() != nullptr && s.form->computation() != computed);
+  }
+
   // One session: after each Load, the marker under the stores and which of the three fields the
   // reader writes are struck through.
   void AircraftMarkerTellsAnIncompleteOrMissingAircraft() {
