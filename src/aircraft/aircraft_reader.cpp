@@ -329,6 +329,37 @@ class AircraftFileWalk {
   AircraftDisplay& display_;
 };
 
+// The outcome of a file that was not read, its cause naming the path as the window shows it.
+LoadOutcome NotOpened(const std::string& path, FileOpenFailure failure) {
+  std::string reason;
+  switch (failure) {
+    case FileOpenFailure::NoSuchFile:
+      reason = " (no such file)";
+      break;
+    case FileOpenFailure::Folder:
+      reason = " is a folder";
+      break;
+    case FileOpenFailure::NotRegularFile:
+      reason = " is not a regular file";
+      break;
+    case FileOpenFailure::TooLarge:
+      reason = " is larger than 256 MiB";
+      break;
+    case FileOpenFailure::NoPermission:
+      reason = " (no permission to read it)";
+      break;
+    case FileOpenFailure::ReadError:
+      reason = " (read error)";
+      break;
+    case FileOpenFailure::None:
+      break;
+  }
+  LoadOutcome refused;
+  refused.cause = "cannot open file: " + path + reason;
+  refused.openFailure = failure;
+  return refused;
+}
+
 }  // namespace
 
 std::string LoadOutcome::Message() const {
@@ -353,40 +384,23 @@ LoadOutcome LoadAircraftBytes(std::string_view bytes, AircraftRecord& record,
 LoadOutcome LoadAircraftFile(const std::string& path, AircraftRecord& record,
                              AircraftDisplay& display) {
   namespace fs = std::filesystem;
-  LoadOutcome refused;
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (error || !fs::exists(status)) {
-    refused.cause = "cannot open file: " + path + " (no such file)";
-    return refused;
-  }
-  if (fs::is_directory(status)) {
-    refused.cause = "cannot open file: " + path + " is a folder";
-    return refused;
-  }
-  if (!fs::is_regular_file(status)) {
-    refused.cause = "cannot open file: " + path + " is not a regular file";
-    return refused;
-  }
+  if (error || !fs::exists(status)) return NotOpened(path, FileOpenFailure::NoSuchFile);
+  if (fs::is_directory(status)) return NotOpened(path, FileOpenFailure::Folder);
+  if (!fs::is_regular_file(status)) return NotOpened(path, FileOpenFailure::NotRegularFile);
   const std::uintmax_t size = fs::file_size(path, error);
   if (error || size > static_cast<std::uintmax_t>(kMaxAircraftFileBytes)) {
-    refused.cause = "cannot open file: " + path + " is larger than 256 MiB";
-    return refused;
+    return NotOpened(path, FileOpenFailure::TooLarge);
   }
   std::string bytes;
   {
     std::ifstream file(path, std::ios::binary);
-    if (!file) {
-      refused.cause = "cannot open file: " + path + " (no permission to read it)";
-      return refused;
-    }
+    if (!file) return NotOpened(path, FileOpenFailure::NoPermission);
     bytes.resize(static_cast<size_t>(size));
     file.read(bytes.data(), static_cast<std::streamsize>(size));
     bytes.resize(static_cast<size_t>(file.gcount()));
-    if (file.bad()) {
-      refused.cause = "cannot open file: " + path + " (read error)";
-      return refused;
-    }
+    if (file.bad()) return NotOpened(path, FileOpenFailure::ReadError);
   }  // the file is closed here, before the walk, whatever the walk finds
   return LoadAircraftBytes(bytes, record, display);
 }

@@ -3,6 +3,7 @@
 // fills the AircraftRecord, reporting where and why it stopped when the file does not fit.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,10 +28,23 @@ class NoAircraftDisplay final : public AircraftDisplay {
   void ShowMaxInternalFuel(const std::string&) override {}
 };
 
+// Why the file was not read at all. The cause in words names the path; a caller that names the
+// path itself words the failure from this.
+enum class FileOpenFailure : std::uint8_t {
+  None,            // read (the walk may still have stopped)
+  NoSuchFile,      // nothing at the path, or its status could not be read
+  Folder,          // the path is a folder
+  NotRegularFile,  // a device, a pipe, a socket
+  TooLarge,        // larger than kMaxAircraftFileBytes, or its size could not be read
+  NoPermission,    // it could not be opened for reading
+  ReadError,       // opened, but reading it failed
+};
+
 struct LoadOutcome {
   bool completed = false;
   int line = 0;       // 1-based line of the file where the load stopped; 0 when not opened
   std::string cause;  // in words: "count 26 exceeds 25"
+  FileOpenFailure openFailure = FileOpenFailure::None;  // why, when the file was not opened
 
   // "Load stopped at line 212: count 26 exceeds 25", or "Load stopped: cannot open file: ..."
   std::string Message() const;

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The numbers of the tool's analysis CSV outputs, in the shortest form that reads back as the
-// same double (the fields themselves are written as the table CSV writes them).
+// The fields of the tool's analysis outputs: numbers in the shortest form that reads back as the
+// same double (the fields themselves are written as the table CSV writes them), and the same rows
+// as JSON objects named by the CSV header.
 #pragma once
+
+#include <nlohmann/json.hpp>
 
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tz9 {
 
@@ -15,5 +20,14 @@ std::string CsvNumber(double value);
 
 // CsvNumber, or nothing (an empty field) without a value.
 std::string CsvNumber(const std::optional<double>& value);
+
+// The names of a CSV header line, in order: "a,b,c" gives a, b, c.
+std::vector<std::string> CsvHeaderNames(std::string_view header);
+
+// One analysis row as JSON: names[0] holds the altitude as its CSV field, the figures follow under
+// the other names; null where the CSV field is empty.
+nlohmann::ordered_json AnalysisRowJson(const std::vector<std::string>& names,
+                                       std::string_view altitudeField,
+                                       std::span<const std::optional<double>> figures);
 
 }  // namespace tz9

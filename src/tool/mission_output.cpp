@@ -2,7 +2,10 @@
 
 #include "tool/mission_output.h"
 
+#include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "tables/csv_export.h"
 #include "tool/csv_fields.h"
@@ -28,15 +31,20 @@ std::optional<double> EndCas(const FlightAnswer& answer) {
   return answer.flight ? answer.flight->endCasKnots : std::nullopt;
 }
 
-void PrintRow(std::string_view altitudeHeader, const MissionWeights& weights, const MissionRow& row,
-              std::ostream& out) {
-  const std::optional<double> fields[] = {
+// The figures of one row, in the order of the header after altitude_ft.
+std::array<std::optional<double>, 12> RowFigures(const MissionWeights& weights,
+                                                 const MissionRow& row) {
+  return {
       weights.startLb,       weights.endLb,        Distance(row.range), Time(row.range),
       StartCas(row.range),   EndCas(row.range),    Time(row.endurance), StartCas(row.endurance),
       EndCas(row.endurance), Distance(row.cruise), Time(row.cruise),    row.bingo.fuelLb,
   };
+}
+
+void PrintRow(std::string_view altitudeHeader, const MissionWeights& weights, const MissionRow& row,
+              std::ostream& out) {
   CsvField(AltitudeField(altitudeHeader), out);
-  for (const std::optional<double>& field : fields)
+  for (const std::optional<double>& field : RowFigures(weights, row))
     out << ',' << CsvNumber(field);
   out << '\n';
 }
@@ -50,19 +58,15 @@ void PrintMissionCsv(const TableComputation& computation, const MissionReport& r
     PrintRow(computation.altitudeHeaders[i], report.weights, report.rows[i], out);
 }
 
-std::string_view MissionRefusalText(MissionStatus status) {
-  switch (status) {
-    case MissionStatus::Done:
-      return {};
-    case MissionStatus::Cancelled:
-      return "The mission fuel was stopped before its end.";
-    case MissionStatus::StoresWeightBeyondRange:
-      return "The store counts give a stores weight beyond the range of numbers: no mission "
-             "fuel.";
-    case MissionStatus::SpeedRangeTooWide:
-      return "The speed headers span more than 65536 whole knots: no mission fuel.";
+nlohmann::ordered_json MissionJson(const TableComputation& computation,
+                                   const MissionReport& report) {
+  const std::vector<std::string> names = CsvHeaderNames(kMissionCsvHeader);
+  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+  for (size_t i = 0; i < report.rows.size(); ++i) {
+    rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
+                                   RowFigures(report.weights, report.rows[i])));
   }
-  return {};
+  return rows;
 }
 
 }  // namespace tz9

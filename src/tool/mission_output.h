@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Mission fuel as CSV: one line per altitude row with the range, endurance and cruise flown on
-// the fuel on board and the bingo fuel.
+// Mission fuel as CSV, or as the "mission" member of the JSON: one row per altitude with the
+// range, endurance and cruise flown on the fuel on board and the bingo fuel.
 #pragma once
+
+#include <nlohmann/json.hpp>
 
 #include <ostream>
 #include <string_view>
@@ -21,7 +23,9 @@ inline constexpr std::string_view kMissionCsvHeader =
 void PrintMissionCsv(const TableComputation& computation, const MissionReport& report,
                      std::ostream& out);
 
-// Why there is no mission fuel to print, for the error stream; empty when there is.
-std::string_view MissionRefusalText(MissionStatus status);
+// The same rows as JSON: one object per altitude row, members named as the CSV header's, null
+// where the CSV field is empty.
+nlohmann::ordered_json MissionJson(const TableComputation& computation,
+                                   const MissionReport& report);
 
 }  // namespace tz9

@@ -50,37 +50,13 @@ void PrintSummaryCsv(const TableComputation& computation, const TableSummary& su
 
 nlohmann::ordered_json SummaryJson(const TableComputation& computation,
                                    const TableSummary& summary) {
-  // The CSV header's names, altitude_ft first.
-  std::vector<std::string> names;
-  std::string_view header = kSummaryCsvHeader;
-  for (size_t comma; (comma = header.find(',')) != std::string_view::npos;
-       header.remove_prefix(comma + 1)) {
-    names.emplace_back(header.substr(0, comma));
-  }
-  names.emplace_back(header);
+  const std::vector<std::string> names = CsvHeaderNames(kSummaryCsvHeader);
   nlohmann::ordered_json rows = nlohmann::ordered_json::array();
   for (size_t i = 0; i < summary.rows.size(); ++i) {
-    nlohmann::ordered_json row;
-    row[names[0]] = AltitudeField(computation.altitudeHeaders[i]);
-    const auto figures = RowFigures(summary.rows[i]);
-    for (size_t f = 0; f < figures.size(); ++f) {
-      row[names[f + 1]] = figures[f] ? nlohmann::ordered_json(*figures[f]) : nullptr;
-    }
-    rows.push_back(std::move(row));
+    rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
+                                   RowFigures(summary.rows[i])));
   }
   return rows;
-}
-
-std::string_view SummaryRefusalText(SummaryStatus status) {
-  switch (status) {
-    case SummaryStatus::Done:
-      return {};
-    case SummaryStatus::Cancelled:
-      return "The summary was stopped before its end.";
-    case SummaryStatus::SpeedRangeTooWide:
-      return "The speed headers span more than 65536 whole knots: no summary.";
-  }
-  return {};
 }
 
 }  // namespace tz9

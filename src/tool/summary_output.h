@@ -28,8 +28,4 @@ void PrintSummaryCsv(const TableComputation& computation, const TableSummary& su
 nlohmann::ordered_json SummaryJson(const TableComputation& computation,
                                    const TableSummary& summary);
 
-// Why there is no summary to print, for the error stream; empty when there is one.
-
-std::string_view SummaryRefusalText(SummaryStatus status);
-
 }  // namespace tz9

@@ -2,7 +2,6 @@
 
 #include "tool/table_tool.h"
 
-#include <cctype>
 #include <memory>
 #include <optional>
 #include <string>
@@ -67,8 +66,8 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
                  std::string_view weight, const TableComputation& computation,
                  const Analyses& analyses, const ResultGrid& msfg1, const ResultGrid& msfg2,
                  bool ansiColours, std::ostream& out) {
-  // The mission fuel is CSV in every format; the summary is CSV, or a member of the JSON.
-  if (analyses.mission) {
+  // An analysis is CSV instead of the grids, or a member of the JSON beside them.
+  if (analyses.mission && options.format != OutputFormat::Json) {
     PrintMissionCsv(computation, *analyses.mission, out);
     return;
   }
@@ -91,6 +90,9 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
       if (analyses.summary) {
         extraSections.emplace_back("summary", SummaryJson(computation, *analyses.summary));
       }
+      if (analyses.mission) {
+        extraSections.emplace_back("mission", MissionJson(computation, *analyses.mission));
+      }
       WriteResultJson(table, extraSections, out);
       return;
     }
@@ -103,16 +105,6 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   PrintGrid(msfg2, SecondGridCaption(options.mode), ansiColours, out);
 }
 
-// "generic-fighter.dat: load stopped at line 39: ...": the file as given, then the reader's
-// message as the rest of the sentence.
-std::string LoadFailureText(const std::string& path, const LoadOutcome& load) {
-  std::string message = load.Message();
-  if (!message.empty()) {
-    message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
-  }
-  return path + ": " + message;
-}
-
 // Made before anything is written, so that a refusal leaves no output; false (with the reason
 // on err) when the analysis cannot be made.
 bool MakeAnalyses(const ToolOptions& options, const TableComputation& computation,
@@ -120,7 +112,7 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
   if (options.summary) {
     analyses.summary = SummarizeTable(computation);
     if (analyses.summary->status != SummaryStatus::Done) {
-      err << SummaryRefusalText(analyses.summary->status) << '\n';
+      err << ToolSummaryRefusalText(analyses.summary->status) << '\n';
       return false;
     }
   }
@@ -129,7 +121,7 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
                                options.bingoDistanceNm};
     analyses.mission = ComputeMission(computation, inputs);
     if (analyses.mission->status != MissionStatus::Done) {
-      err << MissionRefusalText(analyses.mission->status) << '\n';
+      err << ToolMissionRefusalText(analyses.mission->status) << '\n';
       return false;
     }
   }
@@ -147,7 +139,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   CapturedDisplay display;
   const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
   if (!load.completed) {
-    err << LoadFailureText(options.aircraftPath, load) << '\n';
+    err << ToolLoadFailureText(options.aircraftPath, load) << '\n';
     return kExitRefused;
   }
   const StoreCountTexts counts = ViewsOf(options.storeCounts);

@@ -3,6 +3,8 @@
 // command-line options and their positions where the window would name its fields.
 #include "tool/tool_messages.h"
 
+#include <cctype>
+
 #include "common/number_text.h"
 
 namespace tz9 {
@@ -10,6 +12,27 @@ namespace {
 
 constexpr RangeField kRangePositions[] = {RangeField::Min, RangeField::Step1, RangeField::Step,
                                           RangeField::Step2, RangeField::Max};
+
+// Why the file at the path was not read; the path itself is named before it.
+std::string_view OpenFailureText(FileOpenFailure failure) {
+  switch (failure) {
+    case FileOpenFailure::NoSuchFile:
+      return "cannot open the file (no such file)";
+    case FileOpenFailure::Folder:
+      return "the path is a folder";
+    case FileOpenFailure::NotRegularFile:
+      return "the path is not a regular file";
+    case FileOpenFailure::TooLarge:
+      return "the file is larger than 256 MiB";
+    case FileOpenFailure::NoPermission:
+      return "cannot open the file (no permission to read it)";
+    case FileOpenFailure::ReadError:
+      return "cannot read the file (read error)";
+    case FileOpenFailure::None:
+      break;
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -118,6 +141,47 @@ std::string_view ToolSweepRefusalText(SweepRefusal refusal) {
       break;
   }
   return "The table could not be computed.";
+}
+
+std::string_view ToolSummaryRefusalText(SummaryStatus status) {
+  switch (status) {
+    case SummaryStatus::Done:
+      return {};
+    case SummaryStatus::Cancelled:
+      return "The summary was stopped before its end.";
+    case SummaryStatus::SpeedRangeTooWide:
+      return "The speed headers span more than 65536 whole knots: no summary.";
+  }
+  return {};
+}
+
+std::string_view ToolMissionRefusalText(MissionStatus status) {
+  switch (status) {
+    case MissionStatus::Done:
+      return {};
+    case MissionStatus::Cancelled:
+      return "The mission fuel was stopped before its end.";
+    case MissionStatus::StoresWeightBeyondRange:
+      return "The store counts give a stores weight beyond the range of numbers: no mission "
+             "fuel.";
+    case MissionStatus::SpeedRangeTooWide:
+      return "The speed headers span more than 65536 whole knots: no mission fuel.";
+  }
+  return {};
+}
+
+// A file not read is worded from why (the core's cause would name the path a second time); a
+// stopped walk keeps the reader's message, line and cause, as the rest of the sentence.
+std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load) {
+  const std::string named = std::string(path) + ": ";
+  if (load.openFailure != FileOpenFailure::None) {
+    return named + "load stopped: " + std::string(OpenFailureText(load.openFailure));
+  }
+  std::string message = load.Message();
+  if (!message.empty()) {
+    message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
+  }
+  return named + message;
 }
 
 }  // namespace tz9

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tz9perf-table's words: the names of the positions in --stores, --speed and --altitude, and
-// the tool's wording of the refusals the core reports as codes, naming those options.
+// the tool's wording of the load failures and refusals the core reports as codes, naming those
+// options.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "aircraft/aircraft_reader.h"
 #include "loadout/loadout.h"
+#include "performance/best_speeds.h"
+#include "performance/mission_fuel.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
 
@@ -38,5 +42,16 @@ std::string_view ToolSweepRefusalText(SweepRefusal refusal);
 // The proposed computing weight left the range of numbers, and no --weight replaced it: what
 // took it there. Empty for LoadoutOverflow::None.
 std::string_view ToolLoadoutOverflowText(LoadoutOverflow cause);
+
+// Why --summary has nothing to print, for stderr. Empty for SummaryStatus::Done.
+std::string_view ToolSummaryRefusalText(SummaryStatus status);
+
+// Why --mission has nothing to print, for stderr. Empty for MissionStatus::Done.
+std::string_view ToolMissionRefusalText(MissionStatus status);
+
+// The load did not complete: one line for stderr naming the path once, as given, then what
+// stopped the load ("a.dat: load stopped at line 39: ...", "/tmp: load stopped: the path is a
+// folder").
+std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load);
 
 }  // namespace tz9

@@ -136,7 +136,9 @@ std::string CombinationError(const ToolOptions& options) {
       (options.reserveLb || options.cruiseCasKnots || options.bingoDistanceNm)) {
     return "--reserve, --cruise-cas and --bingo-distance need --mission";
   }
-  if (options.mission && options.summary) return "--mission and --summary cannot be combined";
+  if (options.mission && options.summary && options.format != OutputFormat::Json) {
+    return "--mission and --summary together need --format json";
+  }
   if (options.explainPoint && (options.mission || options.summary)) {
     return "--explain cannot be combined with --mission or --summary";
   }
@@ -207,10 +209,12 @@ std::string ToolUsage() {
          "  --format grid|csv|json  output form (default grid)\n"
          "  --output FILE           write to FILE instead of the standard output; FILE is\n"
          "                          replaced only once the whole output is written\n"
-         "  --summary               instead of the grids, CSV of each altitude's best-range and\n"
-         "                          best-endurance speeds and speed bands, to the knot\n"
-         "  --mission               instead of the grids, CSV of each altitude's range,\n"
-         "                          endurance and cruise on the fuel on board\n"
+         "  --summary               each altitude's best-range and best-endurance speeds and\n"
+         "                          speed bands, to the knot: CSV instead of the grids, or with\n"
+         "                          --format json a \"summary\" member beside them\n"
+         "  --mission               each altitude's range, endurance and cruise on the fuel on\n"
+         "                          board: CSV instead of the grids, or with --format json a\n"
+         "                          \"mission\" member beside them; with --summary, JSON only\n"
          "  --reserve LB            with --mission: fuel left at the end (default 0)\n"
          "  --cruise-cas KT         with --mission: the cruise speed (CAS)\n"
          "  --bingo-distance NM     with --mission: the way home, for the bingo fuel\n"

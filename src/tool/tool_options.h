@@ -23,8 +23,8 @@ struct ToolOptions {
   std::optional<std::array<std::string, 5>> altitudeRange;  // the same in feet
   DisplayMode mode = DisplayMode::LbsPerNm;
   OutputFormat format = OutputFormat::Grid;
-  bool summary = false;             // print the best speeds of every altitude instead of the grids
-  bool mission = false;             // print the mission fuel of every altitude instead of the grids
+  bool summary = false;             // the best speeds of every altitude: CSV, or a JSON member
+  bool mission = false;             // the mission fuel of every altitude: CSV, or a JSON member
   std::optional<double> reserveLb;  // with mission only; each >= 0
   std::optional<double> cruiseCasKnots;
   std::optional<double> bingoDistanceNm;

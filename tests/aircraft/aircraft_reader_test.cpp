@@ -12,6 +12,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace tz9 {
@@ -164,15 +165,17 @@ TEST(AircraftFile, StoppedLoadKeepsWhatItRead) {
 TEST(AircraftFile, PathsThatAreNoFileAreRefused) {
   const std::string pipe = testing::TempDir() + "tz9-pipe-" + std::to_string(getpid());
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);  // opening it would wait for a writer
-  const std::pair<std::string, std::string> cases[] = {
-      {kExamples + "/missing.dat", kExamples + "/missing.dat (no such file)"},
-      {kExamples, kExamples + " is a folder"},
-      {pipe, pipe + " is not a regular file"},
-      {"/dev/zero", "/dev/zero is not a regular file"},
+  const std::tuple<std::string, std::string, FileOpenFailure> cases[] = {
+      {kExamples + "/missing.dat", kExamples + "/missing.dat (no such file)",
+       FileOpenFailure::NoSuchFile},
+      {kExamples, kExamples + " is a folder", FileOpenFailure::Folder},
+      {pipe, pipe + " is not a regular file", FileOpenFailure::NotRegularFile},
+      {"/dev/zero", "/dev/zero is not a regular file", FileOpenFailure::NotRegularFile},
   };
-  for (const auto& [path, reason] : cases) {
+  for (const auto& [path, reason, failure] : cases) {
     const Loaded l = LoadFile(path);
     EXPECT_EQ(l.outcome.Message(), "Load stopped: cannot open file: " + reason);
+    EXPECT_EQ(l.outcome.openFailure, failure) << path;
     EXPECT_EQ(l.shown.name, "(old)");
   }
   std::remove(pipe.c_str());
@@ -193,6 +196,7 @@ TEST(AircraftFile, HugeFilesThatAreNoAircraftReturn) {
     std::ofstream(path, std::ios::binary) << *bytes;
     const LoadOutcome outcome = LoadFile(path).outcome;
     EXPECT_FALSE(outcome.completed);
+    EXPECT_EQ(outcome.openFailure, FileOpenFailure::None);  // opened: the walk stopped
     EXPECT_NE(outcome.Message().find(message), std::string::npos) << outcome.Message();
   }
   std::remove(path.c_str());

@@ -81,11 +81,12 @@ expect_usage_error "--stores after a named count" "--stores and --ecm both give 
 expect_usage_error "output without a name" "--output needs a file name" "$aircraft" --output=
 
 # Load failures: one line, with the line number when the file was opened.
-# The message names the file as given, then says what the reader says.
+# The message names the file once, as given, then says why the load stopped.
 run "missing file" 1 "$work/none.dat"
-[ "$(wc -l <"$work/err")" -eq 1 ] || fail "missing file: not one line on stderr"
-grep -qF "$work/none.dat: load stopped: cannot open file: " "$work/err" ||
-  fail "missing file: '$(cat "$work/err")'"
+expect_err "missing file" "$work/none.dat: load stopped: cannot open the file (no such file)"
+mkdir "$work/plane.dat"
+run "folder" 1 "$work/plane.dat"
+expect_err "folder" "$work/plane.dat: load stopped: the path is a folder"
 head -n 30 "$aircraft" >"$work/short.dat"
 run "file cut short" 1 "$work/short.dat"
 [ "$(wc -l <"$work/err")" -eq 1 ] || fail "file cut short: not one line on stderr"
@@ -264,6 +265,31 @@ run "mission" 0 "$aircraft" --weight 26000 --speed 150,700,850,1,850 --altitude 
 run "mission without cruise or bingo" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission
 grep -q "^0,26000,19000,[0-9.]*,[0-9.]*,[0-9]*,[0-9]*,[0-9.]*,[0-9]*,[0-9]*,,,$" "$work/out" ||
   fail "mission without cruise or bingo: '$(sed -n 2p "$work/out")'"
+# With --format json the same rows are the "mission" member, after the table's members: the CSV's
+# names, numbers as numbers, null where the CSV field is empty. CSV stays CSV.
+mission_axes="--speed 150,700,850,1,850 --altitude 0,40000,40000,1,40000"
+run "mission csv" 0 "$aircraft" --weight 26000 $mission_axes --mission --reserve 1000 --cruise-cas 300 --bingo-distance 100 --format csv
+[ "$(sed -n 2p "$work/out")" = "0,26000,20000,898.1836739069739,3.289040333583438,280,260,4.912747903951822,169,150,597.7924735493676,1.9926415656234737,1629.0825862072065" ] ||
+  fail "mission csv: 0 ft line '$(sed -n 2p "$work/out")'"
+json_member() {  # NAME: the line of the member "NAME" in the JSON on stdout
+  grep "^\"$1\": " "$work/out"
+}
+run "mission json" 0 "$aircraft" --weight 26000 $mission_axes --mission --reserve 1000 --cruise-cas 300 --bingo-distance 100 --format json
+json_member mission | grep -qF '[{"altitude_ft":"0","start_weight_lb":26000.0,"end_weight_lb":20000.0,"range_nm":898.1836739069739,"range_time_h":3.289040333583438,"range_start_cas_kt":280.0,"range_end_cas_kt":260.0,"endurance_h":4.912747903951822,"endurance_start_cas_kt":169.0,"endurance_end_cas_kt":150.0,"cruise_range_nm":597.7924735493676,"cruise_time_h":1.9926415656234737,"bingo_fuel_lb":1629.0825862072065},{"altitude_ft":"40000",' ||
+  fail "mission json: '$(json_member mission | cut -c 1-300)'"
+[ "$(tail -n 1 "$work/out")" = "}" ] || fail "mission json: last line '$(tail -n 1 "$work/out")'"
+json_member totals | grep -qF '"cells":4,' || fail "mission json: no table beside it"
+grep -q "^altitude_ft," "$work/out" && fail "mission json: a CSV line in the JSON"
+run "mission json without cruise or bingo" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission --format json
+json_member mission | grep -q '"endurance_end_cas_kt":150.0,"cruise_range_nm":null,"cruise_time_h":null,"bingo_fuel_lb":null}]$' ||
+  fail "mission json without cruise or bingo: '$(json_member mission)'"
+run "summary and mission json" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --summary --mission --format json
+[ "$(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')" = '"program": "inputs": "axes": "cells": "totals": "summary": "mission": ' ] ||
+  fail "summary and mission json: members $(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')"
+json_member summary | grep -qF '[{"altitude_ft":"0","best_range_cas_kt":280.0,' ||
+  fail "summary and mission json: '$(json_member summary)'"
+json_member mission | grep -qF '[{"altitude_ft":"0","start_weight_lb":26000.0,"end_weight_lb":19000.0,' ||
+  fail "summary and mission json: '$(json_member mission)'"
 run "mission flying nothing" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission --reserve 1e6 --cruise-cas 300
 expect_out_line "mission flying nothing" "0,26000,1019000,0,0,,,0,,,0,0,"
 run "mission stores beyond range" 1 "$aircraft" --weight 30000 --stores 0,0,0,0,0,1e306 --mission
@@ -277,7 +303,10 @@ run "reserve without mission" 2 "$aircraft" --reserve 1500
 grep -q "need --mission$" "$work/err" || fail "reserve without mission: '$(head -n 1 "$work/err")'"
 run "cruise speed without mission" 2 "$aircraft" --cruise-cas 300
 run "bingo distance without mission" 2 "$aircraft" --bingo-distance 150
-run "mission with summary" 2 "$aircraft" --mission --summary
+expect_usage_error "mission with summary" "--mission and --summary together need --format json" \
+  "$aircraft" --mission --summary
+expect_usage_error "mission with summary in csv" "--mission and --summary together need --format json" \
+  "$aircraft" --mission --summary --format csv
 run "mission with explain" 2 "$aircraft" --mission --explain 300,0
 run "summary with explain" 2 "$aircraft" --summary --explain 300,0
 run "mission with a value" 2 "$aircraft" --mission=1

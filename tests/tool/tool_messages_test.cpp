@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command-line tool's catalogue of layout refusals, worded with its options and their
-// positions, and the --stores positions tied to the stores they count.
+// The command-line tool's catalogue of load failures and refusals, worded with its options and
+// their positions, and the --stores positions tied to the stores they count.
 #include "tool/tool_messages.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -88,6 +89,86 @@ TEST(ToolMessages, LoadoutOverflowNamesItsCause) {
   for (const auto& [cause, text] : cases) {
     EXPECT_EQ(ToolLoadoutOverflowText(cause), text);
   }
+}
+
+// An analysis that has no answer says which one, and why.
+TEST(ToolMessages, AnalysisRefusalsNameTheAnalysisAndTheCause) {
+  const std::vector<std::pair<std::string_view, std::string_view>> cases = {
+      {ToolSummaryRefusalText(SummaryStatus::Done), ""},
+      {ToolSummaryRefusalText(SummaryStatus::Cancelled), "The summary was stopped before its end."},
+      {ToolSummaryRefusalText(SummaryStatus::SpeedRangeTooWide),
+       "The speed headers span more than 65536 whole knots: no summary."},
+      {ToolMissionRefusalText(MissionStatus::Done), ""},
+      {ToolMissionRefusalText(MissionStatus::Cancelled),
+       "The mission fuel was stopped before its end."},
+      {ToolMissionRefusalText(MissionStatus::StoresWeightBeyondRange),
+       "The store counts give a stores weight beyond the range of numbers: no mission fuel."},
+      {ToolMissionRefusalText(MissionStatus::SpeedRangeTooWide),
+       "The speed headers span more than 65536 whole knots: no mission fuel."},
+  };
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(text, expected);
+}
+
+// A file not opened is named once, as given, with why; a stopped walk keeps the reader's line
+// and cause. The missing file, the folder and the device are loaded for real, so the core's
+// cause (which names the path too) is what the tool words.
+TEST(ToolMessages, LoadFailuresNameThePathOnce) {
+  const std::string missing = testing::TempDir() + "tz9-no-such-aircraft.dat";
+  const std::string folder = testing::TempDir();
+  const auto load = [](const std::string& path) {
+    AircraftRecord record;
+    NoAircraftDisplay display;
+    return LoadAircraftFile(path, record, display);
+  };
+  const auto notOpened = [](FileOpenFailure failure) {
+    LoadOutcome outcome;
+    outcome.cause = "cannot open file: a.dat (...)";
+    outcome.openFailure = failure;
+    return outcome;
+  };
+  LoadOutcome stopped;
+  stopped.line = 39;
+  stopped.cause = "count 26 exceeds 25";
+  struct Case {
+    std::string name;
+    std::string path;
+    LoadOutcome outcome;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {"missing", missing, load(missing),
+       missing + ": load stopped: cannot open the file (no such file)"},
+      {"folder", folder, load(folder), folder + ": load stopped: the path is a folder"},
+      {"device", "/dev/null", load("/dev/null"),
+       "/dev/null: load stopped: the path is not a regular file"},
+      {"large", "a.dat", notOpened(FileOpenFailure::TooLarge),
+       "a.dat: load stopped: the file is larger than 256 MiB"},
+      {"unreadable", "a.dat", notOpened(FileOpenFailure::NoPermission),
+       "a.dat: load stopped: cannot open the file (no permission to read it)"},
+      {"read error", "a.dat", notOpened(FileOpenFailure::ReadError),
+       "a.dat: load stopped: cannot read the file (read error)"},
+      {"walk stopped", "a.dat", stopped, "a.dat: load stopped at line 39: count 26 exceeds 25"},
+  };
+  ASSERT_FALSE(std::filesystem::exists(missing));
+  for (const auto& c : cases)
+    EXPECT_EQ(ToolLoadFailureText(c.path, c.outcome), c.text) << c.name;
+}
+
+// --summary and --mission together are two members of one JSON document; CSV holds only one.
+TEST(ToolOptionsCombination, MissionWithSummaryOnlyInJson) {
+  const std::string refused = "--mission and --summary together need --format json";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"a.dat", "--mission", "--summary", "--format", "json"}, ""},
+      {{"a.dat", "--format=JSON", "--summary", "--mission"}, ""},
+      {{"a.dat", "--mission", "--summary"}, refused},
+      {{"a.dat", "--mission", "--summary", "--format", "csv"}, refused},
+      {{"a.dat", "--mission", "--summary", "--format", "grid"}, refused},
+      {{"a.dat", "--mission", "--format", "csv"}, ""},
+      {{"a.dat", "--summary", "--format", "grid"}, ""},
+  };
+  for (const auto& [args, error] : cases)
+    EXPECT_EQ(ParseToolArguments(args).error, error) << args[1] << ' ' << args[2];
 }
 
 // A list option takes exactly its count of numbers: one too few or one too many is refused,
