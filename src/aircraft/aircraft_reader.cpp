@@ -343,6 +343,7 @@ LoadOutcome NotOpened(const std::string& path, FileOpenFailure failure) {
       reason = " is not a regular file";
       break;
     case FileOpenFailure::TooLarge:
+      static_assert(kMaxAircraftFileBytes == 256LL * 1024 * 1024, "the text names the limit");
       reason = " is larger than 256 MiB";
       break;
     case FileOpenFailure::NoPermission:

@@ -23,6 +23,7 @@ std::string_view OpenFailureText(FileOpenFailure failure) {
     case FileOpenFailure::NotRegularFile:
       return "the path is not a regular file";
     case FileOpenFailure::TooLarge:
+      static_assert(kMaxAircraftFileBytes == 256LL * 1024 * 1024, "the text names the limit");
       return "the file is larger than 256 MiB";
     case FileOpenFailure::NoPermission:
       return "cannot open the file (no permission to read it)";
