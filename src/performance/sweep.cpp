@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -309,7 +310,8 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
   const TableComputation& c = *computation;
   const int cols = msfg1.Cols();
   const int dataRows = c.AltitudeCount();
-  computation->cells.resize(static_cast<size_t>(c.SpeedCount()) * dataRows);
+  // Filled block by block in sweep order: each page of a large table is written once.
+  computation->cells.reserve(static_cast<size_t>(c.SpeedCount()) * dataRows);
   if (cols >= 2 && dataRows >= 1) {
     const LevelFlightModel model(*c.aircraft);
     std::vector<AltitudeRow> rows(static_cast<size_t>(dataRows));
@@ -328,6 +330,7 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
         1,
         std::min(kBlockCells / dataRows, (cols - 1 + kMaxProgressCalls - 1) / kMaxProgressCalls));
     std::vector<CellTexts> block(static_cast<size_t>(blockCols) * dataRows);
+    std::vector<CellResult> blockCells(block.size());
     // Cells [first, last) of the block starting at data column firstCol (from 0), by index
     // col * dataRows + row within the block.
     auto computeRange = [&](int firstCol, size_t first, size_t last) {
@@ -341,7 +344,7 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
             header != CellFailure::None
                 ? FailedCell(header)
                 : CellResultOf(model.Evaluate(c.weight, c.counts, speeds[col], rows[row]), c.mode);
-        computation->cells[static_cast<size_t>(col) * dataRows + row] = cell;
+        blockCells[i] = cell;
         block[i] = MakeCellTexts(cell, c.mode);
       }
     };
@@ -360,9 +363,11 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
         const int row = 1 + static_cast<int>(i % dataRows);
         WriteCell(block[i], col, row, msfg1, msfg2);
         ++outcome.totals.cellsWritten;
-        const CellFailure failure = c.Cell(row, col).failure;
+        const CellFailure failure = blockCells[i].failure;
         if (failure != CellFailure::None) NoteFailure(failure, col, row, msfg1, outcome.totals);
       }
+      computation->cells.insert(computation->cells.end(), blockCells.begin(),
+                                blockCells.begin() + static_cast<std::ptrdiff_t>(cells));
       const int percent =
           static_cast<int>(static_cast<long long>(blockEnd) * kMaxProgressCalls / (cols - 1));
       if (progress && percent > percentShown) {
