@@ -142,6 +142,20 @@ void AnalysisProgress::SetRunning(bool running) {
   cancel_->setVisible(running);
 }
 
+QLabel* WrappingLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+QLabel* NoticeLabel(const char* name, QWidget* parent) {
+  QLabel* label = WrappingLabel(name, parent);
+  label->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+  return label;
+}
+
 ResultGrid MakeTextTable(int rows, std::span<const TableColumn> columns) {
   ResultGrid table;
   table.SetRows(rows + 1);

@@ -2,7 +2,7 @@
 // Shared by the windows that show an analysis of the last computation (the performance summary
 // and the mission fuel): the words for the computation a window stands for and for what it no
 // longer matches, a watch on every change that can make it stale, the progress row with its
-// Cancel, the text tables they show, and the number forms of those tables.
+// Cancel, the text tables they show, the number forms of those tables, and their labels.
 #pragma once
 
 #include <QObject>
@@ -79,6 +79,11 @@ class AnalysisProgress final : public QWidget {
   QProgressBar* bar_;
   QPushButton* cancel_;
 };
+
+// A label named name whose text wraps and can be selected, for the sentences of a window.
+QLabel* WrappingLabel(const char* name, QWidget* parent);
+// The same in the dark red of a window's notes and refusals.
+QLabel* NoticeLabel(const char* name, QWidget* parent);
 
 // One column of an analysis table.
 struct TableColumn {
