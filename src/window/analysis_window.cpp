@@ -20,8 +20,7 @@ AnalysisWindow::AnalysisWindow(Form1& form, QAction* opener, std::span<const Tab
       columns_(columns),
       table_(MakeTextTable(0, columns)) {
   connect(opener, &QAction::triggered, this, &AnalysisWindow::Open);
-  connect(new ComputationWatch(form, this), &ComputationWatch::Changed, this,
-          &AnalysisWindow::RefreshState);
+  connect(&form, &Form1::StalenessMayHaveChanged, this, &AnalysisWindow::RefreshState);
   connect(task_, &AnalysisTask::Cancelled, this,
           [this, note = std::move(endWords.cancelled)] { EndRun(note); });
   connect(task_, &AnalysisTask::Failed, this,

@@ -166,6 +166,9 @@ class Form1 final : public QMainWindow {
  signals:
   // A "Compute Table" has run and computation() holds its result.
   void ComputationChanged();
+  // CurrentStaleness() may answer otherwise, or computation() was replaced: whatever says
+  // whether the last computation still matches listens to this one signal.
+  void StalenessMayHaveChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -183,6 +186,7 @@ class Form1 final : public QMainWindow {
   void SetFocusOrder();
 
   void ConnectHandlers();
+  void ConnectStalenessReasons();
   void CountField_Changed(QLineEdit* field);
   void RecomputeLoadout();
   // The five loadout figures as their fields show them now.
