@@ -247,6 +247,7 @@ void Form1::LoadAircraftPath(const std::string& path) {
   } else {
     ShowStatus(outcome.Message());
   }
+  emit AircraftLoaded();
 }
 
 void Form1::mnuFileSalva_Click() {
@@ -352,8 +353,9 @@ Staleness Form1::CurrentStaleness() const {
 }
 
 // Every event that can change what CurrentStaleness() compares, or replace the computation: an
-// edit of the weight or a count, another option, a layout of the grids, a Load, a Compute
-// Table. Connected after the window's own handlers, so a listener sees their result.
+// edit of the weight or a count, another option, a layout of the grids, a Load (chosen, dropped
+// or named on the command line), a Compute Table. Connected after the window's own handlers, so
+// a listener sees their result.
 void Form1::ConnectStalenessReasons() {
   connect(txtCompWeight, &QLineEdit::textChanged, this, &Form1::StalenessMayHaveChanged);
   for (const CountField& count : kCountFields)
@@ -361,7 +363,7 @@ void Form1::ConnectStalenessReasons() {
   for (QRadioButton* option : {Option1, Option2, Option3})
     connect(option, &QRadioButton::toggled, this, &Form1::StalenessMayHaveChanged);
   connect(model1_, &QAbstractItemModel::modelReset, this, &Form1::StalenessMayHaveChanged);
-  connect(mnuFileApri, &QAction::triggered, this, &Form1::StalenessMayHaveChanged);
+  connect(this, &Form1::AircraftLoaded, this, &Form1::StalenessMayHaveChanged);
   connect(this, &Form1::ComputationChanged, this, &Form1::StalenessMayHaveChanged);
 }
 

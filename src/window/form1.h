@@ -169,6 +169,9 @@ class Form1 final : public QMainWindow {
   // CurrentStaleness() may answer otherwise, or computation() was replaced: whatever says
   // whether the last computation still matches listens to this one signal.
   void StalenessMayHaveChanged();
+  // A file was loaded into aircraft(), completely or not: chosen with Load, dropped on the
+  // window or named on the command line.
+  void AircraftLoaded();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
