@@ -62,8 +62,9 @@ class AnalysisWindowTest : public QObject {
       ComputeAt(s, "20000");
       c.run(s);
       QTRY_VERIFY_WITH_TIMEOUT(ShowsTheLastComputation(s, w), 30000);
-      QCOMPARE(QStringList({c.name, QString::number(w->table().Rows()), c.state(s)}),
-               QStringList({c.name, "1", c.why}));
+      const QString name = QString(c.name) + ": ";
+      QCOMPARE(name + QString::number(w->table().Rows()) + " rows; " + c.state(s),
+               name + "1 rows; " + c.why);
       QCOMPARE(TableText(w->table(), 0, 0), QStringLiteral("Altitude"));
     }
   }
