@@ -64,7 +64,8 @@ class AnalysisProgress final : public QWidget {
   QPushButton* cancel_;
 };
 
-// A label named name whose text wraps and can be selected, for the sentences of a window.
+// A label named name whose text wraps and can be selected, for the sentences of a window or
+// panel (the analysis windows, the cell details).
 QLabel* WrappingLabel(const char* name, QWidget* parent);
 // The same in the dark red of a window's notes and refusals.
 QLabel* NoticeLabel(const char* name, QWidget* parent);

@@ -16,6 +16,7 @@
 #include <iterator>
 #include <vector>
 
+#include "analysis_view_support.h"
 #include "common/number_text.h"
 #include "form1.h"
 #include "loadout/loadout.h"
@@ -106,14 +107,6 @@ const QuantityRow kRows[] = {
     {"Result", "Fuel per nautical mile",
      [](const CellDetails& d) { return Value(d.lbsPerNm, "lb/NM"); }},
 };
-
-QLabel* WrappingLabel(const char* objectName, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(objectName));
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
 
 QString RowName(const QuantityRow& row) {
   if (row.storeKind < 0) return QString::fromUtf8(row.name);
