@@ -65,8 +65,8 @@ class AnalysisWindow : public QWidget {
 
   // Starts work in place of any run still going.
   void Run(AnalysisTask::Work work);
-  // Ends a run that gave an answer or none: the table for computation (without one, an empty
-  // table), the state, then RunEnded.
+  // Ends a run that gave an answer or none: shows table as the one of computation (no table:
+  // an empty one), then the state, then emits RunEnded.
   void ShowRun(std::shared_ptr<const TableComputation> computation,
                std::optional<ResultGrid> table);
 
@@ -76,7 +76,8 @@ class AnalysisWindow : public QWidget {
   // label; an empty label takes no room.
   void ShowStateLines(QLabel* label, QStringList lines) const;
 
-  // Words everything that says what the window shows and whether it still matches.
+  // Words everything that says what the window shows and whether it still matches; called after
+  // each run and on Form1::StalenessMayHaveChanged.
   virtual void RefreshState() = 0;
 
  private:
