@@ -2,22 +2,17 @@
 
 #include "analysis_view_support.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStringList>
 #include <cmath>
 
 #include "analysis_task.h"
 #include "common/number_text.h"
-#include "form1.h"
 #include "loadout/loadout.h"
-#include "result_grid_view.h"
 
 namespace tz9 {
 namespace {
@@ -94,18 +89,6 @@ QString Shortest(double value) {
   return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-ComputationWatch::ComputationWatch(Form1& form, QObject* parent) : QObject(parent) {
-  for (QLineEdit* field : {form.txtCompWeight, form.txtMisAA, form.txtMisAG, form.txtBombe,
-                           form.txtCluster, form.txtEcm, form.txtFuelTank}) {
-    connect(field, &QLineEdit::textChanged, this, &ComputationWatch::Changed);
-  }
-  for (QRadioButton* option : {form.Option1, form.Option2, form.Option3})
-    connect(option, &QRadioButton::toggled, this, &ComputationWatch::Changed);
-  connect(form.MSFG1->model(), &QAbstractItemModel::modelReset, this, &ComputationWatch::Changed);
-  connect(form.mnuFileApri, &QAction::triggered, this, &ComputationWatch::Changed);
-  connect(&form, &Form1::ComputationChanged, this, &ComputationWatch::Changed);
-}
-
 AnalysisProgress::AnalysisProgress(AnalysisTask& task, const char* barName, const char* cancelName,
                                    const QString& running, QWidget* parent)
     : QWidget(parent),
@@ -140,6 +123,20 @@ void AnalysisProgress::SetRunning(bool running) {
   label_->setVisible(running);
   bar_->setVisible(running);
   cancel_->setVisible(running);
+}
+
+QLabel* WrappingLabel(const char* name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+QLabel* NoticeLabel(const char* name, QWidget* parent) {
+  QLabel* label = WrappingLabel(name, parent);
+  label->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+  return label;
 }
 
 ResultGrid MakeTextTable(int rows, std::span<const TableColumn> columns) {

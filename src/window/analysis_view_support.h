@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the windows that show an analysis of the last computation (the performance summary
 // and the mission fuel): the words for the computation a window stands for and for what it no
-// longer matches, a watch on every change that can make it stale, the progress row with its
-// Cancel, the text tables they show, and the number forms of those tables.
+// longer matches, the progress row with its Cancel, the text tables they show, the number forms of
+// those tables, and their labels.
 #pragma once
 
-#include <QObject>
 #include <QString>
 #include <QWidget>
 #include <span>
@@ -21,7 +20,6 @@ class QPushButton;
 namespace tz9 {
 
 class AnalysisTask;
-class Form1;
 
 QString QStringFromView(std::string_view text);
 
@@ -44,20 +42,6 @@ QString HoursMinutes(double hours);
 // The shortest text that reads back as the same double ("381", "35950.5").
 QString Shortest(double value);
 
-// Calls Changed() after every change of the form that can make its computation stale or
-// replace it: the computing weight and count fields, the second grid's option, a layout of the
-// grids, a Load and a Compute Table. Each connection is made after the form's own handler, so a
-// receiver sees the result.
-class ComputationWatch final : public QObject {
-  Q_OBJECT
-
- public:
-  ComputationWatch(Form1& form, QObject* parent);
-
- signals:
-  void Changed();
-};
-
 // The row under an analysis table while it runs: what it does, a progress bar and Cancel. It
 // keeps its place while hidden, so the table does not jump.
 class AnalysisProgress final : public QWidget {
@@ -79,6 +63,12 @@ class AnalysisProgress final : public QWidget {
   QProgressBar* bar_;
   QPushButton* cancel_;
 };
+
+// A label named name whose text wraps and can be selected, for the sentences of a window or
+// panel (the analysis windows, the cell details).
+QLabel* WrappingLabel(const char* name, QWidget* parent);
+// The same in the dark red of a window's notes and refusals.
+QLabel* NoticeLabel(const char* name, QWidget* parent);
 
 // One column of an analysis table.
 struct TableColumn {

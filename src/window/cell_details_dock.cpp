@@ -8,9 +8,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <array>
@@ -18,6 +16,7 @@
 #include <iterator>
 #include <vector>
 
+#include "analysis_view_support.h"
 #include "common/number_text.h"
 #include "form1.h"
 #include "loadout/loadout.h"
@@ -108,14 +107,6 @@ const QuantityRow kRows[] = {
     {"Result", "Fuel per nautical mile",
      [](const CellDetails& d) { return Value(d.lbsPerNm, "lb/NM"); }},
 };
-
-QLabel* WrappingLabel(const char* objectName, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(objectName));
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
 
 QString RowName(const QuantityRow& row) {
   if (row.storeKind < 0) return QString::fromUtf8(row.name);
@@ -236,7 +227,8 @@ CellDetailsDock::CellDetailsDock(Form1* form) : QDockWidget(form), form_(form) {
 
   ConnectView(form->MSFG1);
   ConnectView(form->MSFG2);
-  ConnectInputs();
+  // Whatever can make a computed cell out of date, and a new computation.
+  connect(form, &Form1::StalenessMayHaveChanged, this, &CellDetailsDock::Refresh);
   connect(this, &QDockWidget::visibilityChanged, this, &CellDetailsDock::Refresh);
   Refresh();
 }
@@ -256,20 +248,6 @@ void CellDetailsDock::ConnectView(ResultGridView* view) {
   });
   connect(view->model(), &QAbstractItemModel::modelReset, this, &CellDetailsDock::Refresh);
   connect(view->model(), &QAbstractItemModel::dataChanged, this, &CellDetailsDock::Refresh);
-}
-
-// Whatever can make a computed cell out of date: the weight and counts, the second grid's
-// choice, a Load; and a new computation.
-void CellDetailsDock::ConnectInputs() {
-  for (QLineEdit* field : {form_->txtCompWeight, form_->txtMisAA, form_->txtMisAG, form_->txtBombe,
-                           form_->txtCluster, form_->txtEcm, form_->txtFuelTank}) {
-    connect(field, &QLineEdit::textChanged, this, &CellDetailsDock::Refresh);
-  }
-  for (QRadioButton* option : {form_->Option1, form_->Option2, form_->Option3}) {
-    connect(option, &QRadioButton::toggled, this, &CellDetailsDock::Refresh);
-  }
-  connect(form_->mnuFileApri, &QAction::triggered, this, &CellDetailsDock::Refresh);
-  connect(form_, &Form1::ComputationChanged, this, &CellDetailsDock::Refresh);
 }
 
 // One evaluation, and only while the panel can be seen (shown again, it refreshes).

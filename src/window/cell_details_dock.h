@@ -30,7 +30,6 @@ class CellDetailsDock final : public QDockWidget {
 
  private:
   void ConnectView(ResultGridView* view);
-  void ConnectInputs();
   void Refresh();
   void ShowTexts(const QString& cell, const QString& state, const QString& reason);
   void ShowValues(const CellDetails* details);

@@ -18,7 +18,6 @@
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -41,9 +40,6 @@ enum ChartIndex { kSpecificRange = 0, kFuelFlow = 1, kEnvelope = 2 };
 
 constexpr const char* kChartNames[] = {"Specific range", "Fuel flow", "Flight envelope"};
 constexpr const char* kImageNames[] = {"specific-range", "fuel-flow", "flight-envelope"};
-
-// The fields and headers are compared with the computation this often while the window shows.
-constexpr int kStalenessPollMilliseconds = 500;
 
 constexpr QRgb kStaleRed = 0xffb00000;
 constexpr QRgb kKeyGrey = 0xff505050;
@@ -311,8 +307,6 @@ frmCharts::frmCharts(Form1& form) : QWidget(&form, Qt::Window), form_(form) {
   resize(1100, 720);
   BuildControls();
   summaryWorker_ = new BackgroundSummary(this);
-  stalenessTimer_ = new QTimer(this);
-  stalenessTimer_->setInterval(kStalenessPollMilliseconds);
   imageChooser_ = std::make_unique<DialogImagePathChooser>(this);
   ConnectHandlers();
 }
@@ -414,8 +408,13 @@ void frmCharts::ConnectHandlers() {
   }
   connect(chtEnvelope->chart(), &QChart::plotAreaChanged, this,
           [this] { envelopeItem_->PlotAreaChanged(); });
-  connect(stalenessTimer_, &QTimer::timeout, this, [this] {
-    if (!computation_ || SameStaleness(staleness_, form_.CurrentStaleness())) return;
+  // While shown, the titles say at once what the charts no longer match; a new computation is
+  // drawn whole by its own handler, and a hidden window catches up when shown.
+  connect(&form_, &Form1::StalenessMayHaveChanged, this, [this] {
+    if (!isVisible() || !computation_ || computation_ != form_.computation() ||
+        SameStaleness(staleness_, form_.CurrentStaleness())) {
+      return;
+    }
     UpdateTitles();
     DrawHighlight();
   });
@@ -429,12 +428,6 @@ void frmCharts::showEvent(QShowEvent* event) {
     UpdateTitles();
     DrawHighlight();
   }
-  stalenessTimer_->start();
-}
-
-void frmCharts::hideEvent(QHideEvent* event) {
-  stalenessTimer_->stop();
-  QWidget::hideEvent(event);
 }
 
 ChartCanvas* frmCharts::ShownCanvas() const {

@@ -22,7 +22,6 @@ class QPushButton;
 class QRadioButton;
 class QScatterSeries;
 class QTabWidget;
-class QTimer;
 
 namespace tz9 {
 
@@ -78,7 +77,6 @@ class frmCharts final : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   void BuildControls();
@@ -120,7 +118,6 @@ class frmCharts final : public QWidget {
   QScatterSeries* highlights_[3] = {};  // the current cell on each chart
   BackgroundSummary* summaryWorker_ = nullptr;
   EnvelopeItem* envelopeItem_ = nullptr;  // owned by the envelope chart's scene
-  QTimer* stalenessTimer_ = nullptr;
   std::unique_ptr<ImagePathChooser> imageChooser_;
 };
 

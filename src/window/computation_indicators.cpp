@@ -2,15 +2,11 @@
 
 #include "computation_indicators.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QStringList>
 #include <string_view>
 
 #include "form1.h"
-#include "result_grid_view.h"
 #include "tables/display_mode.h"
 #include "twips.h"
 
@@ -77,18 +73,7 @@ ComputationIndicators::ComputationIndicators(Form1& form, QWidget* client)
       secondGridShows_(AddIndicator(client, "lblSecondGridShows", kSecondCaptionTop,
                                     QStringLiteral("QLabel { color: #1a3c8c; }"))) {
   setObjectName(QStringLiteral("computationIndicators"));
-  // Every event that can change what the computation no longer matches, or replace it. Each
-  // connection is made after the window's own handler, so the refresh sees its result.
-  for (QLineEdit* field : {form.txtCompWeight, form.txtMisAA, form.txtMisAG, form.txtBombe,
-                           form.txtCluster, form.txtEcm, form.txtFuelTank}) {
-    connect(field, &QLineEdit::textChanged, this, &ComputationIndicators::Refresh);
-  }
-  for (QRadioButton* option : {form.Option1, form.Option2, form.Option3})
-    connect(option, &QRadioButton::toggled, this, &ComputationIndicators::Refresh);
-  connect(form.MSFG1->model(), &QAbstractItemModel::modelReset, this,
-          &ComputationIndicators::Refresh);
-  connect(form.mnuFileApri, &QAction::triggered, this, &ComputationIndicators::Refresh);
-  connect(&form, &Form1::ComputationChanged, this, &ComputationIndicators::Refresh);
+  connect(&form, &Form1::StalenessMayHaveChanged, this, &ComputationIndicators::Refresh);
   Refresh();
 }
 

@@ -29,7 +29,7 @@ class ComputationIndicators final : public QObject {
 
  public:
   // Places lblOutOfDate and lblSecondGridShows on client and follows every change of form that
-  // can make its computation stale or replace it.
+  // can make its computation stale or replace it (Form1::StalenessMayHaveChanged).
   ComputationIndicators(Form1& form, QWidget* client);
 
   void Refresh();

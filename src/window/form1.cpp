@@ -152,6 +152,7 @@ Form1::Form1(QWidget* parent)
   lblStatus->setObjectName(QStringLiteral("lblStatus"));
   statusBar()->addWidget(lblStatus, 1);
   ConnectHandlers();
+  ConnectStalenessReasons();
   dockCellDetails = new CellDetailsDock(this);
   const auto cellToolTip = [this](int row, int col) { return CellToolTip(*this, row, col); };
   model1_->SetToolTipProvider(cellToolTip);
@@ -246,6 +247,7 @@ void Form1::LoadAircraftPath(const std::string& path) {
   } else {
     ShowStatus(outcome.Message());
   }
+  emit AircraftLoaded();
 }
 
 void Form1::mnuFileSalva_Click() {
@@ -351,6 +353,21 @@ Staleness Form1::CurrentStaleness() const {
   now.mode = SelectedDisplayMode();
   now.aircraft = aircraft_.get();
   return CompareWithCurrent(*computation_, now);
+}
+
+// Every event that can change what CurrentStaleness() compares, or replace the computation: an
+// edit of the weight or a count, another option, a layout of the grids, a Load (chosen, dropped
+// or named on the command line), a Compute Table. Connected after the window's own handlers, so
+// a listener sees their result.
+void Form1::ConnectStalenessReasons() {
+  connect(txtCompWeight, &QLineEdit::textChanged, this, &Form1::StalenessMayHaveChanged);
+  for (const CountField& count : kCountFields)
+    connect(this->*count.field, &QLineEdit::textChanged, this, &Form1::StalenessMayHaveChanged);
+  for (QRadioButton* option : {Option1, Option2, Option3})
+    connect(option, &QRadioButton::toggled, this, &Form1::StalenessMayHaveChanged);
+  connect(model1_, &QAbstractItemModel::modelReset, this, &Form1::StalenessMayHaveChanged);
+  connect(this, &Form1::AircraftLoaded, this, &Form1::StalenessMayHaveChanged);
+  connect(this, &Form1::ComputationChanged, this, &Form1::StalenessMayHaveChanged);
 }
 
 // A sweep that runs past half a second says how far it has got and lets the window repaint.

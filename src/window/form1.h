@@ -166,6 +166,12 @@ class Form1 final : public QMainWindow {
  signals:
   // A "Compute Table" has run and computation() holds its result.
   void ComputationChanged();
+  // CurrentStaleness() may answer otherwise, or computation() was replaced: whatever says
+  // whether the last computation still matches listens to this one signal.
+  void StalenessMayHaveChanged();
+  // A file was loaded into aircraft(), completely or not: chosen with Load, dropped on the
+  // window or named on the command line.
+  void AircraftLoaded();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -183,6 +189,7 @@ class Form1 final : public QMainWindow {
   void SetFocusOrder();
 
   void ConnectHandlers();
+  void ConnectStalenessReasons();
   void CountField_Changed(QLineEdit* field);
   void RecomputeLoadout();
   // The five loadout figures as their fields show them now.

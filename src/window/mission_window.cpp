@@ -4,9 +4,7 @@
 
 #include "mission_window.h"
 
-#include <QAction>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +20,6 @@
 #include "common/number_text.h"
 #include "form1.h"
 #include "performance/best_speeds.h"
-#include "result_grid_model.h"
 #include "result_grid_view.h"
 
 namespace tz9 {
@@ -233,25 +230,11 @@ std::optional<std::optional<double>> ReadFigure(const FigureField& f) {
   return std::nullopt;
 }
 
-QLabel* WrappingLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
 QLineEdit* FigureEdit(const char* name, const char* text, QWidget* parent) {
   auto* field = new QLineEdit(QString::fromLatin1(text), parent);
   field->setObjectName(QString::fromLatin1(name));
   field->setMaximumWidth(120);
   return field;
-}
-
-QLabel* ErrorLabel(const char* name, QWidget* parent) {
-  QLabel* label = WrappingLabel(name, parent);
-  label->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
-  return label;
 }
 
 }  // namespace
@@ -265,14 +248,14 @@ struct MissionWindow::Result {
 };
 
 MissionWindow::MissionWindow(Form1& form)
-    : QWidget(&form, Qt::Window),
-      form_(form),
-      task_(new AnalysisTask(this)),
-      table_(MakeTextTable(0, kColumns)) {
+    : AnalysisWindow(form, form.mnuViewMission, kColumns,
+                     {QStringLiteral("Cancelled: the mission fuel was not finished. Press Compute "
+                                     "to run it again."),
+                      QStringLiteral("The mission fuel could not be computed: %1.")}) {
   setObjectName(QStringLiteral("frmMission"));
   setWindowTitle(QStringLiteral("Mission Fuel"));
   lblMissionFor = WrappingLabel("lblMissionFor", this);
-  lblMissionState = ErrorLabel("lblMissionState", this);
+  lblMissionState = NoticeLabel("lblMissionState", this);
   txtReserve = FigureEdit("txtReserve", "0", this);
   txtCruiseCas = FigureEdit("txtCruiseCas", "", this);
   txtBingoDistance = FigureEdit("txtBingoDistance", "", this);
@@ -280,16 +263,13 @@ MissionWindow::MissionWindow(Form1& form)
   txtCruiseCas->setToolTip(QStringLiteral("A cruise speed to fly the fuel at, kt CAS (optional)"));
   txtBingoDistance->setToolTip(
       QStringLiteral("The distance home, NM, for the bingo fuel (optional)"));
-  lblReserveError = ErrorLabel("lblReserveError", this);
-  lblCruiseCasError = ErrorLabel("lblCruiseCasError", this);
-  lblBingoDistanceError = ErrorLabel("lblBingoDistanceError", this);
+  lblReserveError = NoticeLabel("lblReserveError", this);
+  lblCruiseCasError = NoticeLabel("lblCruiseCasError", this);
+  lblBingoDistanceError = NoticeLabel("lblBingoDistanceError", this);
   cmdMission = new QPushButton(QStringLiteral("&Compute"), this);
   cmdMission->setObjectName(QStringLiteral("cmdMission"));
   lblMissionWeights = WrappingLabel("lblMissionWeights", this);
-  model_ = new ResultGridModel(table_, this);
-  grdMission = new ResultGridView(this);
-  grdMission->setObjectName(QStringLiteral("grdMission"));
-  grdMission->SetGridModel(model_);
+  grdMission = AddTableView("grdMission");
   lblMissionLegend = WrappingLabel("lblMissionLegend", this);
   lblMissionLegend->setText(QStringLiteral(
       "The fuel burns in steps of 100 lb from the start weight down to the end weight, each step "
@@ -297,8 +277,7 @@ MissionWindow::MissionWindow(Form1& form)
       "first and last step), at the best-endurance (loiter) speed, and at the cruise CAS. Bingo: "
       "the fuel to fly the distance home at best range and land with the reserve, in lb. "
       "Ctrl+C copies."));
-  progress = new AnalysisProgress(*task_, "prgMission", "cmdMissionCancel",
-                                  QStringLiteral("Burning the fuel"), this);
+  AddProgress("prgMission", "cmdMissionCancel", QStringLiteral("Burning the fuel"));
 
   auto* fields = new QGridLayout;
   const std::pair<const char*, QLineEdit*> rows[] = {{"&Reserve (lb):", txtReserve},
@@ -324,7 +303,6 @@ MissionWindow::MissionWindow(Form1& form)
   layout->addWidget(progress);
   resize(1280, 520);
 
-  connect(form.mnuViewMission, &QAction::triggered, this, &MissionWindow::Open);
   connect(cmdMission, &QPushButton::clicked, this, &MissionWindow::cmdMission_Click);
   for (const auto& [field, error] :
        {std::pair{txtReserve, lblReserveError}, std::pair{txtCruiseCas, lblCruiseCasError},
@@ -332,44 +310,15 @@ MissionWindow::MissionWindow(Form1& form)
     connect(field, &QLineEdit::textEdited, error, &QLabel::clear);
     connect(field, &QLineEdit::returnPressed, this, &MissionWindow::cmdMission_Click);
   }
-  connect(new ComputationWatch(form, this), &ComputationWatch::Changed, this,
-          &MissionWindow::RefreshState);
-  connect(task_, &AnalysisTask::Cancelled, this, [this] {
-    note_ = QStringLiteral(
-        "Cancelled: the mission fuel was not finished. Press Compute to run "
-        "it again.");
-    RefreshState();
-    emit RunEnded();
-  });
-  connect(task_, &AnalysisTask::Failed, this, [this](const QString& reason) {
-    note_ = QStringLiteral("The mission fuel could not be computed: %1.").arg(reason);
-    RefreshState();
-    emit RunEnded();
-  });
   RefreshState();
-}
-
-MissionWindow::~MissionWindow() {
-  // The view outlives the table it shows by a moment: part them first.
-  grdMission->setModel(nullptr);
-}
-
-bool MissionWindow::Running() const {
-  return task_->Running();
-}
-
-void MissionWindow::Open() {
-  show();
-  raise();
-  activateWindow();
 }
 
 void MissionWindow::cmdMission_Click() {
   const std::optional<MissionInputs> inputs = ReadInputs();
   if (!inputs) return;
-  note_.clear();
-  if (!form_.computation()) {
-    note_ = QStringLiteral("No table computed yet: press Compute Table first.");
+  SetNote({});
+  if (!form().computation()) {
+    SetNote(QStringLiteral("No table computed yet: press Compute Table first."));
     RefreshState();
     return;
   }
@@ -393,53 +342,40 @@ std::optional<MissionInputs> MissionWindow::ReadInputs() {
 }
 
 void MissionWindow::Start(const MissionInputs& inputs) {
-  const std::shared_ptr<const TableComputation> computation = form_.computation();
-  task_->Start(
-      [this, computation, inputs](const AnalysisControl& control) -> AnalysisTask::Delivery {
-        auto result = std::make_shared<Result>();
-        result->computation = computation;
-        result->inputs = inputs;
-        const MissionReport report = ComputeMission(*computation, inputs, control);
-        result->status = report.status;
-        if (report.status == MissionStatus::Done) {
-          result->table = MissionTable(*computation, report, inputs);
-          result->weights = WeightsLine(report.weights, inputs);
-        }
-        return [this, result] { ShowResult(*result); };
-      });
-  RefreshState();
+  const std::shared_ptr<const TableComputation> computation = form().computation();
+  Run([this, computation, inputs](const AnalysisControl& control) -> AnalysisTask::Delivery {
+    auto result = std::make_shared<Result>();
+    result->computation = computation;
+    result->inputs = inputs;
+    const MissionReport report = ComputeMission(*computation, inputs, control);
+    result->status = report.status;
+    if (report.status == MissionStatus::Done) {
+      result->table = MissionTable(*computation, report, inputs);
+      result->weights = WeightsLine(report.weights, inputs);
+    }
+    return [this, result] { ShowResult(*result); };
+  });
 }
 
 void MissionWindow::ShowResult(Result& result) {
-  shown_ = result.computation;
-  model_->BeginGridChange();
-  table_ =
-      result.status == MissionStatus::Done ? std::move(result.table) : MakeTextTable(0, kColumns);
-  model_->EndGridChange();
   lblMissionWeights->setText(result.weights);
-  note_ = StatusNote(result.status);
-  RefreshState();
-  emit RunEnded();
+  SetNote(StatusNote(result.status));
+  ShowRun(result.computation, result.status == MissionStatus::Done
+                                  ? std::optional<ResultGrid>(std::move(result.table))
+                                  : std::nullopt);
 }
 
 void MissionWindow::RefreshState() {
-  const std::shared_ptr<const TableComputation> current = form_.computation();
-  if (shown_) {
-    lblMissionFor->setText(QStringLiteral("Mission fuel of ") + ComputationCaption(*shown_));
+  const std::shared_ptr<const TableComputation> current = form().computation();
+  if (shown()) {
+    lblMissionFor->setText(QStringLiteral("Mission fuel of ") + ComputationCaption(*shown()));
   } else if (current) {
     lblMissionFor->setText(QStringLiteral("Press Compute for the mission fuel of ") +
                            ComputationCaption(*current));
   } else {
     lblMissionFor->setText(QStringLiteral("No mission fuel yet."));
   }
-  QStringList lines;
-  if (!note_.isEmpty()) lines << note_;
-  if (shown_) {
-    const QString outOfDate = OutOfDateText(form_.CurrentStaleness(), shown_ != current);
-    if (!outOfDate.isEmpty()) lines << outOfDate;
-  }
-  lblMissionState->setText(lines.join(QLatin1Char('\n')));
-  lblMissionState->setVisible(!lines.isEmpty());
+  ShowStateLines(lblMissionState, {});
 }
 
 }  // namespace tz9

@@ -3,7 +3,6 @@
 
 #include "summary_window.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -19,7 +18,6 @@
 #include "common/number_text.h"
 #include "form1.h"
 #include "performance/best_speeds.h"
-#include "result_grid_model.h"
 #include "result_grid_view.h"
 
 namespace tz9 {
@@ -141,14 +139,6 @@ std::vector<int> SelectColumns(const TableComputation& computation, const TableS
   return columns;
 }
 
-QLabel* WrappingLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(name));
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
 }  // namespace
 
 struct SummaryWindow::Result {
@@ -160,15 +150,14 @@ struct SummaryWindow::Result {
 };
 
 SummaryWindow::SummaryWindow(Form1& form)
-    : QWidget(&form, Qt::Window),
-      form_(form),
-      task_(new AnalysisTask(this)),
-      table_(MakeTextTable(0, kColumns)) {
+    : AnalysisWindow(form, form.mnuViewSummary, kColumns,
+                     {QStringLiteral("Cancelled: the summary was not finished. Press Compute to "
+                                     "run it again."),
+                      QStringLiteral("The summary could not be made: %1.")}) {
   setObjectName(QStringLiteral("frmSummary"));
   setWindowTitle(QStringLiteral("Performance Summary"));
   lblSummaryFor = WrappingLabel("lblSummaryFor", this);
-  lblSummaryState = WrappingLabel("lblSummaryState", this);
-  lblSummaryState->setStyleSheet(QStringLiteral("QLabel { color: #a00000; }"));
+  lblSummaryState = NoticeLabel("lblSummaryState", this);
   lblSummaryOptima = WrappingLabel("lblSummaryOptima", this);
   lblSummaryLegend = WrappingLabel("lblSummaryLegend", this);
   lblSummaryLegend->setText(QStringLiteral(
@@ -179,12 +168,8 @@ SummaryWindow::SummaryWindow(Form1& form)
   cmdSummaryCompute = new QPushButton(QStringLiteral("&Compute"), this);
   cmdSummaryCompute->setObjectName(QStringLiteral("cmdSummaryCompute"));
   cmdSummaryCompute->setToolTip(QStringLiteral("Summarize the last Compute Table again"));
-  model_ = new ResultGridModel(table_, this);
-  grdSummary = new ResultGridView(this);
-  grdSummary->setObjectName(QStringLiteral("grdSummary"));
-  grdSummary->SetGridModel(model_);
-  progress = new AnalysisProgress(*task_, "prgSummary", "cmdSummaryCancel",
-                                  QStringLiteral("Summarizing the table"), this);
+  grdSummary = AddTableView("grdSummary");
+  AddProgress("prgSummary", "cmdSummaryCancel", QStringLiteral("Summarizing the table"));
 
   auto* top = new QHBoxLayout;
   top->addWidget(lblSummaryFor, 1);
@@ -198,48 +183,18 @@ SummaryWindow::SummaryWindow(Form1& form)
   layout->addWidget(progress);
   resize(1080, 480);
 
-  connect(form.mnuViewSummary, &QAction::triggered, this, &SummaryWindow::Open);
   connect(cmdSummaryCompute, &QPushButton::clicked, this, &SummaryWindow::Start);
   connect(&form, &Form1::ComputationChanged, this, &SummaryWindow::ComputationArrived);
-  connect(new ComputationWatch(form, this), &ComputationWatch::Changed, this,
-          &SummaryWindow::RefreshState);
   connect(grdSummary->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
             if (current.isValid()) SelectInGrids(current.row());
           });
-  connect(task_, &AnalysisTask::Cancelled, this, [this] {
-    note_ = QStringLiteral(
-        "Cancelled: the summary was not finished. Press Compute to run it "
-        "again.");
-    RefreshState();
-    emit RunEnded();
-  });
-  connect(task_, &AnalysisTask::Failed, this, [this](const QString& reason) {
-    note_ = QStringLiteral("The summary could not be made: %1.").arg(reason);
-    RefreshState();
-    emit RunEnded();
-  });
   RefreshState();
 }
 
-SummaryWindow::~SummaryWindow() {
-  // The view outlives the table it shows by a moment: part them first.
-  grdSummary->setModel(nullptr);
-}
-
-bool SummaryWindow::Running() const {
-  return task_->Running();
-}
-
-void SummaryWindow::Open() {
-  show();
-  raise();
-  activateWindow();
-}
-
 void SummaryWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!task_->Running() && form_.computation() && shown_ != form_.computation()) Start();
+  AnalysisWindow::showEvent(event);
+  if (!Running() && form().computation() && shown() != form().computation()) Start();
 }
 
 void SummaryWindow::ComputationArrived() {
@@ -247,13 +202,13 @@ void SummaryWindow::ComputationArrived() {
 }
 
 void SummaryWindow::Start() {
-  const std::shared_ptr<const TableComputation> computation = form_.computation();
-  note_.clear();
+  const std::shared_ptr<const TableComputation> computation = form().computation();
+  SetNote({});
   if (!computation) {
     RefreshState();
     return;
   }
-  task_->Start([this, computation](const AnalysisControl& control) -> AnalysisTask::Delivery {
+  Run([this, computation](const AnalysisControl& control) -> AnalysisTask::Delivery {
     auto result = std::make_shared<Result>();
     result->computation = computation;
     const TableSummary summary = SummarizeTable(*computation, control);
@@ -265,53 +220,43 @@ void SummaryWindow::Start() {
     }
     return [this, result] { ShowResult(*result); };
   });
-  RefreshState();
 }
 
 void SummaryWindow::ShowResult(Result& result) {
-  shown_ = result.computation;
-  model_->BeginGridChange();
-  table_ =
-      result.status == SummaryStatus::Done ? std::move(result.table) : MakeTextTable(0, kColumns);
-  model_->EndGridChange();
   selectColumns_ = result.selectColumns;
   lblSummaryOptima->setText(result.optima);
   if (result.status == SummaryStatus::SpeedRangeTooWide) {
-    note_ = QStringLiteral("No summary: the speed headers span more than %1 whole knots.")
-                .arg(kMaxScanKnots);
+    SetNote(QStringLiteral("No summary: the speed headers span more than %1 whole knots.")
+                .arg(kMaxScanKnots));
   }
-  RefreshState();
-  emit RunEnded();
+  ShowRun(result.computation, result.status == SummaryStatus::Done
+                                  ? std::optional<ResultGrid>(std::move(result.table))
+                                  : std::nullopt);
 }
 
 void SummaryWindow::RefreshState() {
-  const std::shared_ptr<const TableComputation> current = form_.computation();
-  lblSummaryFor->setText(shown_ ? QStringLiteral("Summary of ") + ComputationCaption(*shown_)
-                                : QStringLiteral("No summary yet."));
+  lblSummaryFor->setText(shown() ? QStringLiteral("Summary of ") + ComputationCaption(*shown())
+                                 : QStringLiteral("No summary yet."));
   QStringList lines;
-  if (!current) lines << QStringLiteral("No table computed yet: press Compute Table first.");
-  if (!note_.isEmpty()) lines << note_;
-  if (shown_) {
-    const QString outOfDate = OutOfDateText(form_.CurrentStaleness(), shown_ != current);
-    if (!outOfDate.isEmpty()) lines << outOfDate;
-  }
-  lblSummaryState->setText(lines.join(QLatin1Char('\n')));
-  lblSummaryState->setVisible(!lines.isEmpty());
+  if (!form().computation())
+    lines << QStringLiteral("No table computed yet: press Compute Table first.");
+  ShowStateLines(lblSummaryState, lines);
 }
 
 // Picks the row's best-range cell in both grids, while the grids still hold that altitude and
 // speed where the computation had them.
 void SummaryWindow::SelectInGrids(int tableRow) {
-  if (!shown_ || tableRow < 0 || tableRow >= static_cast<int>(selectColumns_.size())) return;
+  const std::shared_ptr<const TableComputation> shown = this->shown();
+  if (!shown || tableRow < 0 || tableRow >= static_cast<int>(selectColumns_.size())) return;
   const int gridRow = tableRow + 1;
   const int gridCol = selectColumns_[static_cast<size_t>(tableRow)];
-  const ResultGrid& grid = form_.grid1();
+  const ResultGrid& grid = form().grid1();
   if (gridCol == 0 || gridRow >= grid.Rows() || gridCol >= grid.Cols()) return;
-  if (grid.TextAt(gridRow, 0) != shown_->altitudeHeaders[static_cast<size_t>(tableRow)] ||
-      grid.TextAt(0, gridCol) != shown_->speedHeaders[static_cast<size_t>(gridCol - 1)]) {
+  if (grid.TextAt(gridRow, 0) != shown->altitudeHeaders[static_cast<size_t>(tableRow)] ||
+      grid.TextAt(0, gridCol) != shown->speedHeaders[static_cast<size_t>(gridCol - 1)]) {
     return;
   }
-  for (ResultGridView* view : {form_.MSFG1, form_.MSFG2}) {
+  for (ResultGridView* view : {form().MSFG1, form().MSFG2}) {
     const QModelIndex index = view->model()->index(gridRow - 1, gridCol - 1);
     view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     view->scrollTo(index);

@@ -5,40 +5,25 @@
 // window's thread, follows each new Compute Table while open, and picks cells in the grids.
 #pragma once
 
-#include <QString>
-#include <QWidget>
-#include <memory>
 #include <vector>
 
-#include "performance/table_computation.h"
-#include "tables/result_grid.h"
+#include "analysis_window.h"
 
 class QLabel;
 class QPushButton;
 
 namespace tz9 {
 
-class AnalysisProgress;
-class AnalysisTask;
 class Form1;
-class ResultGridModel;
 class ResultGridView;
 
-class SummaryWindow final : public QWidget {
+// Shown while the last computation is not the one it summarized, it summarizes that afresh.
+class SummaryWindow final : public AnalysisWindow {
   Q_OBJECT
 
  public:
   // A window of form's, closed at start; form.mnuViewSummary opens it.
   explicit SummaryWindow(Form1& form);
-  ~SummaryWindow() override;
-
-  // Shows the window; a summary of another computation than the last is made afresh.
-  void Open();
-  // The computation the table stands for; none before the first summary.
-  std::shared_ptr<const TableComputation> shown() const { return shown_; }
-  bool Running() const;
-  // The table as shown: row 0 the captions, column 0 the altitude headers.
-  const ResultGrid& table() const { return table_; }
 
   QLabel* lblSummaryFor = nullptr;
   QLabel* lblSummaryState = nullptr;
@@ -46,14 +31,10 @@ class SummaryWindow final : public QWidget {
   QLabel* lblSummaryLegend = nullptr;
   QPushButton* cmdSummaryCompute = nullptr;
   ResultGridView* grdSummary = nullptr;
-  AnalysisProgress* progress = nullptr;
-
- signals:
-  // A run ended: its summary is shown, or it was cancelled or failed.
-  void RunEnded();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void RefreshState() override;
 
  private:
   struct Result;
@@ -61,16 +42,9 @@ class SummaryWindow final : public QWidget {
   void Start();
   void ComputationArrived();
   void ShowResult(Result& result);  // takes the table out of the result
-  void RefreshState();
   void SelectInGrids(int tableRow);
 
-  Form1& form_;
-  AnalysisTask* task_;
-  ResultGrid table_;
-  ResultGridModel* model_ = nullptr;
-  std::shared_ptr<const TableComputation> shown_;
   std::vector<int> selectColumns_;  // per table row: the grid column to pick, 0 for none
-  QString note_;                    // how the last run ended, when not as planned
 };
 
 }  // namespace tz9
