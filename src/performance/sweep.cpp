@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/large_buffer.h"
 #include "common/number_text.h"
 #include "performance/atmosphere.h"
 
@@ -312,6 +313,7 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
   const int dataRows = c.AltitudeCount();
   // Filled block by block in sweep order: each page of a large table is written once.
   computation->cells.reserve(static_cast<size_t>(c.SpeedCount()) * dataRows);
+  AdviseLargeBuffer(computation->cells.data(), computation->cells.capacity() * sizeof(CellResult));
   if (cols >= 2 && dataRows >= 1) {
     const LevelFlightModel model(*c.aircraft);
     std::vector<AltitudeRow> rows(static_cast<size_t>(dataRows));

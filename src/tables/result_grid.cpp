@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "common/large_buffer.h"
+
 namespace tz9 {
 namespace {
 
@@ -137,7 +139,11 @@ void ResultGrid::Resize(int rows, int cols) {
                          " is outside 1 x 1 .. " + std::to_string(kMaxCells) + " cells");
   }
   if (rows == rows_ && cols == cols_) return;
-  std::vector<Cell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
+  const size_t count = static_cast<size_t>(rows) * static_cast<size_t>(cols);
+  std::vector<Cell> cells;
+  cells.reserve(count);
+  AdviseLargeBuffer(cells.data(), count * sizeof(Cell));
+  cells.resize(count);
   for (int c = 0; c < cols_; ++c) {
     for (int r = 0; r < rows_; ++r) {
       Cell& old = cells_[Index(r, c, rows_)];
