@@ -16,66 +16,36 @@
 #include <optional>
 #include <string>
 
-#include "aircraft_file_chooser.h"
 #include "analysis_view_support.h"
 #include "form1.h"
 #include "mission_window.h"
 #include "summary_window.h"
+#include "window_bench_support.h"
 
 namespace {
 
-class FixedChooser final : public tz9::AircraftFileChooser {
- public:
-  explicit FixedChooser(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> ChooseAircraftFile() override { return path_; }
-
- private:
-  std::string path_;
-};
-
-void SetField(tz9::Form1& form, const char* name, const char* text) {
-  form.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-}
-
-// 1000 speeds by 1000 altitudes; 23 speeds (the start-up ones) by 1000 altitudes.
-constexpr const char* kMillionCells[][2] = {
-    {"txtSpMi", "150"},  {"txtSpS1", "1"},    {"txtSpSt", "650"}, {"txtSpS2", "1"},
-    {"txtSpMa", "1149"}, {"txtAlMi", "0"},    {"txtAlS1", "50"},  {"txtAlSt", "25000"},
-    {"txtAlS2", "50"},   {"txtAlMa", "49950"}};
+// 23 speeds (the start-up ones) by 1000 altitudes.
 constexpr const char* kThousandAltitudes[][2] = {{"txtAlMi", "0"},
                                                  {"txtAlS1", "40"},
                                                  {"txtAlSt", "39960"},
                                                  {"txtAlS2", "40"},
                                                  {"txtAlMa", "39960"}};
 
-template <size_t N>
-void SetRanges(tz9::Form1& form, const char* const (&ranges)[N][2]) {
-  for (const auto& [name, text] : ranges)
-    SetField(form, name, text);
-}
-
 // The generic fighter with two AIM120, one ECM pod and two tanks, the table laid out and
 // computed at the proposed weight.
 template <size_t N>
 std::unique_ptr<tz9::Form1> ComputedWindow(const char* const (&ranges)[N][2]) {
-  auto form = std::make_unique<tz9::Form1>();
-  form->SetFileChooser(
-      std::make_unique<FixedChooser>(std::string(TZ9_EXAMPLES_DIR) + "/generic-fighter.dat"));
-  form->show();
-  form->mnuFileApri_Click();
-  SetField(*form, "txtMisAA", "2");
-  SetField(*form, "txtEcm", "1");
-  SetField(*form, "txtFuelTank", "2");
-  SetRanges(*form, ranges);
-  form->cmdTable_Click();
-  form->cmdCompute_Click();
+  auto form = tz9::bench::GenericFighterWithTanks();
+  tz9::bench::SetField(*form, "txtMisAA", "2");
+  tz9::bench::SetField(*form, "txtEcm", "1");
+  tz9::bench::LayOutAndCompute(*form, ranges);
   return form;
 }
 
 // What the marks add to a Compute Table on the window's thread: finding each row's best cells
 // of a million, then the views repainted.
 void BM_MarksTaken_1M(benchmark::State& state) {
-  const auto form = ComputedWindow(kMillionCells);
+  const auto form = ComputedWindow(tz9::bench::kMillionCells);
   for (auto _ : state) {
     emit form->ComputationChanged();
     form->repaint();
@@ -86,7 +56,7 @@ BENCHMARK(BM_MarksTaken_1M)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The summary of a 1,000 x 1,000 table in the Performance Summary window, from its Compute
 // button until the table is shown.
 void BM_SummaryShown_1000x1000(benchmark::State& state) {
-  const auto form = ComputedWindow(kMillionCells);
+  const auto form = ComputedWindow(tz9::bench::kMillionCells);
   tz9::SummaryWindow* summary = form->frmSummary;
   summary->Open();
   for (auto _ : state) {
@@ -139,10 +109,5 @@ BENCHMARK(BM_MissionWindowAnswers_1000Rows)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tz9::bench::RunWindowBenchmarks(argc, argv);
 }

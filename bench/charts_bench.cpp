@@ -13,39 +13,15 @@
 #include <optional>
 #include <string>
 
-#include "aircraft_file_chooser.h"
 #include "charts_window.h"
 #include "form1.h"
+#include "window_bench_support.h"
 
 namespace {
 
-class FixedChooser final : public tz9::AircraftFileChooser {
- public:
-  explicit FixedChooser(std::string path) : path_(std::move(path)) {}
-  std::optional<std::string> ChooseAircraftFile() override { return path_; }
-
- private:
-  std::string path_;
-};
-
-// Ranges of 1000 speeds (150..1149 kt) by 1000 altitudes (0..49950 ft).
-constexpr const char* kMillionCells[][2] = {
-    {"txtSpMi", "150"},  {"txtSpS1", "1"},    {"txtSpSt", "650"}, {"txtSpS2", "1"},
-    {"txtSpMa", "1149"}, {"txtAlMi", "0"},    {"txtAlS1", "50"},  {"txtAlSt", "25000"},
-    {"txtAlS2", "50"},   {"txtAlMa", "49950"}};
-
 std::unique_ptr<tz9::Form1> ComputedMillionCells() {
-  auto form = std::make_unique<tz9::Form1>();
-  form->SetFileChooser(
-      std::make_unique<FixedChooser>(std::string(TZ9_EXAMPLES_DIR) + "/generic-fighter.dat"));
-  form->show();
-  form->mnuFileApri_Click();
-  form->findChild<QLineEdit*>(QStringLiteral("txtFuelTank"))->setText(QStringLiteral("2"));
-  for (const auto& [name, text] : kMillionCells) {
-    form->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-  }
-  form->cmdTable_Click();
-  form->cmdCompute_Click();
+  auto form = tz9::bench::GenericFighterWithTanks();
+  tz9::bench::LayOutAndCompute(*form, tz9::bench::kMillionCells);
   QCoreApplication::processEvents();
   return form;
 }
@@ -103,10 +79,5 @@ BENCHMARK(BM_ChartsSpeedAxisMach_1M)->Unit(benchmark::kMillisecond)->UseRealTime
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tz9::bench::RunWindowBenchmarks(argc, argv);
 }

@@ -12,13 +12,13 @@
 #include <string>
 
 #include "aircraft/aircraft_reader.h"
-#include "aircraft_file_chooser.h"
 #include "cell_details_dock.h"
 #include "form1.h"
 #include "performance/cell_details.h"
 #include "performance/sweep.h"
 #include "result_grid_view.h"
 #include "tables/table_layout.h"
+#include "window_bench_support.h"
 
 namespace {
 
@@ -40,26 +40,10 @@ void BM_DetailComputationCell(benchmark::State& state) {
 }
 BENCHMARK(BM_DetailComputationCell)->Unit(benchmark::kMicrosecond);
 
-class FixedChooser final : public tz9::AircraftFileChooser {
- public:
-  std::optional<std::string> ChooseAircraftFile() override { return kGenericFighter; }
-};
-
 // 1000 speeds by 1000 altitudes of the generic fighter with two tanks, computed.
 std::unique_ptr<tz9::Form1> MillionCellWindow() {
-  auto form = std::make_unique<tz9::Form1>();
-  form->SetFileChooser(std::make_unique<FixedChooser>());
-  form->show();
-  form->mnuFileApri_Click();
-  const char* const fields[][2] = {{"txtFuelTank", "2"}, {"txtSpMi", "150"},  {"txtSpS1", "1"},
-                                   {"txtSpSt", "650"},   {"txtSpS2", "1"},    {"txtSpMa", "1149"},
-                                   {"txtAlMi", "0"},     {"txtAlS1", "50"},   {"txtAlSt", "25000"},
-                                   {"txtAlS2", "50"},    {"txtAlMa", "49950"}};
-  for (const auto& [name, text] : fields) {
-    form->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
-  }
-  form->cmdTable->click();
-  form->cmdCompute->click();
+  auto form = tz9::bench::GenericFighterWithTanks();
+  tz9::bench::LayOutAndCompute(*form, tz9::bench::kMillionCells);
   QCoreApplication::processEvents();
   return form;
 }
@@ -93,10 +77,5 @@ BENCHMARK(BM_CurrentCellMoves_1M)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tz9::bench::RunWindowBenchmarks(argc, argv);
 }
