@@ -12,33 +12,16 @@
 
 #include "analysis_task.h"
 #include "common/number_text.h"
+#include "computation_indicators.h"
 #include "loadout/loadout.h"
+#include "view_text.h"
 
 namespace tz9 {
-namespace {
-
-// "a", "a and b", "a, b and c".
-QString JoinedInWords(const QStringList& parts) {
-  if (parts.size() < 2) return parts.join(QString());
-  return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-         parts.last();
-}
-
-QString Trimmed(std::string_view text) {
-  return QStringFromView(TrimBlanks(text));
-}
-
-}  // namespace
-
-QString QStringFromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString LoadoutWords(const TableComputation& computation) {
   QStringList stores;
   for (size_t i = 0; i < StoreTable.size(); ++i) {
     if (computation.counts[i] == 0) continue;
-    stores << Trimmed(computation.countTexts[i]) + QLatin1Char(' ') +
+    stores << TrimmedQString(computation.countTexts[i]) + QLatin1Char(' ') +
                   QString::fromLatin1(StoreTable[i].store);
   }
   if (stores.isEmpty()) return QStringLiteral("no stores");
@@ -48,14 +31,14 @@ QString LoadoutWords(const TableComputation& computation) {
 QString ComputationCaption(const TableComputation& computation) {
   QString caption = QStringLiteral("%1 at %2 lb with %3")
                         .arg(QString::fromStdString(computation.aircraft->AircraftFileName),
-                             Trimmed(computation.compWeightText), LoadoutWords(computation));
+                             TrimmedQString(computation.compWeightText), LoadoutWords(computation));
   caption += QStringLiteral("; %1 altitudes by %2 speeds")
                  .arg(computation.AltitudeCount())
                  .arg(computation.SpeedCount());
   if (!computation.speedHeaders.empty()) {
     caption += QStringLiteral(" (%1 to %2 kt)")
-                   .arg(Trimmed(computation.speedHeaders.front()),
-                        Trimmed(computation.speedHeaders.back()));
+                   .arg(TrimmedQString(computation.speedHeaders.front()),
+                        TrimmedQString(computation.speedHeaders.back()));
   }
   return caption;
 }
@@ -66,10 +49,8 @@ QString OutOfDateText(const Staleness& staleness, bool newerComputation) {
         "Out of date: Compute Table has run again since the table it stands "
         "for.");
   }
-  QStringList reasons;
-  if (staleness.tableRelaid) reasons << QStringLiteral("the table was re-laid");
-  if (staleness.inputsEdited) reasons << QStringLiteral("the weight or stores were edited");
-  if (staleness.aircraftChanged) reasons << QStringLiteral("the aircraft changed");
+  // The analyses do not depend on what the second grid shows.
+  const QStringList reasons = StalenessReasons(staleness, false);
   if (reasons.isEmpty()) return {};
   return QStringLiteral("Out of date: %1 since the Compute Table it stands for.")
       .arg(JoinedInWords(reasons));

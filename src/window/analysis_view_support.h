@@ -12,6 +12,7 @@
 
 #include "performance/table_computation.h"
 #include "tables/result_grid.h"
+#include "view_text.h"
 
 class QLabel;
 class QProgressBar;
@@ -20,8 +21,6 @@ class QPushButton;
 namespace tz9 {
 
 class AnalysisTask;
-
-QString QStringFromView(std::string_view text);
 
 // "2 AIM120, 1 ALQ131, 2 370USG", or "no stores": the counts as their fields showed them.
 QString LoadoutWords(const TableComputation& computation);

@@ -23,6 +23,7 @@
 #include "performance/cell_details.h"
 #include "result_grid_view.h"
 #include "shown_cell.h"
+#include "view_text.h"
 
 namespace tz9 {
 namespace {
@@ -117,11 +118,6 @@ QString RowName(const QuantityRow& row) {
 QString RowValue(const QuantityRow& row, const CellDetails& details) {
   if (row.storeKind < 0) return row.value(details);
   return QString::fromStdString(FormatGeneral(details.counts[static_cast<size_t>(row.storeKind)]));
-}
-
-QString Trimmed(std::string_view header) {
-  const std::string_view text = TrimBlanks(header);
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -264,7 +260,7 @@ void CellDetailsDock::Refresh() {
   const ResultGrid& grid = form_->grid1();
   const QString where =
       QStringLiteral("%1 kt, %2 in the %3 grid")
-          .arg(Trimmed(grid.TextAt(0, gridCol)), Trimmed(grid.TextAt(gridRow, 0)),
+          .arg(TrimmedQString(grid.TextAt(0, gridCol)), TrimmedQString(grid.TextAt(gridRow, 0)),
                view_ == form_->MSFG1 ? QStringLiteral("first") : QStringLiteral("second"));
   const ShownCell cell = LookUpCell(*form_, gridRow, gridCol);
   ShowTexts(where, CellStateText(cell),

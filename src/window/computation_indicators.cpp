@@ -9,6 +9,7 @@
 #include "form1.h"
 #include "tables/display_mode.h"
 #include "twips.h"
+#include "view_text.h"
 
 namespace tz9 {
 namespace {
@@ -19,17 +20,6 @@ constexpr int kIndicatorWidth = 13815;
 constexpr int kIndicatorHeight = 255;
 constexpr int kFirstCaptionTop = 3480;
 constexpr int kSecondCaptionTop = 7200;
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// "a", "a and b", "a, b and c".
-QString JoinedInWords(const QStringList& parts) {
-  if (parts.size() < 2) return parts.join(QString());
-  return parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-         parts.last();
-}
 
 QLabel* AddIndicator(QWidget* client, const char* name, int top, const QString& style) {
   auto* label = new QLabel(client);
@@ -42,12 +32,18 @@ QLabel* AddIndicator(QWidget* client, const char* name, int top, const QString& 
 
 }  // namespace
 
-QString OutOfDateText(const Staleness& staleness) {
+QStringList StalenessReasons(const Staleness& staleness, bool optionCounts) {
   QStringList reasons;
   if (staleness.tableRelaid) reasons << QStringLiteral("the table was re-laid");
   if (staleness.inputsEdited) reasons << QStringLiteral("the weight or stores were edited");
-  if (staleness.modeChanged) reasons << QStringLiteral("the 2nd Grid option changed");
+  if (optionCounts && staleness.modeChanged)
+    reasons << QStringLiteral("the 2nd Grid option changed");
   if (staleness.aircraftChanged) reasons << QStringLiteral("the aircraft changed");
+  return reasons;
+}
+
+QString OutOfDateText(const Staleness& staleness) {
+  const QStringList reasons = StalenessReasons(staleness, true);
   if (reasons.isEmpty()) return {};
   return QStringLiteral("Out of date: %1 since the last Compute Table").arg(JoinedInWords(reasons));
 }
@@ -56,8 +52,8 @@ QString SecondGridShowsText(const TableComputation* computation) {
   if (computation == nullptr)
     return QStringLiteral("2nd grid: empty until the first Compute Table");
   const DisplayModeInfo& info = InfoOf(computation->mode);
-  const QString shows =
-      QStringLiteral("2nd grid: %1 from the last Compute Table").arg(FromView(info.quantity));
+  const QString shows = QStringLiteral("2nd grid: %1 from the last Compute Table")
+                            .arg(QStringFromView(info.quantity));
   if (info.paintsSteadyCells) return shows;
   return shows +
          QStringLiteral("; cells with steady flight keep the backgrounds of an earlier run");

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include "performance/table_computation.h"
 
@@ -16,6 +17,10 @@ class QWidget;
 namespace tz9 {
 
 class Form1;
+
+// What a computation no longer matches, in words ("the table was re-laid", ...); the second
+// grid's option counts only for what the grids show.
+QStringList StalenessReasons(const Staleness& staleness, bool optionCounts);
 
 // "Out of date: the table was re-laid since the last Compute Table", the reasons joined; empty
 // while the computation is current.

@@ -14,6 +14,7 @@
 
 #include "common/version.h"
 #include "twips.h"
+#include "view_text.h"
 
 namespace tz9 {
 namespace {
@@ -37,10 +38,6 @@ constexpr CreditLine kCredits[] = {
 
 constexpr int kTextLeftTwips = 3120;
 constexpr int kTextWidthTwips = 4605;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPainterPath DeltaWing(const QRectF& box) {
   const auto at = [&box](double x, double y) {
@@ -116,8 +113,8 @@ void frmCredits::AddAcknowledgements() {
   }
   // Below the last rule: the version and the licence.
   const std::pair<const char*, QString> release[] = {
-      {"lblVersion", QStringLiteral("Version ") + FromUtf8(kVersion)},
-      {"lblLicence", QStringLiteral("Licence: ") + FromUtf8(kLicence)},
+      {"lblVersion", QStringLiteral("Version ") + QStringFromView(kVersion)},
+      {"lblLicence", QStringLiteral("Licence: ") + QStringFromView(kLicence)},
   };
   int releaseTop = 3600;
   for (const auto& [objectName, text] : release) {

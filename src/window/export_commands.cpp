@@ -21,6 +21,7 @@
 #include "loadout/loadout.h"
 #include "tables/csv_export.h"
 #include "tables/display_mode.h"
+#include "view_text.h"
 
 namespace tz9 {
 namespace {
@@ -31,12 +32,8 @@ QPageLayout ReportPageLayout() {
                      QPageLayout::Millimeter);
 }
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString ProgramName() {
-  return QString::fromLatin1(kApplicationTitle) + ' ' + Text(kVersion);
+  return QString::fromLatin1(kApplicationTitle) + ' ' + QStringFromView(kVersion);
 }
 
 // The file at path gets what write puts into it, or stays as it was: QSaveFile writes a
@@ -64,7 +61,7 @@ QString AxisText(const std::vector<std::string>& headers, const char* unit) {
   if (headers.empty()) return QStringLiteral("none");
   return QStringLiteral("%1, %2 to %3%4")
       .arg(headers.size())
-      .arg(Text(TrimBlanks(headers.front())), Text(TrimBlanks(headers.back())),
+      .arg(TrimmedQString(headers.front()), TrimmedQString(headers.back()),
            QString::fromLatin1(unit));
 }
 
@@ -72,7 +69,7 @@ QString StoresText(const TableComputation& computation) {
   QStringList stores;
   for (size_t kind = 0; kind < kStoreKinds; ++kind) {
     stores << QString::fromLatin1(StoreTable[kind].store) + ' ' +
-                  Text(computation.countTexts[kind]);
+                  QStringFromView(computation.countTexts[kind]);
   }
   return stores.join(QStringLiteral(", "));
 }
@@ -187,18 +184,18 @@ std::optional<ReportContent> ExportCommands::ShownReport() const {
   report.inputs = {
       QStringLiteral("Aircraft file: ") + FileNameOf(c.aircraft->AircraftFileName),
       QStringLiteral("Aircraft: ") + name,
-      QStringLiteral("Zero fuel weight: %1 lb").arg(Text(c.zeroFuelWeightText)),
-      QStringLiteral("Computing weight: %1 lb").arg(Text(c.compWeightText)),
+      QStringLiteral("Zero fuel weight: %1 lb").arg(QStringFromView(c.zeroFuelWeightText)),
+      QStringLiteral("Computing weight: %1 lb").arg(QStringFromView(c.compWeightText)),
       QStringLiteral("Stores: ") + StoresText(c),
       QStringLiteral("Speeds (CAS): ") + AxisText(c.speedHeaders, " kt"),
       QStringLiteral("Altitudes: ") + AxisText(c.altitudeHeaders, ""),
-      QStringLiteral("Second grid: ") + Text(InfoOf(c.mode).quantity),
-      QStringLiteral("Result: ") + Text(c.totals.Summary()),
-      QStringLiteral("Grids: ") + Text(StalenessText(form_.CurrentStaleness())),
-      QStringLiteral("Program: %1, %2").arg(ProgramName(), Text(kLicence)),
+      QStringLiteral("Second grid: ") + QStringFromView(InfoOf(c.mode).quantity),
+      QStringLiteral("Result: ") + QStringFromView(c.totals.Summary()),
+      QStringLiteral("Grids: ") + QStringFromView(StalenessText(form_.CurrentStaleness())),
+      QStringLiteral("Program: %1, %2").arg(ProgramName(), QStringFromView(kLicence)),
   };
   report.grids = {{QStringLiteral("Fuel Flow (lb/h)"), &form_.grid1()},
-                  {Text(InfoOf(c.mode).gridCaption), &form_.grid2()}};
+                  {QStringFromView(InfoOf(c.mode).gridCaption), &form_.grid2()}};
   for (const ReportSectionSource& source : sectionSources_) {
     for (ReportSection& section : source(c))
       report.sections.push_back(std::move(section));

@@ -10,6 +10,7 @@
 
 #include "common/number_text.h"
 #include "result_grid_model.h"
+#include "view_text.h"
 
 namespace tz9 {
 namespace {
@@ -136,11 +137,6 @@ QFont FontOf(int points, bool bold = false) {
   return font;
 }
 
-QString Trimmed(std::string_view text) {
-  const std::string_view trimmed = TrimBlanks(text);
-  return QString::fromUtf8(trimmed.data(), static_cast<qsizetype>(trimmed.size()));
-}
-
 // Paints pages in points on any paged device.
 class ReportPainter {
  public:
@@ -228,11 +224,11 @@ class ReportPainter {
 
   QString BlockCaption(const ReportGrid& shown, const Page& page) const {
     const ResultGrid& grid = *shown.grid;
-    QString caption =
-        QStringLiteral("%1: %2 to %3 kt, %4 to %5")
-            .arg(shown.caption, Trimmed(grid.TextAt(0, page.firstCol)),
-                 Trimmed(grid.TextAt(0, page.endCol - 1)), Trimmed(grid.TextAt(page.firstRow, 0)),
-                 Trimmed(grid.TextAt(page.endRow - 1, 0)));
+    QString caption = QStringLiteral("%1: %2 to %3 kt, %4 to %5")
+                          .arg(shown.caption, TrimmedQString(grid.TextAt(0, page.firstCol)),
+                               TrimmedQString(grid.TextAt(0, page.endCol - 1)),
+                               TrimmedQString(grid.TextAt(page.firstRow, 0)),
+                               TrimmedQString(grid.TextAt(page.endRow - 1, 0)));
     if (page.parts > 1)
       caption += QStringLiteral(" (part %1 of %2)").arg(page.part).arg(page.parts);
     return caption;
@@ -253,18 +249,18 @@ class ReportPainter {
     // The cells first, so that the headers' black lines stay on top of the cells' grey ones.
     for (int row = page.firstRow; row < page.endRow; ++row) {
       for (int col = page.firstCol; col < page.endCol; ++col) {
-        PaintCell(QRectF(x(col), yOf(row), kCellWidth, kRowHeight), Trimmed(grid.TextAt(row, col)),
-                  grid.BackColorAt(row, col), kCellLine);
+        PaintCell(QRectF(x(col), yOf(row), kCellWidth, kRowHeight),
+                  TrimmedQString(grid.TextAt(row, col)), grid.BackColorAt(row, col), kCellLine);
       }
     }
     PaintCell(QRectF(0, top, kAltitudeWidth, kRowHeight), QString(), kHeaderFill, kHeaderLine);
     for (int col = page.firstCol; col < page.endCol; ++col) {
-      PaintCell(QRectF(x(col), top, kCellWidth, kRowHeight), Trimmed(grid.TextAt(0, col)),
+      PaintCell(QRectF(x(col), top, kCellWidth, kRowHeight), TrimmedQString(grid.TextAt(0, col)),
                 kHeaderFill, kHeaderLine);
     }
     for (int row = page.firstRow; row < page.endRow; ++row) {
-      PaintCell(QRectF(0, yOf(row), kAltitudeWidth, kRowHeight), Trimmed(grid.TextAt(row, 0)),
-                kHeaderFill, kHeaderLine);
+      PaintCell(QRectF(0, yOf(row), kAltitudeWidth, kRowHeight),
+                TrimmedQString(grid.TextAt(row, 0)), kHeaderFill, kHeaderLine);
     }
     y = yOf(page.endRow);
     PaintLegend(y + 4);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "result_grid_model.h"
+#include "view_text.h"
 
 #include <QColor>
 #include <QFont>
@@ -8,14 +9,6 @@
 #include <utility>
 
 namespace tz9 {
-namespace {
-
-QString QStringFromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QColor QColorFromColour(Colour colour) {
   return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
                 static_cast<int>((colour >> 16) & 0xFFu));

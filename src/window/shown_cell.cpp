@@ -5,13 +5,10 @@
 
 #include "common/number_text.h"
 #include "form1.h"
+#include "view_text.h"
 
 namespace tz9 {
 namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Short readable forms: whole pounds and knots, three significant digits elsewhere.
 QString Whole(double value) {
@@ -88,7 +85,8 @@ ShownCell LookUpCell(const Form1& form, int gridRow, int gridCol) {
   cell.details = DetailComputationCell(*computation, gridRow, gridCol);
   const auto speed = TrimBlanks(computation->speedHeaders[static_cast<size_t>(gridCol - 1)]);
   const auto altitude = TrimBlanks(computation->altitudeHeaders[static_cast<size_t>(gridRow - 1)]);
-  cell.computedFor = QStringLiteral("%1 kt, %2").arg(FromView(speed), FromView(altitude));
+  cell.computedFor =
+      QStringLiteral("%1 kt, %2").arg(QStringFromView(speed), QStringFromView(altitude));
   cell.changedSince = ChangedSince(form, *computation, gridRow, gridCol);
   return cell;
 }
