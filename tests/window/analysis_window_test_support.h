@@ -23,22 +23,14 @@ inline const QString kCheckSpeeds = "txtSpMi=150 txtSpS1=30 txtSpSt=660 txtSpS2=
 
 // Types "name=value" pairs into their fields and presses Create Table.
 inline void LayOut(Session& s, const QString& ranges) {
-  for (const QString& range : ranges.split(' ')) {
-    s.Type(range.section('=', 0, 0), range.section('=', 1));
-  }
+  s.TypeAll(ranges);
   s.Click(s.form->cmdTable);
-}
-
-// Picks a second-grid option as a user does, on its indicator.
-inline void ChooseOption(Session& s, const QString& name) {
-  auto* option = s.form->findChild<QRadioButton*>(name);
-  QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
 }
 
 // Types the computing weight, chooses the option and presses Compute Table.
 inline void ComputeAt(Session& s, const QString& weight, const QString& option = "Option1") {
   s.Type("txtCompWeight", weight);
-  ChooseOption(s, option);
+  s.Choose(option);
   s.Click(s.form->cmdCompute);
 }
 

@@ -25,12 +25,11 @@ void LayOut(Session& s, const QString& speedMin = QStringLiteral("0"),
   const QString ranges = "txtSpMi=" + speedMin + " txtSpS1=60 txtSpSt=600 txtSpS2=" + speedStep2 +
                          " txtSpMa=650 txtAlMi=0 txtAlS1=52000 txtAlSt=52000 txtAlS2=1000 "
                          "txtAlMa=52000";
-  for (const QString& range : ranges.split(' '))
-    s.Type(range.section('=', 0, 0), range.section('=', 1));
+  s.TypeAll(ranges);
   s.Click(s.form->cmdTable);
 }
 
-void ComputeTheCheckTable(Session& s) {
+void ComputeTheWideTable(Session& s) {
   s.Load(kCheckAircraft);
   LayOut(s);
   s.Type("txtCompWeight", "20000");
@@ -165,7 +164,7 @@ class CellDetailsTest : public QObject {
     };
     Session s;
     ShowWindow(s);
-    ComputeTheCheckTable(s);
+    ComputeTheWideTable(s);
     const Panel panel = OpenPanel(s);
     for (const auto& c : cases) {
       for (tz9::ResultGridView* view : {s.form->MSFG1, s.form->MSFG2}) {
@@ -215,7 +214,7 @@ class CellDetailsTest : public QObject {
     };
     Session s;
     ShowWindow(s);
-    ComputeTheCheckTable(s);
+    ComputeTheWideTable(s);
     const Panel panel = OpenPanel(s);
     QAbstractItemModelTester tester(panel.dock->tblCellDetails->model(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -229,7 +228,7 @@ class CellDetailsTest : public QObject {
   void DoubleClickOpensThePanelWhichFollowsEitherGrid() {
     Session s;
     ShowWindow(s);
-    ComputeTheCheckTable(s);
+    ComputeTheWideTable(s);
     auto* dock = s.form->findChild<tz9::CellDetailsDock*>("dockCellDetails");
     QVERIFY(!dock->isVisible());
     ClickCell(s.form->MSFG2, "600", "0", /*twice=*/true);
@@ -305,7 +304,7 @@ class CellDetailsTest : public QObject {
   void CellsALayoutEmptiedAreNotComputed() {
     Session s;
     ShowWindow(s);
-    ComputeTheCheckTable(s);
+    ComputeTheWideTable(s);
     const Panel panel = OpenPanel(s);
     s.Type("txtAlMa", "0");
     s.Type("txtAlSt", "0");

@@ -35,20 +35,6 @@ struct ScriptedImagePath final : tz9::ImagePathChooser {
   QString path;
 };
 
-// The check aircraft at 20000 lb on speeds 300 to 660 kt by 10 (grid column c holds 290 + 10 c)
-// and altitudes 0 (grid row 1) and 40000 ft (grid row 2).
-void ComputeTheCheckTable(Session& s) {
-  s.Load(kCheckAircraft);
-  const QString ranges =
-      "txtSpMi=300 txtSpS1=10 txtSpSt=660 txtSpS2=10 txtSpMa=660 txtAlMi=0 "
-      "txtAlS1=40000 txtAlSt=40000 txtAlS2=1000 txtAlMa=40000";
-  for (const QString& range : ranges.split(' '))
-    s.Type(range.section('=', 0, 0), range.section('=', 1));
-  s.Click(s.form->cmdTable);
-  s.Type("txtCompWeight", "20000");
-  s.Click(s.form->cmdCompute);
-}
-
 int ColumnOf(int knots) {
   return (knots - 290) / 10;
 }

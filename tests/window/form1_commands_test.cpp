@@ -30,23 +30,6 @@ QString Cell(const tz9::ResultGridView* view, int gridRow, int gridCol) {
          (background.isValid() ? background.value<QColor>().name() : QStringLiteral("none"));
 }
 
-// The check aircraft at 20000 lb on speeds 300 to 660 kt by 10 (grid column c holds 290 + 10 c)
-// and altitudes 0 (grid row 1) and 40000 ft (grid row 2), shown in the given mode.
-void ComputeTheCheckTable(Session& s, const QString& mode) {
-  s.Load(kCheckAircraft);
-  const QString ranges =
-      "txtSpMi=300 txtSpS1=10 txtSpSt=660 txtSpS2=10 txtSpMa=660 txtAlMi=0 "
-      "txtAlS1=40000 txtAlSt=40000 txtAlS2=1000 txtAlMa=40000";
-  for (const QString& range : ranges.split(' '))
-    s.Type(range.section('=', 0, 0), range.section('=', 1));
-  s.Click(s.form->cmdTable);
-  s.Type("txtCompWeight", "20000");
-  // On the option's indicator: a short caption leaves the rest of its width unclickable.
-  auto* option = s.form->findChild<QRadioButton*>(mode);
-  QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-  s.Click(s.form->cmdCompute);
-}
-
 // The check aircraft with one text replaced, or cut short before it.
 QByteArray CheckAircraftWith(const char* from, const char* to) {
   QFile file(QString::fromStdString(kCheckAircraft));

@@ -57,25 +57,13 @@ struct ExportSession : Session {
     dialogs = scripted.get();
     form->exports()->SetDialogs(std::move(scripted));
   }
-  // Types "name=value" pairs into their fields.
-  void TypeAll(const QString& pairs) {
-    for (const QString& pair : pairs.split(' ', Qt::SkipEmptyParts))
-      Type(pair.section('=', 0, 0), pair.section('=', 1));
-  }
-  void Choose(const QString& option) {
-    auto* button = form->findChild<QRadioButton*>(option);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-  }
   void Export(QAction* item, const QString& path) {
     dialogs->paths = {QFile::encodeName(path).toStdString()};
     item->trigger();
   }
 };
 
-// The check aircraft on speeds 300 to 660 kt by 10 (37 columns) and altitudes 0 and 40000 ft.
-constexpr const char* kCheckRanges =
-    "txtSpMi=300 txtSpS1=10 txtSpSt=660 txtSpS2=10 txtSpMa=660 "
-    "txtAlMi=0 txtAlS1=40000 txtAlSt=40000 txtAlS2=1000 txtAlMa=40000";
+// The check aircraft on kCheckRanges (37 speeds by 2 altitudes).
 const QStringList kCheckRangeOptions = {"--speed", "300,10,660,10,660", "--altitude",
                                         "0,40000,40000,1000,40000"};
 

@@ -23,7 +23,7 @@ const QString kMissionAltitudes =
     "txtAlMi=0 txtAlS1=20000 txtAlSt=60000 txtAlS2=20000 txtAlMa=60000";
 
 // The check aircraft at 26000 lb, its 7000 lb of internal fuel on board.
-void ComputeTheCheckTable(Session& s) {
+void ComputeTheMissionTable(Session& s) {
   s.Load(kCheckAircraft);
   LayOut(s, kCheckSpeeds + " " + kMissionAltitudes);
   ComputeAt(s, "26000");
@@ -103,7 +103,7 @@ class MissionWindowTest : public QObject {
 
   void MissionComputesTheLastComputationAsTheCoreDoes() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheMissionTable(s);
     tz9::MissionWindow* w = OpenMission(s);
     QCOMPARE(w->lblMissionFor->text(),
              QStringLiteral("Press Compute for the mission fuel of check-aircraft.dat at 26000 lb "
@@ -172,7 +172,7 @@ class MissionWindowTest : public QObject {
   // fuel on board nothing is flown.
   void MissionLeavesOutWhatWasNotAsked() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheMissionTable(s);
     OpenMission(s);
     RunMission(s, "7000", "", "");
     QTRY_VERIFY_WITH_TIMEOUT(MissionOfLastComputation(s), 30000);
@@ -213,7 +213,7 @@ class MissionWindowTest : public QObject {
     const QStringList errorLabels = {"lblReserveError", "lblCruiseCasError",
                                      "lblBingoDistanceError"};
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheMissionTable(s);
     tz9::MissionWindow* w = OpenMission(s);
     RunMission(s, "1500", "300", "150");
     QTRY_VERIFY_WITH_TIMEOUT(MissionOfLastComputation(s), 30000);
@@ -238,7 +238,7 @@ class MissionWindowTest : public QObject {
 
   void MissionTellsWhenItIsOutOfDate() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheMissionTable(s);
     tz9::MissionWindow* w = OpenMission(s);
     RunMission(s, "1500", "", "");
     QTRY_VERIFY_WITH_TIMEOUT(MissionOfLastComputation(s), 30000);
@@ -248,7 +248,7 @@ class MissionWindowTest : public QObject {
       QString state;
     };
     const Step steps[] = {
-        {"option", [&] { ChooseOption(s, "Option2"); }, ""},
+        {"option", [&] { s.Choose("Option2"); }, ""},
         {"re-laid", [&] { LayOut(s, "txtSpMi=200 txtSpS1=50 txtSpSt=600 txtSpS2=50 txtSpMa=600"); },
          "Out of date: the table was re-laid since the Compute Table it stands for."},
         {"weight typed", [&] { s.Type("txtCompWeight", "25000"); },

@@ -92,9 +92,7 @@ class StaleComputationTest : public QObject {
         {"weight typed", [](Session& s) { s.Type("txtCompWeight", "21000"); }, every},
         // The same count, so the loadout leaves the computing weight's text as it was.
         {"count typed again as 00", [](Session& s) { s.Type("txtEcm", "00"); }, every},
-        {"second grid's option",
-         [](Session& s) { ChooseOption(s, "Option3"); },
-         {"marker", "details"}},
+        {"second grid's option", [](Session& s) { s.Choose("Option3"); }, {"marker", "details"}},
         {"table laid out again",
          [](Session& s) { LayOut(s, "txtSpMi=200 txtSpS1=50 txtSpSt=600 txtSpS2=50 txtSpMa=600"); },
          {"marker", "summary", "mission", "charts"}},

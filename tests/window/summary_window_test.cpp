@@ -27,7 +27,7 @@ const QString kCheckAltitudes = "txtAlMi=0 txtAlS1=20000 txtAlSt=40000 txtAlS2=2
 // The check aircraft at 20000 lb over 150..660 kt by 30 and 0, 20000, 40000 ft. Its least fuel
 // flow per row is at 150, 210 and 300 kt (grid columns 1, 3, 6), its least fuel per nautical
 // mile at 270, 330 and 420 kt (columns 5, 7, 10).
-void ComputeTheCheckTable(Session& s, const QString& option = "Option1") {
+void ComputeTheSummaryTable(Session& s, const QString& option = "Option1") {
   s.Load(kCheckAircraft);
   LayOut(s, kCheckSpeeds + " " + kCheckAltitudes);
   ComputeAt(s, "20000", option);
@@ -104,7 +104,7 @@ class SummaryWindowTest : public QObject {
       Session s;
       QVERIFY(s.form->mnuViewMarks->isCheckable() && s.form->mnuViewMarks->isChecked());
       QCOMPARE(MarkedCells(s.form->MSFG1), Cells());
-      ComputeTheCheckTable(s, c.option);
+      ComputeTheSummaryTable(s, c.option);
       QCOMPARE(Describe(MarkedCells(s.form->MSFG1)), Describe(kEnduranceCells));
       QCOMPARE(Describe(MarkedCells(s.form->MSFG2)), Describe(c.secondGrid));
       // The core finds the same cells.
@@ -119,7 +119,7 @@ class SummaryWindowTest : public QObject {
     Session s;
     s.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
-    ComputeTheCheckTable(s);
+    ComputeTheSummaryTable(s);
     const auto edgeColour = [&s](int row, int col) {
       const QImage image = s.form->MSFG2->viewport()->grab().toImage();
       const QRect cell = s.form->MSFG2->visualRect(GridIndex(s.form->MSFG2, row, col));
@@ -133,7 +133,7 @@ class SummaryWindowTest : public QObject {
 
   void MarkBestSpeedsOffTakesEveryMarkAwayAndChangesNoCell() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheSummaryTable(s);
     const QStringList first = Shown(s.form->MSFG1);
     const QStringList second = Shown(s.form->MSFG2);
     // The views repaint the cells at once, each told once.
@@ -175,7 +175,7 @@ class SummaryWindowTest : public QObject {
     };
     for (const Case& c : cases) {
       Session s;
-      ComputeTheCheckTable(s);
+      ComputeTheSummaryTable(s);
       LayOut(s, c.ranges);
       QVERIFY2(s.form->CurrentStaleness().tableRelaid == (c.first != kEnduranceCells), c.name);
       QCOMPARE(Describe(MarkedCells(s.form->MSFG1)), Describe(c.first));
@@ -185,7 +185,7 @@ class SummaryWindowTest : public QObject {
 
   void SummaryIsTheCoreSummaryOfTheLastComputation() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheSummaryTable(s);
     QVERIFY(s.form->frmSummary->isHidden());
     const tz9::SummaryWindow* w = OpenSummary(s);
     QCOMPARE(w->objectName(), QStringLiteral("frmSummary"));
@@ -250,7 +250,7 @@ class SummaryWindowTest : public QObject {
 
   void SelectingASummaryRowSelectsItsBestRangeCellInTheGrids() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheSummaryTable(s);
     tz9::SummaryWindow* w = OpenSummary(s);
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QTRY_VERIFY_WITH_TIMEOUT(SummaryOfLastComputation(s), 20000);
@@ -272,7 +272,7 @@ class SummaryWindowTest : public QObject {
   // matches; the second grid's option changes no summary.
   void SummaryFollowsNewComputationsAndTellsWhenOutOfDate() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheSummaryTable(s);
     tz9::SummaryWindow* w = OpenSummary(s);
     QTRY_VERIFY_WITH_TIMEOUT(SummaryOfLastComputation(s), 20000);
     struct Step {
@@ -282,7 +282,7 @@ class SummaryWindowTest : public QObject {
       QString captionHas;
     };
     const Step steps[] = {
-        {"option", [&] { ChooseOption(s, "Option3"); }, "", "at 20000 lb"},
+        {"option", [&] { s.Choose("Option3"); }, "", "at 20000 lb"},
         {"weight typed", [&] { s.Type("txtCompWeight", "22000"); },
          "Out of date: the weight or stores were edited since the Compute Table it stands for.",
          "at 20000 lb"},
@@ -310,7 +310,7 @@ class SummaryWindowTest : public QObject {
 
   void SummaryCopiesLikeTheGrids() {
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheSummaryTable(s);
     tz9::SummaryWindow* w = OpenSummary(s);
     QTRY_VERIFY_WITH_TIMEOUT(SummaryOfLastComputation(s), 20000);
     const QAbstractItemModel* model = w->grdSummary->model();

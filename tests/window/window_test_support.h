@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 #include <memory>
 
@@ -57,6 +58,34 @@ struct Session {
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
   }
   void Click(QPushButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+  // Types "name=value" pairs, blank-separated, into their fields.
+  void TypeAll(const QString& pairs) const {
+    for (const QString& pair : pairs.split(' ', Qt::SkipEmptyParts))
+      Type(pair.section('=', 0, 0), pair.section('=', 1));
+  }
+  // Picks a second-grid option as a user does, on its indicator: a short caption leaves the
+  // rest of its width unclickable.
+  void Choose(const QString& option) const {
+    auto* button = form->findChild<QRadioButton*>(option);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+  }
 };
+
+// Speeds 300 to 660 kt by 10 (grid column c holds 290 + 10 c) and altitudes 0 (grid row 1) and
+// 40000 ft (grid row 2).
+inline const QString kCheckRanges =
+    "txtSpMi=300 txtSpS1=10 txtSpSt=660 txtSpS2=10 txtSpMa=660 "
+    "txtAlMi=0 txtAlS1=40000 txtAlSt=40000 txtAlS2=1000 txtAlMa=40000";
+
+// The check aircraft at 20000 lb on kCheckRanges, computed with the second-grid option named
+// mode (the one chosen when empty).
+inline void ComputeTheCheckTable(Session& s, const QString& mode = {}) {
+  s.Load(kCheckAircraft);
+  s.TypeAll(kCheckRanges);
+  s.Click(s.form->cmdTable);
+  s.Type("txtCompWeight", "20000");
+  if (!mode.isEmpty()) s.Choose(mode);
+  s.Click(s.form->cmdCompute);
+}
 
 }  // namespace tz9::test
