@@ -88,29 +88,30 @@ void BestSpeedMarks::Repaint() {
   model2_->CellsChanged();
 }
 
-bool BestSpeedMarks::On() const {
-  return form_.mnuViewMarks->isChecked() && form_.computation() != nullptr;
+std::shared_ptr<const TableComputation> BestSpeedMarks::Marking() const {
+  return form_.mnuViewMarks->isChecked() ? form_.computation() : nullptr;
 }
 
-bool BestSpeedMarks::StillComputed(int gridRow, int gridCol) const {
-  const std::shared_ptr<const TableComputation> computation = form_.computation();
-  if (gridRow > computation->AltitudeCount() || gridCol > computation->SpeedCount()) {
-    return false;
-  }
+bool BestSpeedMarks::StillComputed(const TableComputation& computation, int gridRow,
+                                   int gridCol) const {
+  if (gridRow > computation.AltitudeCount() || gridCol > computation.SpeedCount()) return false;
   const ResultGrid& grid = form_.grid1();
-  return grid.TextAt(gridRow, 0) == computation->altitudeHeaders[gridRow - 1] &&
-         grid.TextAt(0, gridCol) == computation->speedHeaders[gridCol - 1];
+  return grid.TextAt(gridRow, 0) == computation.altitudeHeaders[gridRow - 1] &&
+         grid.TextAt(0, gridCol) == computation.speedHeaders[gridCol - 1];
 }
 
 bool BestSpeedMarks::EnduranceMarked(int gridRow, int gridCol) const {
-  if (!On() || gridRow > static_cast<int>(best_.size())) return false;
-  return best_[gridRow - 1].enduranceColumn == gridCol && StillComputed(gridRow, gridCol);
+  const auto computation = Marking();
+  if (!computation || gridRow > static_cast<int>(best_.size())) return false;
+  return best_[gridRow - 1].enduranceColumn == gridCol &&
+         StillComputed(*computation, gridRow, gridCol);
 }
 
 bool BestSpeedMarks::RangeMarked(int gridRow, int gridCol) const {
-  if (!On() || form_.computation()->mode != DisplayMode::LbsPerNm) return false;
+  const auto computation = Marking();
+  if (!computation || computation->mode != DisplayMode::LbsPerNm) return false;
   if (gridRow > static_cast<int>(best_.size())) return false;
-  return best_[gridRow - 1].rangeColumn == gridCol && StillComputed(gridRow, gridCol);
+  return best_[gridRow - 1].rangeColumn == gridCol && StillComputed(*computation, gridRow, gridCol);
 }
 
 }  // namespace tz9

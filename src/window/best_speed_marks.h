@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 #include <vector>
 
 #include "performance/best_speeds.h"
@@ -31,10 +32,11 @@ class BestSpeedMarks final : public QObject {
  private:
   void TakeComputation();
   void Repaint();
-  bool On() const;
+  // The form's computation while the marks are on; none while they are off or a sweep runs.
+  std::shared_ptr<const TableComputation> Marking() const;
   // A cell keeps its mark only while its headers are those it was computed under: a layout
   // since may have put another speed or altitude there.
-  bool StillComputed(int gridRow, int gridCol) const;
+  bool StillComputed(const TableComputation& computation, int gridRow, int gridCol) const;
 
   Form1& form_;
   ResultGridModel* model1_;
