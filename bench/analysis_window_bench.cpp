@@ -16,10 +16,10 @@
 #include <optional>
 #include <string>
 
-#include "analysis_view_support.h"
-#include "form1.h"
-#include "mission_window.h"
-#include "summary_window.h"
+#include "analyses/analysis_view_support.h"
+#include "analyses/mission_window.h"
+#include "analyses/summary_window.h"
+#include "shell/form1.h"
 #include "window_bench_support.h"
 
 namespace {
@@ -47,7 +47,7 @@ std::unique_ptr<tz9::Form1> ComputedWindow(const char* const (&ranges)[N][2]) {
 void BM_MarksTaken_1M(benchmark::State& state) {
   const auto form = ComputedWindow(tz9::bench::kMillionCells);
   for (auto _ : state) {
-    emit form->ComputationChanged();
+    emit form->workspace().ComputationChanged();
     form->repaint();
   }
 }
@@ -57,7 +57,7 @@ BENCHMARK(BM_MarksTaken_1M)->Unit(benchmark::kMillisecond)->UseRealTime();
 // button until the table is shown.
 void BM_SummaryShown_1000x1000(benchmark::State& state) {
   const auto form = ComputedWindow(tz9::bench::kMillionCells);
-  tz9::SummaryWindow* summary = form->frmSummary;
+  tz9::SummaryWindow* summary = form->findChild<tz9::SummaryWindow*>();
   summary->Open();
   for (auto _ : state) {
     summary->cmdSummaryCompute->click();
@@ -73,7 +73,7 @@ BENCHMARK(BM_SummaryShown_1000x1000)->Unit(benchmark::kMillisecond)->UseRealTime
 // loop waited between two 5 ms ticks in its first second, then how long Cancel held the window.
 void BM_MissionWindowAnswers_1000Rows(benchmark::State& state) {
   const auto form = ComputedWindow(kThousandAltitudes);
-  tz9::MissionWindow* mission = form->frmMission;
+  tz9::MissionWindow* mission = form->findChild<tz9::MissionWindow*>();
   mission->Open();
   mission->txtBingoDistance->setText(QStringLiteral("150"));
   double longestGapMs = 0;

@@ -13,8 +13,8 @@
 #include <optional>
 #include <string>
 
-#include "charts_window.h"
-#include "form1.h"
+#include "analyses/charts_window.h"
+#include "shell/form1.h"
 #include "window_bench_support.h"
 
 namespace {
@@ -28,7 +28,7 @@ std::unique_ptr<tz9::Form1> ComputedMillionCells() {
 
 // Shown and painted: what the user waits for after View > Charts.
 std::unique_ptr<tz9::frmCharts> OpenCharts(tz9::Form1& form) {
-  auto charts = std::make_unique<tz9::frmCharts>(form);
+  auto charts = std::make_unique<tz9::frmCharts>(form.workspace(), &form);
   charts->show();
   QCoreApplication::processEvents();
   charts->repaint();

@@ -12,11 +12,11 @@
 #include <string>
 
 #include "aircraft/aircraft_reader.h"
-#include "cell_details_dock.h"
-#include "form1.h"
+#include "analyses/cell_details_dock.h"
+#include "grids/result_grid_view.h"
 #include "performance/cell_details.h"
 #include "performance/sweep.h"
-#include "result_grid_view.h"
+#include "shell/form1.h"
 #include "tables/table_layout.h"
 #include "window_bench_support.h"
 
@@ -64,7 +64,7 @@ BENCHMARK(BM_CellToolTip_1M)->Unit(benchmark::kMicrosecond);
 // open (1).
 void BM_CurrentCellMoves_1M(benchmark::State& state) {
   const auto form = MillionCellWindow();
-  form->dockCellDetails->setVisible(state.range(0) == 1);
+  form->findChild<tz9::CellDetailsDock*>()->setVisible(state.range(0) == 1);
   const QAbstractItemModel* model = form->MSFG1->model();
   int col = 0;
   for (auto _ : state) {

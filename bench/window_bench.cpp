@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "form1.h"
+#include "shell/form1.h"
 #include "window_bench_support.h"
 
 namespace {

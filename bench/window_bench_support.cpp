@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "aircraft_file_chooser.h"
+#include "widgets/aircraft_file_chooser.h"
 
 namespace tz9::bench {
 namespace {

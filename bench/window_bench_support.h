@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "form1.h"
+#include "shell/form1.h"
 
 namespace tz9::bench {
 

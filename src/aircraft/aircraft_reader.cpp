@@ -406,4 +406,10 @@ LoadOutcome LoadAircraftFile(const std::string& path, AircraftRecord& record,
   return LoadAircraftBytes(bytes, record, display);
 }
 
+std::string AircraftFileNameOf(const std::string& path) {
+  const std::string::size_type separator = path.find_last_of("/\\");
+  if (separator == std::string::npos) return path;
+  return path.substr(separator + 1);
+}
+
 }  // namespace tz9

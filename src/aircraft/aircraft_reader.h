@@ -50,6 +50,10 @@ struct LoadOutcome {
   std::string Message() const;
 };
 
+// The file name of a path: the text after its last "/" or "\", or the whole path without either.
+// The window and the command-line tool name the aircraft file by it.
+std::string AircraftFileNameOf(const std::string& path);
+
 // Reads the file at path. The file is read whole and closed before the fields are walked, so it
 // is released on every exit. Files that are not regular files, or larger than
 // kMaxAircraftFileBytes, are refused as not openable.

@@ -138,12 +138,6 @@ EnvelopeLines BuildEnvelopeLines(const TableComputation& computation,
 // The best-range points of the lines, joined in row order (split where a row has none).
 std::vector<std::vector<ScanPoint>> BestRangeLine(const std::vector<AltitudeLine>& lines);
 
-struct GridCell {
-  int row = 0;
-  int col = 0;
-  friend bool operator==(const GridCell&, const GridCell&) = default;
-};
-
 struct ChartPosition {
   double x = 0;
   double y = 0;

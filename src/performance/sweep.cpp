@@ -66,19 +66,6 @@ void CutToFive(ShortText& text) {
   }
 }
 
-// The second grid's number for a mode; NaN where it has none (then the cell failed).
-double SecondGridValue(const CellResult& cell, DisplayMode mode) {
-  switch (mode) {
-    case DisplayMode::LbsPerNm:
-      return cell.lbsPerNm;
-    case DisplayMode::Tas:
-      return Floor(cell.tas);
-    case DisplayMode::MachNumber:
-      return Floor(cell.mach * 100) / 100;
-  }
-  return std::numeric_limits<double>::quiet_NaN();
-}
-
 // The texts of a cell as its result says.
 CellTexts MakeCellTexts(const CellResult& cell, DisplayMode mode) {
   CellTexts texts;
@@ -143,13 +130,6 @@ HeaderSpeed ReadSpeed(std::string_view speedText) {
   return {casKnots, CellFailure::None};
 }
 
-CellResult FailedCell(CellFailure failure) {
-  CellResult cell;
-  cell.failure = failure;
-  cell.lbsPerNm = std::numeric_limits<double>::quiet_NaN();
-  return cell;
-}
-
 SweepRefusal Guard(const SweepInputs& inputs) {
   if (!IsNumericText(inputs.zeroFuelWeight)) return SweepRefusal::NoAircraft;
   if (!IsNumericText(inputs.compWeight)) return SweepRefusal::WeightNotNumber;
@@ -172,10 +152,6 @@ void NoteFailure(CellFailure cause, int col, int row, const ResultGrid& msfg1,
   totals.firstFailedSpeed = std::string(msfg1.TextAt(0, col));
   totals.firstFailedAltitude = std::string(msfg1.TextAt(row, 0));
   totals.firstFailure = cause;
-}
-
-std::string CellsText(long long count) {
-  return std::to_string(count) + (count == 1 ? " cell" : " cells");
 }
 
 // The first half of the cells on this thread, the second on another; all of them here when the
@@ -224,48 +200,6 @@ std::shared_ptr<TableComputation> StartComputation(const AircraftRecord& aircraf
 }
 
 }  // namespace
-
-CellResult CellResultOf(const LevelFlightPoint& point, DisplayMode mode) {
-  if (point.Failed()) return FailedCell(point.failure);
-  CellResult cell;
-  cell.regime = point.regime;
-  cell.supersonic = point.supersonic;
-  cell.limit = point.limit;
-  cell.mach = point.mach;
-  cell.tas = point.tas;
-  cell.fuelFlow = point.fuelFlow;
-  const bool steady = point.regime != PowerRegime::NoSteadyFlight;
-  cell.lbsPerNm = steady ? point.fuelFlow / point.tas : std::numeric_limits<double>::quiet_NaN();
-  if (steady && !std::isfinite(point.fuelFlow)) return FailedCell(CellFailure::FuelFlowBeyondRange);
-  // The second grid's number must have a finite form.
-  if (mode == DisplayMode::LbsPerNm && steady && point.tas == 0) {
-    return FailedCell(CellFailure::LbsPerNmDivisionByZero);
-  }
-  if ((mode != DisplayMode::LbsPerNm || steady) && !std::isfinite(SecondGridValue(cell, mode))) {
-    return FailedCell(CellFailure::SecondValueBeyondRange);
-  }
-  return cell;
-}
-
-LevelFlightPoint EvaluateComputationCell(const TableComputation& computation, int row, int col) {
-  LevelFlightPoint point;
-  const CellFailure header =
-      computation.altitudeFailures[static_cast<size_t>(row - 1)] != CellFailure::None
-          ? computation.altitudeFailures[static_cast<size_t>(row - 1)]
-          : computation.speedFailures[static_cast<size_t>(col - 1)];
-  if (header != CellFailure::None) {
-    point.failure = header;
-    return point;
-  }
-  const LevelFlightModel model(*computation.aircraft);
-  return model.Evaluate(computation.weight, computation.counts,
-                        computation.speeds[static_cast<size_t>(col - 1)],
-                        computation.altitudes[static_cast<size_t>(row - 1)]);
-}
-
-CellResult ReevaluateCell(const TableComputation& computation, int row, int col) {
-  return CellResultOf(EvaluateComputationCell(computation, row, col), computation.mode);
-}
 
 LevelFlightPoint ComputeTableCell(const AircraftRecord& aircraft, double weight,
                                   const StoreCounts& counts, DisplayMode mode, int col, int row,
@@ -344,7 +278,7 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
                                        : c.speedFailures[col];
         const CellResult cell =
             header != CellFailure::None
-                ? FailedCell(header)
+                ? CellResult::Failed(header)
                 : CellResultOf(model.Evaluate(c.weight, c.counts, speeds[col], rows[row]), c.mode);
         blockCells[i] = cell;
         block[i] = MakeCellTexts(cell, c.mode);
@@ -381,35 +315,6 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
   computation->totals = outcome.totals;
   outcome.computation = computation;
   return outcome;
-}
-
-std::string SweepTotals::Summary() const {
-  std::string message = "Computed " + CellsText(cellsWritten);
-  if (cellsFailed > 0) {
-    message += "; " + std::to_string(cellsFailed) + " could not be computed, the first at " +
-               std::string(TrimBlanks(firstFailedSpeed)) + " kt, " +
-               std::string(TrimBlanks(firstFailedAltitude)) + ": " +
-               std::string(CellFailureText(firstFailure));
-  }
-  if (message.back() != '.') message += '.';
-  return message;
-}
-
-Staleness CompareWithCurrent(const TableComputation& computation, const CurrentInputs& now) {
-  Staleness staleness;
-  const auto same = [](const std::vector<std::string>& kept,
-                       const std::vector<std::string_view>& shown) {
-    return std::equal(kept.begin(), kept.end(), shown.begin(), shown.end());
-  };
-  staleness.tableRelaid = !same(computation.speedHeaders, now.speedHeaders) ||
-                          !same(computation.altitudeHeaders, now.altitudeHeaders);
-  staleness.inputsEdited = computation.compWeightText != now.compWeightText;
-  for (size_t i = 0; i < now.countTexts.size(); ++i) {
-    if (computation.countTexts[i] != now.countTexts[i]) staleness.inputsEdited = true;
-  }
-  staleness.modeChanged = computation.mode != now.mode;
-  staleness.aircraftChanged = now.aircraft == nullptr || !(*computation.aircraft == *now.aircraft);
-  return staleness;
 }
 
 }  // namespace tz9

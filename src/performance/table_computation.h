@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,8 +22,16 @@
 #include "performance/cell_failure.h"
 #include "performance/level_flight.h"
 #include "tables/display_mode.h"
+#include "tables/staleness.h"
 
 namespace tz9 {
+
+// A data cell of the grids: row and column from 1.
+struct GridCell {
+  int row = 0;
+  int col = 0;
+  friend bool operator==(const GridCell&, const GridCell&) = default;
+};
 
 // One data cell as the sweep computed it. Values the evaluation did not reach stay 0, except
 // lbsPerNm, which is NaN without steady flight.
@@ -39,7 +48,17 @@ struct CellResult {
   bool Steady() const {
     return failure == CellFailure::None && regime != PowerRegime::NoSteadyFlight;
   }
+  // A cell that could not be computed, for failure.
+  static CellResult Failed(CellFailure failure) {
+    CellResult cell;
+    cell.failure = failure;
+    cell.lbsPerNm = std::numeric_limits<double>::quiet_NaN();
+    return cell;
+  }
 };
+
+// The second grid's number of a cell for a mode; NaN where it has none (then the cell failed).
+double SecondGridValue(const CellResult& cell, DisplayMode mode);
 
 // What the status line reports of a sweep.
 struct SweepTotals {
@@ -90,16 +109,6 @@ CellResult ReevaluateCell(const TableComputation& computation, int row, int col)
 // The cell's compact outcome from a point, for a mode: the failures of the second grid's number
 // (a fuel per nautical mile over a TAS of 0, a value beyond the range of numbers) included.
 CellResult CellResultOf(const LevelFlightPoint& point, DisplayMode mode);
-
-// What a computation no longer matches, when set.
-struct Staleness {
-  bool tableRelaid = false;      // the grids' headers (or size) changed since
-  bool inputsEdited = false;     // the computing weight or a count text changed
-  bool modeChanged = false;      // the second grid's choice changed
-  bool aircraftChanged = false;  // another aircraft was loaded, or the record was reset
-
-  bool Current() const { return !tableRelaid && !inputsEdited && !modeChanged && !aircraftChanged; }
-};
 
 // The window's state now, to hold against a computation.
 struct CurrentInputs {

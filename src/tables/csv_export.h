@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "loadout/loadout.h"
-#include "performance/table_computation.h"
 #include "tables/display_mode.h"
 #include "tables/result_grid.h"
+#include "tables/staleness.h"
 
 namespace tz9 {
 

@@ -135,7 +135,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   const auto aircraft = std::make_unique<AircraftRecord>();
   ResetAircraftRecord(*aircraft);
   aircraft->AircraftFilePath = options.aircraftPath;
-  aircraft->AircraftFileName = options.aircraftPath.substr(options.aircraftPath.rfind('\\') + 1);
+  aircraft->AircraftFileName = AircraftFileNameOf(options.aircraftPath);
   CapturedDisplay display;
   const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
   if (!load.completed) {

@@ -3,9 +3,9 @@
 // the run before away and says why, in each window's words.
 #include <functional>
 
+#include "analyses/mission_window.h"
+#include "analyses/summary_window.h"
 #include "analysis_window_test_support.h"
-#include "mission_window.h"
-#include "summary_window.h"
 
 using namespace tz9::test;
 
@@ -37,17 +37,21 @@ class AnalysisWindowTest : public QObject {
         {"summary",
          [](Session& s) {
            s.form->mnuViewSummary->trigger();  // it summarizes each new computation itself
-           return s.form->frmSummary;
+           return s.form->findChild<tz9::SummaryWindow*>();
          },
-         [](const Session& s) { return s.form->frmSummary->lblSummaryState->text(); },
+         [](const Session& s) {
+           return s.form->findChild<tz9::SummaryWindow*>()->lblSummaryState->text();
+         },
          "No summary: the speed headers span more than 65536 whole knots."},
         {"mission fuel",
          [](Session& s) {
            s.form->mnuViewMission->trigger();
-           s.Click(s.form->frmMission->cmdMission);
-           return s.form->frmMission;
+           s.Click(s.form->findChild<tz9::MissionWindow*>()->cmdMission);
+           return s.form->findChild<tz9::MissionWindow*>();
          },
-         [](const Session& s) { return s.form->frmMission->lblMissionState->text(); },
+         [](const Session& s) {
+           return s.form->findChild<tz9::MissionWindow*>()->lblMissionState->text();
+         },
          "No mission fuel: the speed headers span more than 65536 whole knots."},
     };
     for (const auto& c : cases) {

@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QString>
 
-#include "result_grid_model.h"
-#include "result_grid_view.h"
+#include "grids/result_grid_model.h"
+#include "grids/result_grid_view.h"
 #include "tables/result_grid.h"
 #include "window_test_support.h"
 

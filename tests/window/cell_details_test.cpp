@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QTableView>
 
-#include "cell_details_dock.h"
-#include "result_grid_view.h"
+#include "analyses/cell_details_dock.h"
+#include "grids/result_grid_view.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

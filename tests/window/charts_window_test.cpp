@@ -16,10 +16,10 @@
 #include <QValueAxis>
 #include <QXYSeries>
 
-#include "chart_canvas.h"
-#include "charts_window.h"
-#include "image_path_chooser.h"
-#include "result_grid_view.h"
+#include "analyses/chart_canvas.h"
+#include "analyses/charts_window.h"
+#include "grids/result_grid_view.h"
+#include "widgets/image_path_chooser.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

@@ -11,11 +11,11 @@
 
 #include "aircraft/aircraft_reader.h"
 #include "common/version.h"
-#include "credits_window.h"
+#include "grids/result_grid_model.h"
+#include "grids/result_grid_view.h"
 #include "performance/sweep.h"
-#include "result_grid_model.h"
-#include "result_grid_view.h"
 #include "tables/table_layout.h"
+#include "widgets/credits_window.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

@@ -14,11 +14,11 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "app/window_command_line.h"
 #include "common/version.h"
-#include "export_commands.h"
-#include "export_dialogs.h"
-#include "result_grid_view.h"
-#include "window_command_line.h"
+#include "grids/result_grid_view.h"
+#include "output/export_commands.h"
+#include "output/export_dialogs.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

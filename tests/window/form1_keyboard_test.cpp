@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <QTextBrowser>
 
-#include "result_grid_view.h"
-#include "user_guide.h"
+#include "grids/result_grid_view.h"
+#include "widgets/user_guide.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

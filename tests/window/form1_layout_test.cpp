@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "result_grid_view.h"
-#include "twips.h"
+#include "grids/result_grid_view.h"
+#include "widgets/twips.h"
 #include "window_test_support.h"
 
 class Form1LayoutTest : public QObject {

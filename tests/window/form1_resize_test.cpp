@@ -12,10 +12,10 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 
-#include "grid_area_layout.h"
-#include "message_notifier.h"
-#include "result_grid_view.h"
-#include "twips.h"
+#include "grids/result_grid_view.h"
+#include "shell/grid_area_layout.h"
+#include "widgets/message_notifier.h"
+#include "widgets/twips.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

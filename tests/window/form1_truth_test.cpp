@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "result_grid_view.h"
+#include "grids/result_grid_view.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "grids/result_grid_view.h"
 #include "loadout/loadout.h"
 #include "performance/level_flight.h"
-#include "result_grid_view.h"
 #include "window_test_support.h"
 
 using namespace tz9::test;

@@ -9,9 +9,9 @@
 #include <functional>
 #include <optional>
 
-#include "analysis_view_support.h"
+#include "analyses/analysis_view_support.h"
+#include "analyses/mission_window.h"
 #include "analysis_window_test_support.h"
-#include "mission_window.h"
 #include "performance/mission_fuel.h"
 
 using namespace tz9::test;
@@ -31,7 +31,7 @@ void ComputeTheMissionTable(Session& s) {
 
 tz9::MissionWindow* OpenMission(Session& s) {
   s.form->mnuViewMission->trigger();
-  return s.form->frmMission;
+  return s.form->findChild<tz9::MissionWindow*>();
 }
 
 // Replaces a field's text as a user does, an empty text included.
@@ -53,16 +53,16 @@ void TypeFigures(Session& s, const QString& reserve, const QString& cruise,
 void RunMission(Session& s, const QString& reserve, const QString& cruise,
                 const QString& distance) {
   TypeFigures(s, reserve, cruise, distance);
-  s.Click(s.form->frmMission->cmdMission);
+  s.Click(s.form->findChild<tz9::MissionWindow*>()->cmdMission);
 }
 
 bool MissionOfLastComputation(const Session& s) {
-  const tz9::MissionWindow* w = s.form->frmMission;
+  const tz9::MissionWindow* w = s.form->findChild<tz9::MissionWindow*>();
   return !w->Running() && w->shown() != nullptr && w->shown() == s.form->computation();
 }
 
 QString MissionText(const Session& s, int row, const QString& caption) {
-  const tz9::ResultGrid& table = s.form->frmMission->table();
+  const tz9::ResultGrid& table = s.form->findChild<tz9::MissionWindow*>()->table();
   return TableText(table, row, ColumnOf(table, caption));
 }
 
@@ -182,7 +182,7 @@ class MissionWindowTest : public QObject {
     };
     for (const auto& [caption, text] : zeroFeet)
       QCOMPARE(MissionText(s, 1, caption), QString(text));
-    QVERIFY(s.form->frmMission->lblMissionWeights->text().contains(
+    QVERIFY(s.form->findChild<tz9::MissionWindow*>()->lblMissionWeights->text().contains(
         QStringLiteral("nothing to burn, the end weight is not below the start weight.")));
   }
 

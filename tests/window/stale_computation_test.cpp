@@ -10,12 +10,12 @@
 #include <QUrl>
 #include <functional>
 
+#include "analyses/cell_details_dock.h"
+#include "analyses/chart_canvas.h"
+#include "analyses/charts_window.h"
+#include "analyses/mission_window.h"
+#include "analyses/summary_window.h"
 #include "analysis_window_test_support.h"
-#include "cell_details_dock.h"
-#include "chart_canvas.h"
-#include "charts_window.h"
-#include "mission_window.h"
-#include "summary_window.h"
 
 using namespace tz9::test;
 
@@ -35,10 +35,11 @@ void ComputeWithEveryViewOpen(Session& s) {
                     s.form->MSFG1->visualRect(cell).center());
   s.form->mnuViewSummary->trigger();
   s.form->mnuViewMission->trigger();
-  s.Click(s.form->frmMission->cmdMission);
+  s.Click(s.form->findChild<tz9::MissionWindow*>()->cmdMission);
   s.form->mnuViewCharts->trigger();
-  for (const tz9::AnalysisWindow* w : {static_cast<tz9::AnalysisWindow*>(s.form->frmSummary),
-                                       static_cast<tz9::AnalysisWindow*>(s.form->frmMission)}) {
+  for (const tz9::AnalysisWindow* w :
+       {static_cast<tz9::AnalysisWindow*>(s.form->findChild<tz9::SummaryWindow*>()),
+        static_cast<tz9::AnalysisWindow*>(s.form->findChild<tz9::MissionWindow*>())}) {
     if (!QTest::qWaitFor([&] { return !w->Running() && w->shown() == s.form->computation(); },
                          30000)) {
       qFatal("%s gave no answer", qPrintable(w->objectName()));
@@ -53,8 +54,8 @@ QStringList SayingOutOfDate(const Session& s) {
   const auto* details = s.form->findChild<tz9::CellDetailsDock*>("dockCellDetails");
   const std::pair<const char*, QString> views[] = {
       {"marker", s.form->findChild<QLabel*>("lblOutOfDate")->text()},
-      {"summary", s.form->frmSummary->lblSummaryState->text()},
-      {"mission", s.form->frmMission->lblMissionState->text()},
+      {"summary", s.form->findChild<tz9::SummaryWindow*>()->lblSummaryState->text()},
+      {"mission", s.form->findChild<tz9::MissionWindow*>()->lblMissionState->text()},
       {"charts", charts->chtEnvelope->chart()->title()},
       {"details", details->lblCellDetailsState->text()},
   };

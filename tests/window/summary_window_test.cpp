@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "analysis_view_support.h"
+#include "analyses/analysis_view_support.h"
+#include "analyses/summary_window.h"
 #include "analysis_window_test_support.h"
 #include "performance/best_speeds.h"
-#include "summary_window.h"
 
 using namespace tz9::test;
 using tz9::ResultGridView;
@@ -69,17 +69,18 @@ const Cells kRangeCells = {{1, 5}, {2, 7}, {3, 10}};
 
 tz9::SummaryWindow* OpenSummary(Session& s) {
   s.form->mnuViewSummary->trigger();
-  return s.form->frmSummary;
+  return s.form->findChild<tz9::SummaryWindow*>();
 }
 
 // Waits until the summary window shows the summary of the form's last computation.
 bool SummaryOfLastComputation(const Session& s) {
-  return !s.form->frmSummary->Running() && s.form->frmSummary->shown() != nullptr &&
-         s.form->frmSummary->shown() == s.form->computation();
+  return !s.form->findChild<tz9::SummaryWindow*>()->Running() &&
+         s.form->findChild<tz9::SummaryWindow*>()->shown() != nullptr &&
+         s.form->findChild<tz9::SummaryWindow*>()->shown() == s.form->computation();
 }
 
 QString SummaryText(const Session& s, int row, const QString& caption) {
-  const tz9::ResultGrid& table = s.form->frmSummary->table();
+  const tz9::ResultGrid& table = s.form->findChild<tz9::SummaryWindow*>()->table();
   return TableText(table, row, ColumnOf(table, caption));
 }
 
@@ -186,7 +187,7 @@ class SummaryWindowTest : public QObject {
   void SummaryIsTheCoreSummaryOfTheLastComputation() {
     Session s;
     ComputeTheSummaryTable(s);
-    QVERIFY(s.form->frmSummary->isHidden());
+    QVERIFY(s.form->findChild<tz9::SummaryWindow*>()->isHidden());
     const tz9::SummaryWindow* w = OpenSummary(s);
     QCOMPARE(w->objectName(), QStringLiteral("frmSummary"));
     QTRY_VERIFY_WITH_TIMEOUT(SummaryOfLastComputation(s), 20000);

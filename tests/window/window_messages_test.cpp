@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "window_messages.h"
+#include "widgets/window_messages.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "aircraft_file_chooser.h"  // with <optional> and <string>
-#include "form1.h"
-#include "message_notifier.h"
+#include "shell/form1.h"
+#include "widgets/aircraft_file_chooser.h"  // with <optional> and <string>
+#include "widgets/message_notifier.h"
 
 namespace tz9::test {
 

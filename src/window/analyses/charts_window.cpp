@@ -1,0 +1,787 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "analyses/charts_window.h"
+
+#include <QChart>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "analyses/background_summary.h"
+#include "analyses/chart_canvas.h"
+#include "loadout/loadout.h"
+#include "performance/cell_failure.h"
+#include "widgets/image_path_chooser.h"
+#include "workspace/workspace.h"
+
+namespace tz9 {
+namespace {
+
+enum ChartIndex { kSpecificRange = 0, kFuelFlow = 1, kEnvelope = 2 };
+
+constexpr const char* kChartNames[] = {"Specific range", "Fuel flow", "Flight envelope"};
+constexpr const char* kImageNames[] = {"specific-range", "fuel-flow", "flight-envelope"};
+
+constexpr QRgb kStaleRed = 0xffb00000;
+constexpr QRgb kKeyGrey = 0xff505050;
+constexpr QRgb kBestRangeBlue = 0xff0072b2;
+
+// Okabe and Ito's colour-blind-safe set for up to seven lines (without its yellow, too pale on
+// white); more lines take a sequential ramp (viridis, dark violet to yellow-green), which
+// orders the altitudes and stays readable without red-green vision.
+QColor AltitudeColour(size_t i, size_t count) {
+  static constexpr std::array<QRgb, 7> kOkabeIto = {0xffe69f00, 0xff56b4e9, 0xff009e73, 0xff0072b2,
+                                                    0xffd55e00, 0xffcc79a7, 0xff000000};
+  static constexpr std::array<QRgb, 9> kViridis = {0xff440154, 0xff482878, 0xff3e4989,
+                                                   0xff31688e, 0xff26828e, 0xff1f9e89,
+                                                   0xff35b779, 0xff6dcd59, 0xffb4de2c};
+  if (count <= kOkabeIto.size()) return QColor::fromRgb(kOkabeIto[i % kOkabeIto.size()]);
+  const double at = static_cast<double>(i) / static_cast<double>(count - 1) * (kViridis.size() - 1);
+  const auto low = std::min(static_cast<size_t>(at), kViridis.size() - 2);
+  const double share = at - static_cast<double>(low);
+  const QColor a = QColor::fromRgb(kViridis[low]);
+  const QColor b = QColor::fromRgb(kViridis[low + 1]);
+  return QColor::fromRgbF(static_cast<float>(a.redF() + share * (b.redF() - a.redF())),
+                          static_cast<float>(a.greenF() + share * (b.greenF() - a.greenF())),
+                          static_cast<float>(a.blueF() + share * (b.blueF() - a.blueF())));
+}
+
+QPen LinePen(const QColor& colour, Qt::PenStyle style, qreal width) {
+  QPen pen(colour);
+  pen.setWidthF(width);
+  pen.setStyle(style);
+  return pen;
+}
+
+void Attach(QAbstractSeries* series, ChartCanvas& canvas, const QString& name) {
+  series->setName(name);
+  canvas.chart()->addSeries(series);
+  series->attachAxis(canvas.XAxis());
+  series->attachAxis(canvas.YAxis());
+  if (!name.isEmpty()) return;
+  for (QLegendMarker* marker : canvas.chart()->legend()->markers(series))
+    marker->setVisible(false);
+}
+
+// A line in the legend under `name`; unnamed, it stays out of the legend.
+QLineSeries* AddLine(ChartCanvas& canvas, const QList<QPointF>& points, const QPen& pen,
+                     const QString& name) {
+  auto* series = new QLineSeries();
+  series->setPen(pen);
+  series->replace(points);
+  series->setPointsVisible(points.size() == 1);  // a lone point shows as a dot
+  Attach(series, canvas, name);
+  return series;
+}
+
+QScatterSeries* AddMarks(ChartCanvas& canvas, const QList<QPointF>& points,
+                         QScatterSeries::MarkerShape shape, qreal size, const QBrush& brush,
+                         const QPen& pen, const QString& name) {
+  auto* series = new QScatterSeries();
+  series->setMarkerShape(shape);
+  series->setMarkerSize(size);
+  series->setBrush(brush);
+  series->setPen(pen);
+  series->replace(points);
+  Attach(series, canvas, name);
+  return series;
+}
+
+QScatterSeries* AddHighlight(ChartCanvas& canvas) {
+  return AddMarks(canvas, {}, QScatterSeries::MarkerShapeCircle, 18, Qt::NoBrush,
+                  LinePen(Qt::black, Qt::SolidLine, 3), QStringLiteral("Selected cell"));
+}
+
+// Series added while the chart shows lay the legend out again one by one; hidden while they
+// come, it lays out once.
+class BatchedChanges {
+ public:
+  explicit BatchedChanges(ChartCanvas& canvas) : canvas_(canvas) {
+    canvas_.setUpdatesEnabled(false);
+    canvas_.chart()->legend()->hide();
+  }
+  ~BatchedChanges() {
+    canvas_.chart()->legend()->show();
+    canvas_.setUpdatesEnabled(true);
+  }
+  BatchedChanges(const BatchedChanges&) = delete;
+  BatchedChanges& operator=(const BatchedChanges&) = delete;
+
+ private:
+  ChartCanvas& canvas_;
+};
+
+// One run of a line cut where the power changes. A part begins at the last point of the part
+// before it, so that the line stays unbroken where the flight stays steady.
+struct LinePart {
+  PowerRegime regime = PowerRegime::Military;
+  QList<QPointF> points;
+};
+
+std::vector<LinePart> PartsOf(const std::vector<ScanPoint>& run, ChartSpeed speed,
+                              ChartQuantity quantity) {
+  std::vector<LinePart> parts;
+  for (const ScanPoint& point : run) {
+    if (parts.empty() || parts.back().regime != point.regime) {
+      LinePart part{point.regime, {}};
+      if (!parts.empty()) part.points.push_back(parts.back().points.back());
+      parts.push_back(std::move(part));
+    }
+    parts.back().points.push_back({SpeedOf(point, speed), QuantityOf(point, quantity)});
+  }
+  return parts;
+}
+
+// The least and greatest of the values shown on one axis.
+struct Range {
+  double least = std::numeric_limits<double>::infinity();
+  double greatest = -std::numeric_limits<double>::infinity();
+  void Take(double value) {
+    if (!std::isfinite(value)) return;
+    least = std::min(least, value);
+    greatest = std::max(greatest, value);
+  }
+  bool Empty() const { return least > greatest; }
+};
+
+QString SpeedAxisTitle(ChartSpeed speed) {
+  switch (speed) {
+    case ChartSpeed::Cas:
+      return QStringLiteral("Calibrated airspeed (kt)");
+    case ChartSpeed::Tas:
+      return QStringLiteral("True airspeed (kt)");
+    case ChartSpeed::Mach:
+      return QStringLiteral("Mach number");
+  }
+  return {};
+}
+
+QString SpeedLabelFormat(ChartSpeed speed) {
+  return speed == ChartSpeed::Mach ? QStringLiteral("%.2f") : QStringLiteral("%.0f");
+}
+
+// The least of 1, 2 and 5 times a power of ten that is at least `least`.
+double RoundStep(double least) {
+  const double power = std::pow(10.0, std::floor(std::log10(least)));
+  for (double mantissa : {1.0, 2.0, 5.0}) {
+    if (mantissa * power >= least) return mantissa * power;
+  }
+  return 10 * power;
+}
+
+// A line chart's axis widens to round ends; the envelope's spans the table exactly, with its
+// ticks at round values inside.
+void SetAxis(QValueAxis& axis, const QString& title, const QString& format, Range range,
+             bool roundEnds) {
+  constexpr int kTicks = 6;
+  if (range.Empty()) range = Range{0, 1};
+  if (range.least == range.greatest) range = Range{range.least - 1, range.greatest + 1};
+  axis.setTitleText(title);
+  axis.setLabelFormat(format);
+  // Fixed ticks while the range changes: the interval of another range could ask for a
+  // million ticks.
+  axis.setTickType(QValueAxis::TicksFixed);
+  axis.setRange(range.least, range.greatest);
+  if (roundEnds) {
+    axis.applyNiceNumbers();
+    return;
+  }
+  axis.setTickAnchor(0);
+  axis.setTickInterval(RoundStep((range.greatest - range.least) / kTicks));
+  axis.setTickType(QValueAxis::TicksDynamic);
+}
+
+QString AltitudeName(const TableComputation& computation, int row) {
+  return QString::fromStdString(computation.altitudeHeaders[static_cast<size_t>(row - 1)])
+      .trimmed();
+}
+
+QString SpeedName(const TableComputation& computation, int col) {
+  return QString::fromStdString(computation.speedHeaders[static_cast<size_t>(col - 1)]).trimmed() +
+         QStringLiteral(" kt");
+}
+
+// "generic-fighter.dat, 35600 lb, 2 AIM120, 1 ALQ131, 2 370USG"
+QString TitleOf(const TableComputation& computation) {
+  QStringList stores;
+  for (size_t i = 0; i < computation.counts.size(); ++i) {
+    if (computation.counts[i] == 0) continue;
+    stores << QString::fromStdString(computation.countTexts[i]).trimmed() + QLatin1Char(' ') +
+                  QString::fromLatin1(StoreTable[i].store);
+  }
+  if (stores.isEmpty()) stores << QStringLiteral("no stores");
+  return QString::fromStdString(computation.aircraft->AircraftFileName) + QStringLiteral(", ") +
+         QString::fromStdString(computation.compWeightText).trimmed() + QStringLiteral(" lb, ") +
+         stores.join(QStringLiteral(", "));
+}
+
+// The changes that make the charts out of date; the second grid's choice changes none of
+// their numbers.
+QStringList StaleReasons(const Staleness& staleness) {
+  QStringList reasons;
+  if (staleness.tableRelaid) reasons << QStringLiteral("the table was laid out again");
+  if (staleness.inputsEdited) reasons << QStringLiteral("the weight or a store count changed");
+  if (staleness.aircraftChanged) reasons << QStringLiteral("another aircraft was loaded");
+  return reasons;
+}
+
+bool SameStaleness(const Staleness& a, const Staleness& b) {
+  return a.tableRelaid == b.tableRelaid && a.inputsEdited == b.inputsEdited &&
+         a.aircraftChanged == b.aircraftChanged;
+}
+
+QString RegionName(EnvelopeRegion region) {
+  switch (region) {
+    case EnvelopeRegion::MilitarySubsonic:
+      return QStringLiteral("Military, subsonic");
+    case EnvelopeRegion::MilitarySupersonic:
+      return QStringLiteral("Military, supersonic");
+    case EnvelopeRegion::AfterburnerSubsonic:
+      return QStringLiteral("Afterburner, subsonic");
+    case EnvelopeRegion::AfterburnerSupersonic:
+      return QStringLiteral("Afterburner, supersonic");
+    case EnvelopeRegion::NoSteadyFlight:
+      return QStringLiteral("No steady flight");
+    case EnvelopeRegion::NotComputed:
+      return QStringLiteral("Not computed");
+  }
+  return {};
+}
+
+// "600 kt at 0 ft: afterburner, 17110 lb/h, 28.51 lb/NM, Mach 0.91"
+QString CellDescription(const TableComputation& computation, GridCell cell) {
+  const CellResult& result = computation.Cell(cell.row, cell.col);
+  const QString where = SpeedName(computation, cell.col) + QStringLiteral(" at ") +
+                        AltitudeName(computation, cell.row) + QStringLiteral(": ");
+  if (result.failure != CellFailure::None) {
+    return where + QStringLiteral("could not be computed, ") +
+           QString::fromUtf8(CellFailureText(result.failure).data(),
+                             static_cast<qsizetype>(CellFailureText(result.failure).size()));
+  }
+  if (!result.Steady()) return where + QStringLiteral("no steady flight");
+  const QString power = result.regime == PowerRegime::Military ? QStringLiteral("Military power")
+                                                               : QStringLiteral("afterburner");
+  return where + QStringLiteral("%1, %2 lb/h, %3 lb/NM, Mach %4")
+                     .arg(power)
+                     .arg(result.fuelFlow, 0, 'f', 0)
+                     .arg(result.lbsPerNm, 0, 'f', 3)
+                     .arg(result.mach, 0, 'f', 2);
+}
+
+bool WriteSvg(ChartCanvas& canvas, QIODevice& device, const QString& title) {
+  QSvgGenerator generator;
+  generator.setOutputDevice(&device);
+  generator.setSize(canvas.size());
+  generator.setViewBox(QRect(QPoint(0, 0), canvas.size()));
+  generator.setTitle(title);
+  QPainter painter;
+  if (!painter.begin(&generator)) return false;
+  canvas.render(&painter);
+  return painter.end();
+}
+
+}  // namespace
+
+frmCharts::frmCharts(Workspace& workspace, QWidget* parent)
+    : QWidget(parent, Qt::Window), workspace_(workspace) {
+  setObjectName(QStringLiteral("frmCharts"));
+  setWindowTitle(QStringLiteral("Charts"));
+  resize(1100, 720);
+  BuildControls();
+  summaryWorker_ = new BackgroundSummary(this);
+  imageChooser_ = std::make_unique<DialogImagePathChooser>(this);
+  ConnectHandlers();
+}
+
+frmCharts::~frmCharts() {
+  summaryWorker_->Stop();  // its thread reads nothing of this window, but stop it first
+}
+
+void frmCharts::SetImagePathChooser(std::unique_ptr<ImagePathChooser> chooser) {
+  imageChooser_ = std::move(chooser);
+}
+
+void frmCharts::BuildControls() {
+  const auto named = [](auto* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+  };
+  lblSpeedAxis = named(new QLabel(QStringLiteral("Speed axis:"), this), "lblSpeedAxis");
+  optSpeedCas = named(new QRadioButton(QStringLiteral("CAS"), this), "optSpeedCas");
+  optSpeedTas = named(new QRadioButton(QStringLiteral("TAS"), this), "optSpeedTas");
+  optSpeedMach = named(new QRadioButton(QStringLiteral("Mach"), this), "optSpeedMach");
+  optSpeedCas->setChecked(true);
+  cmdSaveImage = named(new QPushButton(QStringLiteral("Save Image…"), this), "cmdSaveImage");
+  lblAltitudes = named(new QLabel(QStringLiteral("Altitudes drawn:"), this), "lblAltitudes");
+  lstAltitudes = named(new QListWidget(this), "lstAltitudes");
+  lstAltitudes->setFixedWidth(130);
+  lstAltitudes->setUniformItemSizes(true);
+  cmdEvenSpread = named(new QPushButton(QStringLiteral("Even Spread"), this), "cmdEvenSpread");
+  tabCharts = named(new QTabWidget(this), "tabCharts");
+  chtSpecificRange = named(new ChartCanvas(tabCharts), "chtSpecificRange");
+  chtFuelFlow = named(new ChartCanvas(tabCharts), "chtFuelFlow");
+  chtEnvelope = named(new ChartCanvas(tabCharts), "chtEnvelope");
+  const std::array<ChartCanvas*, 3> canvases = {chtSpecificRange, chtFuelFlow, chtEnvelope};
+  for (size_t i = 0; i < canvases.size(); ++i)
+    tabCharts->addTab(canvases[i], QString::fromLatin1(kChartNames[i]));
+  envelopeItem_ = new EnvelopeItem(*chtEnvelope);
+  chtEnvelope->scene()->addItem(envelopeItem_);
+  lblChartStatus = named(new QLabel(this), "lblChartStatus");
+  lblChartScan = named(new QLabel(this), "lblChartScan");
+  LayOutControls();
+}
+
+// The speed axis and Save Image above the charts, the altitudes beside them, the status below.
+void frmCharts::LayOutControls() {
+  auto* axisRow = new QHBoxLayout();
+  for (QWidget* widget : {static_cast<QWidget*>(lblSpeedAxis), static_cast<QWidget*>(optSpeedCas),
+                          static_cast<QWidget*>(optSpeedTas), static_cast<QWidget*>(optSpeedMach)})
+    axisRow->addWidget(widget);
+  axisRow->addStretch(1);
+  axisRow->addWidget(cmdSaveImage);
+  auto* statusRow = new QHBoxLayout();
+  statusRow->addWidget(lblChartStatus, 1);
+  statusRow->addWidget(lblChartScan);
+  auto* right = new QVBoxLayout();
+  right->addLayout(axisRow);
+  right->addWidget(tabCharts, 1);
+  right->addLayout(statusRow);
+  auto* left = new QVBoxLayout();
+  left->addWidget(lblAltitudes);
+  left->addWidget(lstAltitudes, 1);
+  left->addWidget(cmdEvenSpread);
+  auto* whole = new QHBoxLayout(this);
+  whole->addLayout(left);
+  whole->addLayout(right, 1);
+}
+
+void frmCharts::ConnectHandlers() {
+  // Hidden, the window lets go of the computation it drew (a million cells hold 40 MB) and
+  // draws the new one when shown.
+  connect(&workspace_, &Workspace::ComputationChanged, this, [this] {
+    dirty_ = true;
+    if (isVisible()) {
+      TakeComputation();
+      return;
+    }
+    summaryWorker_->Stop();
+    computation_.reset();
+    summary_.reset();
+  });
+  connect(&workspace_, &Workspace::CurrentCellChanged, this, &frmCharts::GridCurrentChanged);
+  connect(summaryWorker_, &BackgroundSummary::Finished, this, &frmCharts::SummaryFinished);
+  for (QRadioButton* option : {optSpeedCas, optSpeedTas, optSpeedMach}) {
+    connect(option, &QRadioButton::toggled, this, [this](bool checked) {
+      if (checked) SpeedAxisToggled();
+    });
+  }
+  connect(lstAltitudes, &QListWidget::itemChanged, this, &frmCharts::AltitudeItemChanged);
+  connect(cmdEvenSpread, &QPushButton::clicked, this, &frmCharts::cmdEvenSpread_Click);
+  connect(cmdSaveImage, &QPushButton::clicked, this, &frmCharts::cmdSaveImage_Click);
+  for (ChartCanvas* canvas : {chtSpecificRange, chtFuelFlow, chtEnvelope}) {
+    connect(canvas, &ChartCanvas::Clicked, this,
+            [this, canvas](QPointF value) { Chart_Click(canvas, value); });
+  }
+  connect(chtEnvelope->chart(), &QChart::plotAreaChanged, this,
+          [this] { envelopeItem_->PlotAreaChanged(); });
+  // While shown, the titles say at once what the charts no longer match; a new computation is
+  // drawn whole by its own handler, and a hidden window catches up when shown.
+  connect(&workspace_, &Workspace::StalenessMayHaveChanged, this, [this] {
+    if (!isVisible() || !computation_ || computation_ != workspace_.computation() ||
+        SameStaleness(staleness_, workspace_.CurrentStaleness())) {
+      return;
+    }
+    UpdateTitles();
+    DrawHighlight();
+  });
+}
+
+void frmCharts::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (dirty_) {
+    TakeComputation();
+  } else {
+    UpdateTitles();
+    DrawHighlight();
+  }
+}
+
+ChartCanvas* frmCharts::ShownCanvas() const {
+  return static_cast<ChartCanvas*>(tabCharts->currentWidget());
+}
+
+bool frmCharts::TableRelaid() const {
+  return computation_ && workspace_.CurrentStaleness().tableRelaid;
+}
+
+// Everything anew from the form's last computation. The user's choice of rows holds while the
+// rows are the same.
+void frmCharts::TakeComputation() {
+  dirty_ = false;
+  const std::shared_ptr<const TableComputation> computation = workspace_.computation();
+  if (!computation || computation->altitudeHeaders != pickedFrom_) picked_.clear();
+  pickedFrom_ = computation ? computation->altitudeHeaders : std::vector<std::string>();
+  computation_ = computation;
+  summary_.reset();
+  summaryWorker_->Stop();
+  lblChartScan->clear();
+  envelope_.reset();
+  current_ = CurrentCellOfGrids();
+  if (computation_) {
+    summaryWorker_->Start(computation_);
+    if (summaryWorker_->Running()) {
+      lblChartScan->setText(QStringLiteral("Scanning every altitude for the band limits…"));
+    }
+    envelope_ = std::make_shared<const EnvelopeMap>(BuildEnvelopeMap(*computation_, speed_));
+  }
+  RowsChanged();
+  UpdateTitles();
+  ShowSelectedCell();
+}
+
+// The first grid's current cell, else the second's.
+std::optional<GridCell> frmCharts::CurrentCellOfGrids() const {
+  if (auto cell = workspace_.currentCell(WhichGrid::First)) return cell;
+  return workspace_.currentCell(WhichGrid::Second);
+}
+
+// The rows drawn chosen again, and the charts drawn over them.
+void frmCharts::RowsChanged() {
+  ChooseRows();
+  FillAltitudeList();
+  DrawLines();
+  DrawEnvelope();
+  DrawHighlight();
+}
+
+void frmCharts::SummaryFinished(const std::shared_ptr<const TableComputation>& computation,
+                                const std::shared_ptr<const TableSummary>& summary) {
+  if (computation != computation_) return;
+  lblChartScan->clear();
+  if (summary->status != SummaryStatus::Done) return;
+  summary_ = summary;
+  DrawEnvelope();
+  DrawHighlight();
+}
+
+void frmCharts::GridCurrentChanged() {
+  const std::optional<GridCell> current = workspace_.currentCell();
+  if (!current) return;
+  const GridCell cell = *current;
+  if (current_ == cell && !dirty_) return;
+  current_ = cell;
+  if (!isVisible()) {
+    dirty_ = true;
+    return;
+  }
+  if (!computation_) return;
+  const std::vector<int> before = rows_;
+  ChooseRows();
+  if (rows_ != before) {
+    RowsChanged();
+  } else {
+    DrawHighlight();
+  }
+  ShowSelectedCell();
+}
+
+void frmCharts::SpeedAxisToggled() {
+  speed_ = optSpeedMach->isChecked()  ? ChartSpeed::Mach
+           : optSpeedTas->isChecked() ? ChartSpeed::Tas
+                                      : ChartSpeed::Cas;
+  if (computation_) {
+    envelope_ = std::make_shared<const EnvelopeMap>(BuildEnvelopeMap(*computation_, speed_));
+  }
+  DrawLines();
+  DrawEnvelope();
+  DrawHighlight();
+}
+
+void frmCharts::AltitudeItemChanged(QListWidgetItem*) {
+  picked_.clear();
+  for (int i = 0; i < lstAltitudes->count(); ++i) {
+    if (lstAltitudes->item(i)->checkState() == Qt::Checked) picked_.push_back(i + 1);
+  }
+  RowsChanged();
+}
+
+void frmCharts::cmdEvenSpread_Click() {
+  picked_.clear();
+  RowsChanged();
+}
+
+void frmCharts::ChooseRows() {
+  if (!computation_) {
+    rows_.clear();
+    return;
+  }
+  std::optional<int> selected;
+  if (current_ && !TableRelaid()) selected = current_->row;
+  rows_ = ChooseChartRows(computation_->AltitudeCount(), picked_, selected);
+}
+
+// One checkable entry per altitude row, checked where the row is drawn.
+void frmCharts::FillAltitudeList() {
+  const QSignalBlocker blocker(lstAltitudes);
+  const int count = computation_ ? computation_->AltitudeCount() : 0;
+  if (lstAltitudes->count() != count) {
+    lstAltitudes->clear();
+    for (int row = 1; row <= count; ++row) {
+      auto* item = new QListWidgetItem(AltitudeName(*computation_, row), lstAltitudes);
+      item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+    }
+  }
+  for (int row = 1; row <= count; ++row) {
+    QListWidgetItem* item = lstAltitudes->item(row - 1);
+    item->setText(AltitudeName(*computation_, row));
+    const bool drawn = std::binary_search(rows_.begin(), rows_.end(), row);
+    item->setCheckState(drawn ? Qt::Checked : Qt::Unchecked);
+  }
+}
+
+void frmCharts::DrawLines() {
+  lines_ = computation_ ? BuildAltitudeLines(*computation_, rows_) : std::vector<AltitudeLine>();
+  DrawLineChart(*chtSpecificRange, ChartQuantity::LbsPerNm);
+  DrawLineChart(*chtFuelFlow, ChartQuantity::FuelFlow);
+}
+
+// The extent of the lines drawn; lb/NM and lb/h from 0.
+std::pair<Range, Range> LineExtents(const std::vector<AltitudeLine>& lines, ChartSpeed speed,
+                                    ChartQuantity quantity) {
+  Range xs;
+  Range ys;
+  ys.Take(0);
+  for (const AltitudeLine& line : lines) {
+    for (const std::vector<ScanPoint>& run : line.runs) {
+      for (const ScanPoint& point : run) {
+        xs.Take(SpeedOf(point, speed));
+        ys.Take(QuantityOf(point, quantity));
+      }
+    }
+  }
+  return {xs, ys};
+}
+
+// One colour per altitude, solid in Military power and dashed in afterburner, with the best
+// points of each altitude marked. The axes are set first: a series attached to axes that still
+// grow makes every series before it lay out again.
+void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
+  const BatchedChanges batch(canvas);
+  canvas.chart()->removeAllSeries();
+  const bool range = quantity == ChartQuantity::LbsPerNm;
+  const auto [xs, ys] = LineExtents(lines_, speed_, quantity);
+  SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_), xs, true);
+  SetAxis(
+      *canvas.YAxis(),
+      range ? QStringLiteral("Fuel per nautical mile (lb/NM)") : QStringLiteral("Fuel flow (lb/h)"),
+      range ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys, true);
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const AltitudeLine& line = lines_[i];
+    const QColor colour = AltitudeColour(i, lines_.size());
+    // The altitude's legend entry, solid whatever the power of its first points.
+    AddLine(canvas, {}, LinePen(colour, Qt::SolidLine, 2),
+            AltitudeName(*computation_, line.row) +
+                (line.Empty() ? QStringLiteral(": no steady flight") : QString()));
+    for (const std::vector<ScanPoint>& run : line.runs) {
+      for (const LinePart& part : PartsOf(run, speed_, quantity)) {
+        const bool afterburner = part.regime == PowerRegime::Afterburner;
+        AddLine(canvas, part.points, LinePen(colour, afterburner ? Qt::DashLine : Qt::SolidLine, 2),
+                QString());
+      }
+    }
+  }
+  const QColor grey = QColor::fromRgb(kKeyGrey);
+  AddLine(canvas, {}, LinePen(grey, Qt::SolidLine, 2), QStringLiteral("Military power"));
+  AddLine(canvas, {}, LinePen(grey, Qt::DashLine, 2), QStringLiteral("Afterburner"));
+  if (range) {
+    QString name = QStringLiteral("Best-range line");
+    for (const std::vector<ScanPoint>& joined : BestRangeLine(lines_)) {
+      QList<QPointF> points;
+      for (const ScanPoint& point : joined)
+        points.push_back({SpeedOf(point, speed_), point.lbsPerNm});
+      AddLine(canvas, points, LinePen(Qt::black, Qt::DotLine, 1.5), name);
+      name.clear();
+    }
+  }
+  QList<QPointF> marks;
+  for (const AltitudeLine& line : lines_) {
+    const std::optional<ScanPoint>& best = range ? line.marks.bestRange : line.marks.bestEndurance;
+    if (best) marks.push_back({SpeedOf(*best, speed_), QuantityOf(*best, quantity)});
+  }
+  AddMarks(canvas, marks,
+           range ? QScatterSeries::MarkerShapeCircle : QScatterSeries::MarkerShapeRotatedRectangle,
+           11, Qt::black, LinePen(Qt::white, Qt::SolidLine, 1.5),
+           range ? QStringLiteral("Best range") : QStringLiteral("Best endurance"));
+  highlights_[range ? kSpecificRange : kFuelFlow] = AddHighlight(canvas);
+}
+
+// The regions painted under the chart, then the band limits and the best-range line: from
+// every row once the summary is in, from the rows drawn until then.
+void frmCharts::DrawEnvelope() {
+  ChartCanvas& canvas = *chtEnvelope;
+  const BatchedChanges batch(canvas);
+  canvas.chart()->removeAllSeries();
+  const bool drawn = envelope_ && !envelope_->Empty();
+  SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_),
+          drawn ? Range{envelope_->speedMin, envelope_->speedMax} : Range{}, false);
+  SetAxis(*canvas.YAxis(), QStringLiteral("Altitude (ft)"), QStringLiteral("%.0f"),
+          drawn ? Range{envelope_->altitudeMin, envelope_->altitudeMax} : Range{}, false);
+  envelopeItem_->SetMap(envelope_);
+  for (EnvelopeRegion region :
+       {EnvelopeRegion::MilitarySubsonic, EnvelopeRegion::MilitarySupersonic,
+        EnvelopeRegion::AfterburnerSubsonic, EnvelopeRegion::AfterburnerSupersonic,
+        EnvelopeRegion::NoSteadyFlight, EnvelopeRegion::NotComputed}) {
+    AddMarks(canvas, {}, QScatterSeries::MarkerShapeRectangle, 12, EnvelopeRegionColour(region),
+             LinePen(QColor::fromRgb(kKeyGrey), Qt::SolidLine, 1), RegionName(region));
+  }
+  if (computation_) {
+    const EnvelopeLines lines = summary_ ? BuildEnvelopeLines(*computation_, *summary_, speed_)
+                                         : BuildEnvelopeLines(*computation_, lines_, speed_);
+    const auto addAll = [&](std::initializer_list<const std::vector<EnvelopePolyline>*> sets,
+                            const QPen& pen, QString name) {
+      for (const std::vector<EnvelopePolyline>* set : sets) {
+        for (const EnvelopePolyline& polyline : *set) {
+          QList<QPointF> points;
+          for (const EnvelopePoint& point : polyline)
+            points.push_back({point.speed, point.altitudeFeet});
+          AddLine(canvas, points, pen, name);
+          name.clear();
+        }
+      }
+    };
+    addAll({&lines.militaryLeast, &lines.militaryGreatest}, LinePen(Qt::black, Qt::SolidLine, 2),
+           QStringLiteral("Military band limits"));
+    addAll({&lines.afterburnerLeast, &lines.afterburnerGreatest},
+           LinePen(Qt::black, Qt::DashLine, 2), QStringLiteral("Afterburner band limits"));
+    addAll({&lines.bestRange}, LinePen(QColor::fromRgb(kBestRangeBlue), Qt::SolidLine, 3),
+           QStringLiteral("Best-range line"));
+  }
+  highlights_[kEnvelope] = AddHighlight(canvas);
+}
+
+// The grids' current cell on every chart, unless the grids no longer show the computation's
+// table.
+void frmCharts::DrawHighlight() {
+  std::array<std::optional<ChartPosition>, 3> at;
+  if (computation_ && current_ && !TableRelaid()) {
+    at[kSpecificRange] = CellOnLineChart(*computation_, *current_, speed_, ChartQuantity::LbsPerNm);
+    at[kFuelFlow] = CellOnLineChart(*computation_, *current_, speed_, ChartQuantity::FuelFlow);
+    at[kEnvelope] = CellOnEnvelope(*computation_, *current_, speed_);
+  }
+  for (size_t i = 0; i < at.size(); ++i) {
+    if (highlights_[i] == nullptr) continue;
+    highlights_[i]->replace(at[i] ? QList<QPointF>{QPointF(at[i]->x, at[i]->y)} : QList<QPointF>());
+  }
+}
+
+void frmCharts::UpdateTitles() {
+  staleness_ = computation_ ? workspace_.CurrentStaleness() : Staleness{};
+  const QStringList reasons = StaleReasons(staleness_);
+  for (int i = kSpecificRange; i <= kEnvelope; ++i) {
+    ChartCanvas* canvas = static_cast<ChartCanvas*>(tabCharts->widget(i));
+    QString title = QString::fromLatin1(kChartNames[i]) + QStringLiteral(": ");
+    title += computation_
+                 ? TitleOf(*computation_).toHtmlEscaped()
+                 : QStringLiteral("no table computed yet; press Compute Table in the main window");
+    if (!reasons.isEmpty()) {
+      title += QStringLiteral("<br><span style=\"color:%1\">Out of date: %2 since.</span>")
+                   .arg(QColor::fromRgb(kStaleRed).name(), reasons.join(QStringLiteral(", ")));
+    }
+    canvas->chart()->setTitle(title);
+  }
+}
+
+void frmCharts::ShowSelectedCell() {
+  if (!computation_ || !current_ || TableRelaid() ||
+      current_->row > computation_->AltitudeCount() || current_->col > computation_->SpeedCount()) {
+    lblChartStatus->clear();
+    return;
+  }
+  lblChartStatus->setText(CellDescription(*computation_, *current_));
+}
+
+void frmCharts::Chart_Click(ChartCanvas* canvas, QPointF value) {
+  if (!computation_) return;
+  if (TableRelaid()) {
+    lblChartStatus->setText(
+        QStringLiteral("The table was laid out again since these charts were drawn: press "
+                       "Compute Table to link them to the grids again."));
+    return;
+  }
+  const ChartPosition clicked{value.x(), value.y()};
+  std::optional<GridCell> cell;
+  if (canvas == chtEnvelope) {
+    cell = NearestCellOnEnvelope(*computation_, speed_, clicked);
+  } else {
+    const PlotMapping mapping = canvas->Mapping();
+    const ChartQuantity quantity =
+        canvas == chtFuelFlow ? ChartQuantity::FuelFlow : ChartQuantity::LbsPerNm;
+    cell = NearestCellOnLineChart(*computation_, lines_, speed_, quantity, clicked,
+                                  {mapping.xMax - mapping.xMin, mapping.yMax - mapping.yMin});
+  }
+  if (!cell) {
+    lblChartStatus->setText(QStringLiteral("No point of the chart is near there."));
+    return;
+  }
+  SelectGridCell(*cell);
+}
+
+// Both grids move to the cell; the highlight follows through their current-cell signals.
+void frmCharts::SelectGridCell(GridCell cell) {
+  workspace_.SelectCell(cell);
+  current_ = cell;
+  DrawHighlight();
+  ShowSelectedCell();
+}
+
+void frmCharts::cmdSaveImage_Click() {
+  const std::optional<QString> path = imageChooser_->ChooseImagePath(
+      QString::fromLatin1(kImageNames[tabCharts->currentIndex()]) + QStringLiteral(".png"));
+  if (path) SaveImage(*path);
+}
+
+bool frmCharts::SaveImage(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg")) {
+    lblChartStatus->setText(
+        QStringLiteral("Save Image writes .png or .svg files; %1 ends in neither.").arg(name));
+    return false;
+  }
+  ChartCanvas* canvas = ShownCanvas();
+  // Written to a temporary file that replaces the target only when complete.
+  QSaveFile file(path);
+  bool written = file.open(QIODevice::WriteOnly);
+  if (written && suffix == QStringLiteral("svg")) {
+    written = WriteSvg(*canvas, file, tabCharts->tabText(tabCharts->currentIndex()));
+  } else if (written) {
+    written = canvas->grab().toImage().save(&file, "PNG");
+  }
+  if (!written || !file.commit()) {
+    lblChartStatus->setText(QStringLiteral("Could not write %1: %2.")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+  }
+  lblChartStatus->setText(QStringLiteral("Saved %1.").arg(name));
+  return true;
+}
+
+}  // namespace tz9

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The View menu's windows and docks, from one table: a view is its own files, one row here and
+// one line of the build. Every view takes the workspace (never the main window), the window it
+// belongs to and the menu item that opens it.
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QPointer>
+
+#include "analyses/cell_details_dock.h"
+#include "analyses/charts_window.h"
+#include "analyses/mission_window.h"
+#include "analyses/summary_window.h"
+#include "shell/form1.h"
+
+namespace tz9 {
+namespace {
+
+// What a view is made with.
+struct ViewContext {
+  Workspace& workspace;
+  QMainWindow& window;
+  QAction* opener;  // the view's View menu item
+};
+
+enum class Made {
+  AtStart,     // made with the window: it follows the workspace while closed
+  OnFirstUse,  // made when its item is first chosen, then kept (hidden when closed)
+};
+
+struct ViewRow {
+  const char* menuText;
+  QKeyCombination shortcut;  // none: Qt::Key_unknown
+  const char* objectName;    // of the menu item
+  QAction* Form1::*item;     // where the window keeps the item
+  Made made;
+  QWidget* (*make)(const ViewContext& context);
+};
+
+constexpr QKeyCombination kNoShortcut{Qt::Key_unknown};
+
+const ViewRow kViews[] = {
+    {"Performance &Summary", kNoShortcut, "mnuViewSummary", &Form1::mnuViewSummary, Made::AtStart,
+     [](const ViewContext& c) -> QWidget* {
+       return new SummaryWindow(c.workspace, &c.window, c.opener);
+     }},
+    {"&Mission Fuel", kNoShortcut, "mnuViewMission", &Form1::mnuViewMission, Made::AtStart,
+     [](const ViewContext& c) -> QWidget* {
+       return new MissionWindow(c.workspace, &c.window, c.opener);
+     }},
+    {"&Charts", kNoShortcut, "mnuViewCharts", &Form1::mnuViewCharts, Made::OnFirstUse,
+     [](const ViewContext& c) -> QWidget* { return new frmCharts(c.workspace, &c.window); }},
+    {"Cell &Details", kNoShortcut, "mnuViewDetails", &Form1::mnuViewDetails, Made::AtStart,
+     [](const ViewContext& c) -> QWidget* {
+       return new CellDetailsDock(c.workspace, c.window, c.opener);
+     }},
+};
+
+void OpenWindow(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+void Form1::BuildViews() {
+  for (const ViewRow& row : kViews) {
+    QAction* item = mnuView->addAction(QString::fromUtf8(row.menuText));
+    item->setObjectName(QString::fromLatin1(row.objectName));
+    if (row.shortcut != kNoShortcut) item->setShortcut(QKeySequence(row.shortcut));
+    this->*row.item = item;
+    const ViewContext context{*workspace_, *this, item};
+    if (row.made == Made::AtStart) {
+      row.make(context);
+      continue;
+    }
+    connect(item, &QAction::triggered, this,
+            [this, &row, item, view = QPointer<QWidget>()]() mutable {
+              if (view == nullptr) view = row.make(ViewContext{*workspace_, *this, item});
+              OpenWindow(view);
+            });
+  }
+}
+
+}  // namespace tz9
