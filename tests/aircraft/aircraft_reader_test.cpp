@@ -15,18 +15,15 @@
 #include <tuple>
 #include <utility>
 
+#include "../performance/test_support.h"
+
 namespace tz9 {
 namespace {
 
 const std::string kExamples = TZ9_EXAMPLES_DIR;
 
-// The check aircraft with LF line ends, so that cases can replace whole lines.
 std::string CheckAircraft() {
-  std::stringstream text;
-  text << std::ifstream(kExamples + "/check-aircraft.dat", std::ios::binary).rdbuf();
-  std::string lf = text.str();
-  std::erase(lf, '\r');
-  return lf;
+  return test::ExampleText("check-aircraft.dat");
 }
 
 // The check aircraft with the first `from` replaced by `to`.

@@ -39,6 +39,7 @@ TEST(NumericText, AcceptsOnlyOneWholeNumber) {
   for (const auto& [text, numeric] : cases) {
     EXPECT_EQ(IsNumericText(text), numeric) << '"' << text << '"';
   }
+  EXPECT_TRUE(IsNumericText("0." + std::string(9998, '0') + "1"));  // a tiny fraction, not 0
 }
 
 TEST(GeneralFormat, WritesFifteenSignificantDigitsWithoutTrailingZeros) {

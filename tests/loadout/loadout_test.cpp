@@ -51,6 +51,8 @@ TEST(Loadout, WritesStoresWeightFuelAndWeightsAsTexts) {
       {"any text read leniently", "2x||abc|1,5| 1|0", "1000 lb", "", "1200|0|0|2200|2200"},
       {"overflow carried forward", "1e308|0|0|0|0|0", "0", "7000",
        "overflow|0|7000|overflow|overflow"},
+      {"a count beyond the double range", "-1e400|0|0|0|0|0", "19000", "7000",
+       "overflow|0|7000|overflow|overflow"},
       {"overflowing tanks", "0|0|0|0|0|1e306", "0", "0",
        "overflow|overflow|overflow|overflow|overflow"},
       {"overflowing sum", "0|0|0|0|0|0", "1.7e308", "1.7e308", "0|0|1.7e+308|overflow|overflow"},

@@ -5,11 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <set>
 #include <string>
 
-#include "performance/sweep.h"
 #include "test_support.h"
 
 namespace tz9 {
@@ -41,34 +38,65 @@ CellDetails CheckCell(double cas, float altitude, const AircraftRecord& aircraft
   return DetailPoint(aircraft, 20000, {}, cas, altitude, DisplayMode::LbsPerNm);
 }
 
-TEST(CellDetails, ShowOnlyTheQuantitiesTheEvaluationReached) {
-  const AircraftRecord aircraft = test::CheckAircraft();
+// Cells of the check aircraft and of variants of it that run out elsewhere: what decided the
+// outcome, and only the quantities the evaluation reached (Military power that holds never
+// consults the afterburner).
+TEST(CellDetails, EvaluatedCellsShowWhatTheEvaluationReachedAndWhy) {
+  const AircraftRecord check = test::CheckAircraft();
+  AircraftRecord shortThrustMach = check;  // the thrust tables end at Mach 1.5
+  shortThrustMach.ThrustMachBreakpoints[2] = FieldValue::Number(1.5);
+  AircraftRecord noLiftRows = check;
+  noLiftRows.AerodynamicMachCount = FieldValue::Number(0);
+  AircraftRecord doubled = check;
+  doubled.ThrustMultiplier = FieldValue::Number(2);
+  AircraftRecord textMultiplier = check;
+  textMultiplier.ThrustMultiplier = FieldValue::Text("x");
+  const std::string all = "cas alt air mach cl alpha cd drag";
+  using enum CellOutcome;
   const struct {
     const char* name;
+    const AircraftRecord& aircraft;
     double cas;
     float altitude;
     CellOutcome outcome;
-    const char* reached;
+    std::string reached;
+    const char* reason;
   } cases[] = {
-      {"Military holds it: the afterburner is never consulted", 300, 0, CellOutcome::Military,
-       "cas alt air mach cl alpha cd drag mil fuel"},
-      {"afterburner", 600, 0, CellOutcome::Afterburner,
-       "cas alt air mach cl alpha cd drag mil ab fuel"},
-      {"drag above the afterburner thrust", 650, 0, CellOutcome::NoSteadyFlight,
-       "cas alt air mach cl alpha cd drag mil ab"},
-      {"too slow: no angle of attack", 120, 0, CellOutcome::NoSteadyFlight, "cas alt air mach cl"},
-      {"Mach beyond the lift table", 900, 40000, CellOutcome::NoSteadyFlight,
-       "cas alt air mach cl"},
-      {"altitude beyond the thrust tables", 420, 52000, CellOutcome::NoSteadyFlight,
-       "cas alt air mach cl alpha cd drag"},
-      {"speed of zero", 0, 0, CellOutcome::Failed, "cas alt air mach"},
-      {"beyond the atmosphere: no pressure, so no Mach number", 300, 150000, CellOutcome::Failed,
-       "cas alt cl"},
+      {"Military", check, 300, 0, Military, all + " mil fuel",
+       "Drag 2371 lbf is below the Military thrust 2500 lbf"},
+      {"afterburner", check, 600, 0, Afterburner, all + " mil ab fuel",
+       "Drag 8555 lbf is at or above the Military thrust 2500 lbf and below the afterburner "
+       "thrust 9000 lbf"},
+      {"too much drag", check, 650, 0, NoSteadyFlight, all + " mil ab",
+       "Drag 10301 lbf is at or above the afterburner thrust 9000 lbf"},
+      {"thrust times the multiplier", doubled, 650, 0, Afterburner, all + " mil ab fuel",
+       "Drag 10301 lbf is at or above the Military thrust 5000 lbf and below the afterburner "
+       "thrust 18000 lbf"},
+      {"too slow", check, 120, 0, NoSteadyFlight, "cas alt air mach cl",
+       "Too slow or too heavy: the lift coefficient needed, 1.3674, is above the highest value "
+       "of the lift curve at Mach 0.181, 1.2"},
+      {"Mach beyond the lift table", check, 900, 40000, NoSteadyFlight, "cas alt air mach cl",
+       "Mach 2.27 is beyond the last Mach breakpoint of the lift table, 2"},
+      {"lift table without Mach rows", noLiftRows, 300, 0, NoSteadyFlight, "cas alt air mach cl",
+       "Mach 0.454 is beyond the lift table, which has no Mach breakpoints"},
+      {"altitude beyond the Military table", check, 420, 52000, NoSteadyFlight, all,
+       "52000 ft is beyond the last altitude of the Military thrust table, 50000 ft"},
+      {"altitude at the last row", check, 420, 50000, NoSteadyFlight, all,
+       "50000 ft is at the last altitude of the Military thrust table, 50000 ft"},
+      {"Mach beyond the Military table", shortThrustMach, 560, 40000, NoSteadyFlight, all,
+       "Mach 1.6 is beyond the last Mach breakpoint of the Military thrust table, 1.5"},
+      {"speed of zero", check, 0, 0, Failed, "cas alt air mach",
+       "Could not be computed: division by zero: speed of zero"},
+      {"beyond the atmosphere: no pressure, so no Mach number", check, 300, 150000, Failed,
+       "cas alt cl", "Could not be computed: altitude beyond the atmosphere model"},
+      {"text for the thrust multiplier", textMultiplier, 300, 0, Failed, all,
+       "Could not be computed: text where a number is needed in the thrust multiplier"},
   };
   for (const auto& c : cases) {
-    const CellDetails details = CheckCell(c.cas, c.altitude, aircraft);
+    const CellDetails details = CheckCell(c.cas, c.altitude, c.aircraft);
     EXPECT_EQ(details.outcome, c.outcome) << c.name;
     EXPECT_EQ(ReachedNames(details), c.reached) << c.name;
+    EXPECT_EQ(CellReason(details), c.reason) << c.name;
   }
 }
 
@@ -108,207 +136,79 @@ TEST(CellDetails, GiveTheCheckAircraftsPublishedFigures) {
   }
 }
 
-TEST(CellDetails, ThrustAvailableIsTheTableValueTimesTheMultiplier) {
-  AircraftRecord aircraft = test::CheckAircraft();
-  aircraft.ThrustMultiplier = FieldValue::Number(2);
-  const struct {
-    const char* name;
-    double cas;
-    CellOutcome outcome;
-    double military;
-    std::optional<double> afterburner;
-  } cases[] = {
-      {"Military doubled holds 600 kt", 600, CellOutcome::Afterburner, 5000, 18000},
-      {"the afterburner doubled holds 650 kt", 650, CellOutcome::Afterburner, 5000, 18000},
-      {"300 kt", 300, CellOutcome::Military, 5000, std::nullopt},
-  };
-  for (const auto& c : cases) {
-    const CellDetails details = CheckCell(c.cas, 0, aircraft);
-    EXPECT_EQ(details.outcome, c.outcome) << c.name;
-    EXPECT_EQ(details.militaryThrust, c.military) << c.name;
-    EXPECT_EQ(details.afterburnerThrust, c.afterburner) << c.name;
-  }
-  aircraft.ThrustMultiplier = FieldValue::Text("x");
-  const CellDetails failed = CheckCell(300, 0, aircraft);
-  EXPECT_EQ(failed.outcome, CellOutcome::Failed);
-  EXPECT_EQ(failed.militaryThrust, std::nullopt);
-  EXPECT_EQ(CellReason(failed),
-            "Could not be computed: text where a number is needed in the thrust multiplier");
-}
-
-// Evaluated cells of the check aircraft and of variants of it that run out elsewhere.
-TEST(CellDetails, ReasonOfAnEvaluatedCellNamesWhatDecidedIt) {
-  const AircraftRecord check = test::CheckAircraft();
-  AircraftRecord shortThrustMach = check;  // the thrust tables end at Mach 1.5
-  shortThrustMach.ThrustMachBreakpoints[2] = FieldValue::Number(1.5);
-  AircraftRecord noLiftRows = check;
-  noLiftRows.AerodynamicMachCount = FieldValue::Number(0);
-  const struct {
-    const char* name;
-    const AircraftRecord& aircraft;
-    double cas;
-    float altitude;
-    const char* reason;
-  } cases[] = {
-      {"Military", check, 300, 0, "Drag 2371 lbf is below the Military thrust 2500 lbf"},
-      {"afterburner", check, 600, 0,
-       "Drag 8555 lbf is at or above the Military thrust 2500 lbf and below the afterburner "
-       "thrust 9000 lbf"},
-      {"too much drag", check, 650, 0,
-       "Drag 10301 lbf is at or above the afterburner thrust 9000 lbf"},
-      {"too slow", check, 120, 0,
-       "Too slow or too heavy: the lift coefficient needed, 1.3674, is above the highest value "
-       "of the lift curve at Mach 0.181, 1.2"},
-      {"Mach beyond the lift table", check, 900, 40000,
-       "Mach 2.27 is beyond the last Mach breakpoint of the lift table, 2"},
-      {"lift table without Mach rows", noLiftRows, 300, 0,
-       "Mach 0.454 is beyond the lift table, which has no Mach breakpoints"},
-      {"altitude beyond the Military table", check, 420, 52000,
-       "52000 ft is beyond the last altitude of the Military thrust table, 50000 ft"},
-      {"altitude at the last row", check, 420, 50000,
-       "50000 ft is at the last altitude of the Military thrust table, 50000 ft"},
-      {"Mach beyond the Military table", shortThrustMach, 560, 40000,
-       "Mach 1.6 is beyond the last Mach breakpoint of the Military thrust table, 1.5"},
-      {"speed of zero", check, 0, 0, "Could not be computed: division by zero: speed of zero"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(CellReason(CheckCell(c.cas, c.altitude, c.aircraft)), c.reason) << c.name;
-  }
-}
-
-// Every limit, including those the shared thrust axes make hard to reach, from details made by
-// hand; numbers that round alike get digits until they read apart.
-TEST(CellDetails, ReasonSentenceForEveryLimit) {
+// Limits and outcomes from details made by hand, including those the shared thrust axes make
+// hard to reach; numbers that round alike get digits until they read apart.
+TEST(CellDetails, ReasonSentenceForEveryLimitAndOutcome) {
   using Limit = SteadyFlightLimit;
-  const auto noFlight = [](Limit limit, std::optional<double> edge,
-                           const std::function<void(CellDetails&)>& set) {
+  using enum CellOutcome;
+  const auto made = [](CellOutcome outcome, Limit limit, std::optional<double> edge,
+                       double mach = 2.3125, double cl = 1.36743, double drag = 10301.0488) {
     CellDetails d;
-    d.outcome = CellOutcome::NoSteadyFlight;
+    d.outcome = outcome;
     d.limit = limit;
     d.limitEdge = edge;
     d.altitude = 52000.0f;
-    d.mach = 2.3125;
-    d.liftCoefficient = 1.36743;
+    d.mach = mach;
+    d.liftCoefficient = cl;
     d.angleOfAttack = 21.25;
-    d.totalDrag = 10301.0488;
-    d.militaryThrust = 2500;
-    d.afterburnerThrust = 9000;
-    set(d);
-    return d;
-  };
-  const auto same = [](CellDetails&) {};
-  const struct {
-    const char* name;
-    CellDetails details;
-    const char* reason;
-  } cases[] = {
-      {"Mach beyond the aerodynamic tables", noFlight(Limit::MachBeyondAeroTables, 2, same),
-       "Mach 2.31 is beyond the last Mach breakpoint of the lift table, 2"},
-      {"Mach a hair beyond the last breakpoint",
-       noFlight(Limit::MachBeyondAeroTables, 2, [](CellDetails& d) { d.mach = 2.0004; }),
-       "Mach 2.0004 is beyond the last Mach breakpoint of the lift table, 2"},
-      {"lift curve exceeded", noFlight(Limit::LiftCoefficientAboveCurve, 1.2, same),
-       "Too slow or too heavy: the lift coefficient needed, 1.3674, is above the highest value "
-       "of the lift curve at Mach 2.31, 1.2"},
-      {"lift curve reached exactly",
-       noFlight(Limit::LiftCoefficientAboveCurve, 1.2,
-                [](CellDetails& d) { d.liftCoefficient = 1.2; }),
-       "Too slow or too heavy: the lift coefficient needed, 1.2, equals the highest value of "
-       "the lift curve at Mach 2.31, 1.2"},
-      {"lift curve without values", noFlight(Limit::LiftCoefficientAboveCurve, std::nullopt, same),
-       "Too slow or too heavy: the lift curve at Mach 2.31 has no value above the lift "
-       "coefficient needed, 1.3674"},
-      {"angle of attack beyond the drag table", noFlight(Limit::AlphaBeyondDragTable, 20, same),
-       "The angle of attack needed, 21.25 deg, is beyond the last angle-of-attack breakpoint of "
-       "the drag table, 20 deg"},
-      {"drag table without angles", noFlight(Limit::AlphaBeyondDragTable, std::nullopt, same),
-       "The angle of attack needed, 21.25 deg, is beyond the drag table, which has no "
-       "angle-of-attack breakpoints"},
-      {"altitude beyond the Military table", noFlight(Limit::AltitudeBeyondMilitary, 50000, same),
-       "52000 ft is beyond the last altitude of the Military thrust table, 50000 ft"},
-      {"Military table without altitudes",
-       noFlight(Limit::AltitudeBeyondMilitary, std::nullopt, same),
-       "52000 ft is beyond the Military thrust table, which has no altitudes"},
-      {"Mach beyond the Military table", noFlight(Limit::MachBeyondMilitary, 2.3, same),
-       "Mach 2.31 is beyond the last Mach breakpoint of the Military thrust table, 2.3"},
-      {"altitude beyond the afterburner table",
-       noFlight(Limit::AltitudeBeyondAfterburner, 50000, same),
-       "Drag 10301 lbf is at or above the Military thrust 2500 lbf, and 52000 ft is beyond the "
-       "last altitude of the afterburner thrust table, 50000 ft"},
-      {"Mach beyond the afterburner table", noFlight(Limit::MachBeyondAfterburner, 2, same),
-       "Drag 10301 lbf is at or above the Military thrust 2500 lbf, and Mach 2.31 is beyond the "
-       "last Mach breakpoint of the afterburner thrust table, 2"},
-      {"drag at or above the afterburner thrust",
-       noFlight(Limit::DragAtOrAboveAfterburner, std::nullopt, same),
-       "Drag 10301 lbf is at or above the afterburner thrust 9000 lbf"},
-      {"drag a fraction above the afterburner thrust",
-       noFlight(Limit::DragAtOrAboveAfterburner, std::nullopt,
-                [](CellDetails& d) { d.totalDrag = 9000.25; }),
-       "Drag 9000.2 lbf is at or above the afterburner thrust 9000.0 lbf"},
-      {"no limit recorded", noFlight(Limit::None, std::nullopt, same), "No steady flight"},
-  };
-  std::set<Limit> covered;
-  for (const auto& c : cases) {
-    EXPECT_EQ(CellReason(c.details), c.reason) << c.name;
-    covered.insert(c.details.limit);
-  }
-  EXPECT_EQ(covered.size(), static_cast<size_t>(Limit::DragAtOrAboveAfterburner) + 1);
-}
-
-TEST(CellDetails, ReasonOfASteadyOrFailedCell) {
-  const auto cell = [](CellOutcome outcome, double drag, CellFailure failure) {
-    CellDetails d;
-    d.outcome = outcome;
-    d.failure = failure;
     d.totalDrag = drag;
     d.militaryThrust = 2500;
     d.afterburnerThrust = 9000;
     return d;
   };
+  const double mach = 2.3125, cl = 1.36743;
   const struct {
     const char* name;
     CellDetails details;
     const char* reason;
   } cases[] = {
-      {"Military", cell(CellOutcome::Military, 2371.18, CellFailure::None),
-       "Drag 2371 lbf is below the Military thrust 2500 lbf"},
-      {"Military a fraction below", cell(CellOutcome::Military, 2499.7, CellFailure::None),
+      {"Mach a hair beyond the last breakpoint",
+       made(NoSteadyFlight, Limit::MachBeyondAeroTables, 2, 2.0004),
+       "Mach 2.0004 is beyond the last Mach breakpoint of the lift table, 2"},
+      {"lift curve reached exactly",
+       made(NoSteadyFlight, Limit::LiftCoefficientAboveCurve, 1.2, mach, 1.2),
+       "Too slow or too heavy: the lift coefficient needed, 1.2, equals the highest value of "
+       "the lift curve at Mach 2.31, 1.2"},
+      {"lift curve without values", made(NoSteadyFlight, Limit::LiftCoefficientAboveCurve, {}),
+       "Too slow or too heavy: the lift curve at Mach 2.31 has no value above the lift "
+       "coefficient needed, 1.3674"},
+      {"angle of attack beyond the drag table",
+       made(NoSteadyFlight, Limit::AlphaBeyondDragTable, 20),
+       "The angle of attack needed, 21.25 deg, is beyond the last angle-of-attack breakpoint of "
+       "the drag table, 20 deg"},
+      {"drag table without angles", made(NoSteadyFlight, Limit::AlphaBeyondDragTable, {}),
+       "The angle of attack needed, 21.25 deg, is beyond the drag table, which has no "
+       "angle-of-attack breakpoints"},
+      {"Military table without altitudes", made(NoSteadyFlight, Limit::AltitudeBeyondMilitary, {}),
+       "52000 ft is beyond the Military thrust table, which has no altitudes"},
+      {"altitude beyond the afterburner table",
+       made(NoSteadyFlight, Limit::AltitudeBeyondAfterburner, 50000),
+       "Drag 10301 lbf is at or above the Military thrust 2500 lbf, and 52000 ft is beyond the "
+       "last altitude of the afterburner thrust table, 50000 ft"},
+      {"Mach beyond the afterburner table", made(NoSteadyFlight, Limit::MachBeyondAfterburner, 2),
+       "Drag 10301 lbf is at or above the Military thrust 2500 lbf, and Mach 2.31 is beyond the "
+       "last Mach breakpoint of the afterburner thrust table, 2"},
+      {"drag a fraction above the afterburner thrust",
+       made(NoSteadyFlight, Limit::DragAtOrAboveAfterburner, {}, mach, cl, 9000.25),
+       "Drag 9000.2 lbf is at or above the afterburner thrust 9000.0 lbf"},
+      {"no limit recorded", made(NoSteadyFlight, Limit::None, {}), "No steady flight"},
+      {"Military a fraction below", made(Military, Limit::None, {}, mach, cl, 2499.7),
        "Drag 2499.7 lbf is below the Military thrust 2500.0 lbf"},
-      {"afterburner", cell(CellOutcome::Afterburner, 8555.33, CellFailure::None),
-       "Drag 8555 lbf is at or above the Military thrust 2500 lbf and below the afterburner "
-       "thrust 9000 lbf"},
-      {"afterburner a fraction below", cell(CellOutcome::Afterburner, 8999.9, CellFailure::None),
+      {"afterburner a fraction below", made(Afterburner, Limit::None, {}, mach, cl, 8999.9),
        "Drag 8999.9 lbf is at or above the Military thrust 2500.0 lbf and below the afterburner "
        "thrust 9000.0 lbf"},
-      {"failed", cell(CellOutcome::Failed, 0, CellFailure::LiftTooManyEntries),
-       "Could not be computed: a count above 25 in the lift table"},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(CellReason(c.details), c.reason) << c.name;
-  }
 }
 
 // A computation's cell gives the details of the cell the sweep made: the same outcome and fuel
 // flow, the header values as read, and no speed or altitude where a header could not be read.
 TEST(CellDetails, OfAComputationCellAreThoseOfTheCellTheSweepMade) {
-  const AircraftRecord aircraft = test::CheckAircraft();
   ResultGrid msfg1, msfg2;
-  for (ResultGrid* grid : {&msfg1, &msfg2}) {
-    grid->SetRows(4);
-    grid->SetCols(4);
-  }
-  const char* speeds[] = {"300", "600", "1e999"};
-  const char* altitudes[] = {" 0 ft", "40000 ft", "ft"};
-  for (int i = 0; i < 3; ++i) {
-    msfg1.SetRow(0);
-    msfg1.SetCol(i + 1);
-    msfg1.SetText(speeds[i]);
-    msfg1.SetRow(i + 1);
-    msfg1.SetCol(0);
-    msfg1.SetText(altitudes[i]);
-  }
+  test::LayOut({"300", "600", "1e999"}, {" 0 ft", "40000 ft", "ft"}, msfg1, msfg2);
   const SweepOutcome outcome =
-      ComputeTable(aircraft, {"19000", "20000", {"0", "0", "0", "0", "0", "0"}}, msfg1, msfg2);
+      ComputeTable(test::CheckAircraft(), test::CheckInputs(), msfg1, msfg2);
   ASSERT_NE(outcome.computation, nullptr);
   const TableComputation& computation = *outcome.computation;
   for (int row = 1; row <= 3; ++row) {

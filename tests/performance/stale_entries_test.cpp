@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A count is cut down to its whole part, and the entries a longer earlier file left beyond it
-// are never read: a file with 20 entries on an axis, then one whose count is 18.5.
+// A record loaded again: a count is cut down to its whole part, and the entries a longer earlier
+// file left beyond it are never read; after bad files the check aircraft computes as in a fresh
+// record.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "aircraft/aircraft_reader.h"
-#include "performance/level_flight.h"
 #include "test_support.h"
 
 namespace tz9 {
@@ -106,6 +105,34 @@ TEST(StaleEntries, ACountOf18Point5UsesEighteenEntriesNeverTheOldNineteenth) {
           << c.axis;
     }
   }
+}
+
+// One record goes through bad files in turn (a count of 26, text for a thrust, bytes that are no
+// aircraft file, a file cut short), each computed at a weight of 1e308 (a number, so the sweep
+// runs); reset and loaded again, the check aircraft computes the start-up table as a fresh
+// record does.
+TEST(StaleEntries, AfterBadFilesTheCheckAircraftComputesAsInAFreshRecord) {
+  const std::string check = test::ExampleText("check-aircraft.dat");
+  std::string count26 = check, textThrust = check;
+  count26.replace(count26.find("2, aerodynamic"), 1, "26");
+  textThrust.replace(textThrust.find("2500, 0 ft"), 4, "lots");
+  AircraftRecord record;
+  NoAircraftDisplay shown;
+  ResultGrid msfg1, msfg2, fresh1, fresh2;
+  ApplyStartupLayout(msfg1, msfg2);
+  ApplyStartupLayout(fresh1, fresh2);
+  for (const std::string& bad : {count26, textThrust, std::string("\x01\x02,\xff\n"),
+                                 check.substr(0, check.find("# Stores Drag"))}) {
+    ResetAircraftRecord(record);
+    LoadAircraftBytes(bad, record, shown);
+    ComputeTable(record, test::CheckInputs(DisplayMode::LbsPerNm, "19000", "1e308"), msfg1, msfg2);
+  }
+  ResetAircraftRecord(record);
+  ASSERT_TRUE(LoadAircraftBytes(check, record, shown).completed);
+  ComputeTable(record, test::CheckInputs(), msfg1, msfg2);
+  ComputeTable(test::CheckAircraft(), test::CheckInputs(), fresh1, fresh2);
+  EXPECT_EQ(test::GridState(msfg1), test::GridState(fresh1));
+  EXPECT_EQ(test::GridState(msfg2), test::GridState(fresh2));
 }
 
 }  // namespace

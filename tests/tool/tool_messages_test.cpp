@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command-line tool's catalogue of load failures and refusals, worded with its options and
-// their positions, and the --stores positions tied to the stores they count.
+// The command-line tool's wording, held here once: load failures, refusals and usage errors,
+// worded with its options and their positions, and the --stores positions tied to the stores
+// they count. cli_test.sh checks the exit codes and that each kind of message reaches stderr.
 #include "tool/tool_messages.h"
 
 #include <gtest/gtest.h>
@@ -20,90 +21,71 @@ using enum LayoutRefusalKind;
 using enum TableAxis;
 using enum RangeField;
 
-// Between them the cases name every position of both options.
-TEST(ToolMessages, LayoutRefusalsNameTheOptionAndItsPositions) {
-  const std::vector<std::pair<LayoutRefusal, std::string>> cases = {
-      {{.kind = NotFinite, .axis = Speed, .field = Min}, "--speed MIN is not a finite number."},
-      {{.kind = NotFinite, .axis = Altitude, .field = Step},
+// Between them the layout cases name every position of both options.
+TEST(ToolMessages, RefusalsNameTheOptionsAndTheCause) {
+  const std::vector<std::pair<std::string, std::string_view>> cases = {
+      {ToolLayoutRefusalText({.kind = NotFinite, .axis = Speed, .field = Min}),
+       "--speed MIN is not a finite number."},
+      {ToolLayoutRefusalText({.kind = NotFinite, .axis = Altitude, .field = Step}),
        "--altitude SWITCH is not a finite number."},
-      {{.kind = StepZero, .axis = Speed, .field = Step1, .from = Min, .to = Step},
+      {ToolLayoutRefusalText(
+           {.kind = StepZero, .axis = Speed, .field = Step1, .from = Min, .to = Step}),
        "--speed STEP1 is 0: the axis cannot step from MIN to SWITCH."},
-      {{.kind = StepZero, .axis = Altitude, .field = Step2, .from = Step, .to = Max},
+      {ToolLayoutRefusalText(
+           {.kind = StepZero, .axis = Altitude, .field = Step2, .from = Step, .to = Max}),
        "--altitude STEP2 is 0: the axis cannot step from SWITCH to MAX."},
-      {{.kind = SpanTooLarge, .axis = Altitude, .field = Step1, .from = Min, .to = Step},
+      {ToolLayoutRefusalText(
+           {.kind = SpanTooLarge, .axis = Altitude, .field = Step1, .from = Min, .to = Step}),
        "The span from --altitude MIN to SWITCH is too large to step through."},
-      {{.kind = StepPointsAway,
-        .axis = Altitude,
-        .field = Step2,
-        .from = Step,
-        .to = Max,
-        .mustBePositive = true},
+      {ToolLayoutRefusalText({.kind = StepPointsAway,
+                              .axis = Altitude,
+                              .field = Step2,
+                              .from = Step,
+                              .to = Max,
+                              .mustBePositive = true}),
        "--altitude STEP2 points away from MAX: it must be positive to go from SWITCH to MAX."},
-      {{.kind = StepPointsAway, .axis = Speed, .field = Step1, .from = Min, .to = Step},
+      {ToolLayoutRefusalText(
+           {.kind = StepPointsAway, .axis = Speed, .field = Step1, .from = Min, .to = Step}),
        "--speed STEP1 points away from SWITCH: it must be negative to go from MIN to SWITCH."},
-      {{.kind = TooManyValues, .axis = Altitude},
+      {ToolLayoutRefusalText({.kind = TooManyValues, .axis = Altitude}),
        "The --altitude axis would have more than 32766 values: choose larger steps."},
-      {{.kind = TooManyValues, .axis = Speed},
-       "The --speed axis would have more than 32766 values: choose larger steps."},
-      {{.kind = Indistinct, .axis = Speed, .field = Step2},
+      {ToolLayoutRefusalText({.kind = Indistinct, .axis = Speed, .field = Step2}),
        "--speed STEP2 is too small: neighbouring values of the axis would read the same in 15 "
        "digits."},
-      {{.kind = Indistinct, .axis = Altitude, .field = Step1},
-       "--altitude STEP1 is too small: neighbouring values of the axis would read the same in 15 "
-       "digits."},
-      {{.kind = SpeedMaxOutOfRange, .axis = Speed, .field = Max, .number = -32769},
+      {ToolLayoutRefusalText(
+           {.kind = SpeedMaxOutOfRange, .axis = Speed, .field = Max, .number = -32769}),
        "--speed MAX rounds to -32769, outside -32768 .. 32767."},
-      {{.kind = TooManyCells, .cells = 1001000},
+      {ToolLayoutRefusalText({.kind = TooManyCells, .cells = 1001000}),
        "The table would have 1001000 data cells, more than 1000000: choose larger steps."},
-  };
-  for (const auto& [refusal, text] : cases)
-    EXPECT_EQ(ToolLayoutRefusalText(refusal), text);
-}
-
-// The tool has no Load command or Create Table button: its refusals say what the file lacks.
-TEST(ToolMessages, ComputeRefusalsNameNoWindowControl) {
-  const std::pair<SweepRefusal, std::string_view> cases[] = {
-      {SweepRefusal::NoAircraft,
+      // The tool has no Load command or Create Table button: it says what the file lacks.
+      {std::string(ToolSweepRefusalText(SweepRefusal::NoAircraft)),
        "The aircraft file gives no zero fuel weight: there is nothing to compute."},
-      {SweepRefusal::WeightNotNumber, "The computing weight is not a number."},
-      {SweepRefusal::WeightBelowZfw, "The computing weight is below the zero fuel weight."},
-  };
-  for (const auto& [refusal, text] : cases) {
-    EXPECT_EQ(ToolSweepRefusalText(refusal), text);
-  }
-}
-
-// A proposed weight beyond range is refused with what took it there and what to give instead.
-TEST(ToolMessages, LoadoutOverflowNamesItsCause) {
-  const std::pair<LoadoutOverflow, std::string_view> cases[] = {
-      {LoadoutOverflow::StoreCounts,
+      {std::string(ToolSweepRefusalText(SweepRefusal::WeightNotNumber)),
+       "The computing weight is not a number."},
+      {std::string(ToolSweepRefusalText(SweepRefusal::WeightBelowZfw)),
+       "The computing weight is below the zero fuel weight."},
+      // A proposed weight beyond range: what took it there and what to give instead.
+      {std::string(ToolLoadoutOverflowText(LoadoutOverflow::StoreCounts)),
        "The store counts give a weight beyond the range of numbers: give --weight or smaller "
        "counts."},
-      {LoadoutOverflow::InternalFuel,
+      {std::string(ToolLoadoutOverflowText(LoadoutOverflow::InternalFuel)),
        "The aircraft file's internal fuel and the tanks' fuel add up beyond the range of numbers: "
        "give --weight or check the file."},
-      {LoadoutOverflow::Weight,
+      {std::string(ToolLoadoutOverflowText(LoadoutOverflow::Weight)),
        "The zero fuel weight, stores and fuel on board add up beyond the range of numbers: give "
        "--weight or check the file."},
-  };
-  for (const auto& [cause, text] : cases) {
-    EXPECT_EQ(ToolLoadoutOverflowText(cause), text);
-  }
-}
-
-// An analysis that has no answer says which one, and why.
-TEST(ToolMessages, AnalysisRefusalsNameTheAnalysisAndTheCause) {
-  const std::vector<std::pair<std::string_view, std::string_view>> cases = {
-      {ToolSummaryRefusalText(SummaryStatus::Done), ""},
-      {ToolSummaryRefusalText(SummaryStatus::Cancelled), "The summary was stopped before its end."},
-      {ToolSummaryRefusalText(SummaryStatus::SpeedRangeTooWide),
+      // An analysis without an answer says which one, and why.
+      {std::string(ToolSummaryRefusalText(SummaryStatus::Done)), ""},
+      {std::string(ToolSummaryRefusalText(SummaryStatus::Cancelled)),
+       "The summary was stopped before its end."},
+      {std::string(ToolSummaryRefusalText(SummaryStatus::SpeedRangeTooWide)),
        "The speed headers span more than 65536 whole knots: no summary."},
-      {ToolMissionRefusalText(MissionStatus::Done), ""},
-      {ToolMissionRefusalText(MissionStatus::Cancelled),
+      {std::string(ToolMissionRefusalText(MissionStatus::Done)), ""},
+      {std::string(ToolMissionRefusalText(MissionStatus::Cancelled)),
        "The mission fuel was stopped before its end."},
-      {ToolMissionRefusalText(MissionStatus::StoresWeightBeyondRange),
+      {std::string(ToolMissionRefusalText(MissionStatus::StoresWeightBeyondRange)),
        "The store counts give a stores weight beyond the range of numbers: no mission fuel."},
-      {ToolMissionRefusalText(MissionStatus::SpeedRangeTooWide),
+      {std::string(ToolMissionRefusalText(MissionStatus::SpeedRangeTooWide)),
        "The speed headers span more than 65536 whole knots: no mission fuel."},
   };
   for (const auto& [text, expected] : cases)
@@ -130,52 +112,33 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
   LoadOutcome stopped;
   stopped.line = 39;
   stopped.cause = "count 26 exceeds 25";
-  struct Case {
-    std::string name;
+  const struct {
     std::string path;
     LoadOutcome outcome;
     std::string text;
-  };
-  const std::vector<Case> cases = {
-      {"missing", missing, load(missing),
-       missing + ": load stopped: cannot open the file (no such file)"},
-      {"folder", folder, load(folder), folder + ": load stopped: the path is a folder"},
-      {"device", "/dev/null", load("/dev/null"),
-       "/dev/null: load stopped: the path is not a regular file"},
-      {"large", "a.dat", notOpened(FileOpenFailure::TooLarge),
+  } cases[] = {
+      {missing, load(missing), missing + ": load stopped: cannot open the file (no such file)"},
+      {folder, load(folder), folder + ": load stopped: the path is a folder"},
+      {"/dev/null", load("/dev/null"), "/dev/null: load stopped: the path is not a regular file"},
+      {"a.dat", notOpened(FileOpenFailure::TooLarge),
        "a.dat: load stopped: the file is larger than 256 MiB"},
-      {"unreadable", "a.dat", notOpened(FileOpenFailure::NoPermission),
+      {"a.dat", notOpened(FileOpenFailure::NoPermission),
        "a.dat: load stopped: cannot open the file (no permission to read it)"},
-      {"read error", "a.dat", notOpened(FileOpenFailure::ReadError),
+      {"a.dat", notOpened(FileOpenFailure::ReadError),
        "a.dat: load stopped: cannot read the file (read error)"},
-      {"walk stopped", "a.dat", stopped, "a.dat: load stopped at line 39: count 26 exceeds 25"},
+      {"a.dat", stopped, "a.dat: load stopped at line 39: count 26 exceeds 25"},
   };
   ASSERT_FALSE(std::filesystem::exists(missing));
   for (const auto& c : cases)
-    EXPECT_EQ(ToolLoadFailureText(c.path, c.outcome), c.text) << c.name;
+    EXPECT_EQ(ToolLoadFailureText(c.path, c.outcome), c.text);
 }
 
-// --summary and --mission together are two members of one JSON document; CSV holds only one.
-TEST(ToolOptionsCombination, MissionWithSummaryOnlyInJson) {
-  const std::string refused = "--mission and --summary together need --format json";
-  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"a.dat", "--mission", "--summary", "--format", "json"}, ""},
-      {{"a.dat", "--format=JSON", "--summary", "--mission"}, ""},
-      {{"a.dat", "--mission", "--summary"}, refused},
-      {{"a.dat", "--mission", "--summary", "--format", "csv"}, refused},
-      {{"a.dat", "--mission", "--summary", "--format", "grid"}, refused},
-      {{"a.dat", "--mission", "--format", "csv"}, ""},
-      {{"a.dat", "--summary", "--format", "grid"}, ""},
-  };
-  for (const auto& [args, error] : cases)
-    EXPECT_EQ(ParseToolArguments(args).error, error) << args[1] << ' ' << args[2];
-}
-
-// A list option takes exactly its count of numbers: one too few or one too many is refused,
-// naming the positions.
-TEST(ToolMessages, ListOptionsTakeExactlyTheirCountOfNumbers) {
+// A usage error names the option and what it needs; a list option takes exactly its count of
+// numbers; --summary and --mission together are two members of one JSON document.
+TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {
   const std::string stores = "--stores needs six numbers: AA,AG,BOMBS,CLUSTER,ECM,TANKS";
   const std::string positions = " needs five numbers: MIN,STEP1,SWITCH,STEP2,MAX";
+  const std::string together = "--mission and --summary together need --format json";
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"--stores", "1,2,3,4,5,6"}, ""},
       {{"--stores", "1,2,3,4,5"}, stores},
@@ -183,21 +146,30 @@ TEST(ToolMessages, ListOptionsTakeExactlyTheirCountOfNumbers) {
       {{"--stores", "1,2,3,4,5,6,"}, stores},
       {{"--speed", "150,50,250,30,660"}, ""},
       {{"--speed", "150,50,250,30"}, "--speed" + positions},
-      {{"--speed", "150,50,250,30,660,700"}, "--speed" + positions},
       {{"--altitude", "0,500,1000,5000,40000,45000"}, "--altitude" + positions},
+      {{"--aa", "1", "--aa", "2"}, "--aa given twice"},
+      {{"--weight=20000", "--weight", "20000"}, "--weight given twice"},
+      {{"--stores", "0,0,0,0,0,0", "--tanks", "1"},
+       "--tanks and --stores both give the tanks count"},
+      {{"--ecm", "1", "--stores", "0,0,0,0,0,0"}, "--stores and --ecm both give the ecm count"},
+      {{"--output="}, "--output needs a file name"},
+      {{"--mission", "--reserve", "-1"}, "--reserve needs a number of 0 or more"},
+      {{"--bingo-distance", "150"}, "--reserve, --cruise-cas and --bingo-distance need --mission"},
+      {{"--mission", "--summary", "--format", "json"}, ""},
+      {{"--format=JSON", "--summary", "--mission"}, ""},
+      {{"--mission", "--summary"}, together},
+      {{"--mission", "--summary", "--format", "grid"}, together},
+      {{"--summary", "--explain", "300,0"},
+       "--explain cannot be combined with --mission or --summary"},
   };
-  for (const auto& [option, error] : cases) {
-    EXPECT_EQ(ParseToolArguments({"a.dat", option[0], option[1]}).error, error) << option[1];
+  for (auto [args, error] : cases) {
+    args.insert(args.begin(), "a.dat");
+    EXPECT_EQ(ParseToolArguments(args).error, error) << args[1] << ' ' << args.back();
   }
 }
 
-TEST(ToolMessages, RangeOptionsListTheirPositionsInOrder) {
-  EXPECT_NE(ToolUsage().find("  --speed MIN,STEP1,SWITCH,STEP2,MAX      speed axis, knots (CAS)\n"
-                             "  --altitude MIN,STEP1,SWITCH,STEP2,MAX   altitude axis, feet\n"),
-            std::string::npos);
-}
-
-// Each --stores position, as the usage names it, counts the store of its StoreTable row.
+// Each --stores position, as the usage names it, counts the store of its StoreTable row; the
+// usage lists the range options' positions in order.
 TEST(StoresOption, EachPositionCountsTheStoreItsNameSays) {
   const std::vector<std::pair<std::string_view, std::string_view>> positions = {
       {"AA", "AIM120"},      {"AG", "AGM65B"},  {"BOMBS", "MK82"},
@@ -213,6 +185,9 @@ TEST(StoresOption, EachPositionCountsTheStoreItsNameSays) {
   }
   EXPECT_NE(ToolUsage().find(
                 "  --stores AA,AG,BOMBS,CLUSTER,ECM,TANKS  store counts (default 0,0,0,0,0,0)\n"),
+            std::string::npos);
+  EXPECT_NE(ToolUsage().find("  --speed MIN,STEP1,SWITCH,STEP2,MAX      speed axis, knots (CAS)\n"
+                             "  --altitude MIN,STEP1,SWITCH,STEP2,MAX   altitude axis, feet\n"),
             std::string::npos);
 }
 
