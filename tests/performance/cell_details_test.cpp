@@ -100,7 +100,8 @@ TEST(CellDetails, EvaluatedCellsShowWhatTheEvaluationReachedAndWhy) {
   }
 }
 
-// The figures the check aircraft is published with, to nine significant digits.
+// The figures the check aircraft is published with, to nine significant digits (the thrust and
+// fuel flow are in the reasons above and the sweep's cells).
 TEST(CellDetails, GiveTheCheckAircraftsPublishedFigures) {
   const AircraftRecord aircraft = test::CheckAircraft();
   const CellDetails at300 = CheckCell(300, 0, aircraft);
@@ -119,16 +120,11 @@ TEST(CellDetails, GiveTheCheckAircraftsPublishedFigures) {
       {"drag coefficient", at300.dragCoefficient, 0.0259394702},
       {"dynamic pressure", at300.dynamicPressure, 304.707016},
       {"total drag", at300.totalDrag, 2371.1816},
-      {"Military thrust available", at300.militaryThrust, 2500},
       {"Military excess thrust", at300.militaryExcess, 2500 - 2371.1816},
-      {"fuel flow", at300.fuelFlow, 1896},
       {"lb per NM", at300.lbsPerNm, 6.3199999591666},
       {"store drag factor at 600 kt", at600.storeDragFactor, 1.40705884},
       {"total drag at 600 kt", at600.totalDrag, 8555.3315},
-      {"afterburner thrust at 600 kt", at600.afterburnerThrust, 9000},
       {"afterburner excess at 600 kt", at600.afterburnerExcess, 9000 - 8555.3315},
-      {"Military excess at 600 kt", at600.militaryExcess, 2500 - 8555.3315},
-      {"fuel flow at 600 kt", at600.fuelFlow, 17110},
   };
   for (const auto& c : cases) {
     ASSERT_TRUE(c.got.has_value()) << c.name;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The evaluation of one point: each store's drag, the regime or failure cause at the edges, and
-// the same bits in any order. The check aircraft's figures are held in cell_details_test.cpp.
+// The evaluation of one point: each store's drag, and the regime or failure cause at the edges.
+// The check aircraft's figures are held in cell_details_test.cpp, the same bits in any order and
+// by either evaluation in level_flight_equivalence_test.cpp.
 #include "performance/level_flight.h"
 
 #include <gtest/gtest.h>
@@ -102,20 +103,6 @@ TEST(LevelFlight, EdgeInputsGiveTheirRegimeOrFailureCause) {
       EXPECT_EQ(p.regime, c.regime) << c.cause;
     }
   }
-}
-
-TEST(LevelFlight, GridGivesTheSameBitsTwiceAndInEitherOrder) {
-  AircraftRecord a = test::CheckAircraft();
-  a.LiftTable[2][4] = FieldValue::Number(1.4);
-  const StoreCounts counts = {2, 0, 1, 0, 1, 1};
-  std::vector<LevelFlightPoint> forward;
-  const auto at = [&](size_t i) {
-    return EvaluateLevelFlight(a, kWeight, counts, 25.0 * (i / 25), 2500.0f * (i % 25));
-  };
-  for (size_t i = 0; i < 37 * 25; ++i)
-    forward.push_back(at(i));
-  for (size_t i = forward.size(); i-- > 0;)
-    EXPECT_TRUE(test::SameBits(at(i), forward[i])) << i;
 }
 
 }  // namespace

@@ -106,14 +106,14 @@ TEST(MissionFuel, StepsOf100LbFlyAtTheirMidWeightInTheWrittenOrder) {
   for (const auto& [answer, cl] : {std::pair(heavy.range, test::RangeLiftCoefficient()),
                                    std::pair(heavy.endurance, test::EnduranceLiftCoefficient())}) {
     ASSERT_TRUE(answer.flight.has_value()) << cl;
-    const double first = test::CasForLiftCoefficient(cl, 30000 - 50, 0);
-    const double last = test::CasForLiftCoefficient(cl, kZeroFuelWeight + 50, 0);
-    EXPECT_TRUE(*answer.flight->startCasKnots >= std::floor(first) &&
-                *answer.flight->startCasKnots <= std::ceil(first))
-        << cl << ": " << *answer.flight->startCasKnots << " kt for " << first;
-    EXPECT_TRUE(*answer.flight->endCasKnots >= std::floor(last) &&
-                *answer.flight->endCasKnots <= std::ceil(last))
-        << cl << ": " << *answer.flight->endCasKnots << " kt for " << last;
+    const double firstCas = test::CasForLiftCoefficient(cl, 30000 - 50, 0);
+    const double lastCas = test::CasForLiftCoefficient(cl, kZeroFuelWeight + 50, 0);
+    EXPECT_TRUE(*answer.flight->startCasKnots >= std::floor(firstCas) &&
+                *answer.flight->startCasKnots <= std::ceil(firstCas))
+        << cl << ": " << *answer.flight->startCasKnots << " kt for " << firstCas;
+    EXPECT_TRUE(*answer.flight->endCasKnots >= std::floor(lastCas) &&
+                *answer.flight->endCasKnots <= std::ceil(lastCas))
+        << cl << ": " << *answer.flight->endCasKnots << " kt for " << lastCas;
   }
 }
 
@@ -235,10 +235,8 @@ TEST(Analyses, RowsOnTwoThreadsGiveTheSequentialAnswersAndStopWhenAsked) {
   const TableComputation c = MakeComputation(test::LoadExample("generic-fighter.dat"), 36000,
                                              {150, 850}, altitudes, {2, 0, 0, 0, 1, 2});
   const MissionInputs inputs = Inputs(1500, 350, 150);
-  AnalysisControl one, two;
-  one.threads = 1;
-  two.threads = 2;
   std::vector<double> reported;
+  AnalysisControl one{{}, nullptr, 1}, two{{}, nullptr, 2};
   two.progress = [&](double done) { return reported.push_back(done), true; };
   const TableSummary summary1 = SummarizeTable(c, one), summary2 = SummarizeTable(c, two);
   EXPECT_TRUE(!reported.empty() && std::is_sorted(reported.begin(), reported.end()));
@@ -264,8 +262,7 @@ TEST(Analyses, RowsOnTwoThreadsGiveTheSequentialAnswersAndStopWhenAsked) {
   EXPECT_TRUE(stopped.rows.empty());
   EXPECT_EQ(calls, 2);
   const std::atomic<bool> cancel{true};
-  AnalysisControl cancelled;
-  cancelled.cancel = &cancel;
+  const AnalysisControl cancelled{{}, &cancel, 0};
   EXPECT_EQ(SummarizeTable(c, cancelled).status, SummaryStatus::Cancelled);
   const MissionReport stoppedMission = ComputeMission(c, inputs, cancelled);
   EXPECT_EQ(stoppedMission.status, MissionStatus::Cancelled);

@@ -217,35 +217,27 @@ TEST(Computation, IsItsOwnCopyAndSaysWhatNoLongerMatches) {
           .computation;
   AircraftRecord other = aircraft;
   other.FuelFlowFactorAb += 0.01;
-  const struct {
-    const char* name;
-    std::function<void(CurrentInputs&)> change;
-    Staleness expected;
-  } cases[] = {
-      {"nothing", [](CurrentInputs&) {}, {}},
-      {"a speed header",
-       [](CurrentInputs& n) { n.speedHeaders[3] = " 290"; },
-       {.tableRelaid = true}},
-      {"one altitude less",
-       [](CurrentInputs& n) { n.altitudeHeaders.pop_back(); },
-       {.tableRelaid = true}},
-      {"the weight", [](CurrentInputs& n) { n.compWeightText = "33100"; }, {.inputsEdited = true}},
-      {"a count", [](CurrentInputs& n) { n.countTexts[4] = "0"; }, {.inputsEdited = true}},
-      {"the mode", [](CurrentInputs& n) { n.mode = DisplayMode::Tas; }, {.modeChanged = true}},
-      {"the aircraft", [&](CurrentInputs& n) { n.aircraft = &other; }, {.aircraftChanged = true}},
+  // What no longer matches: the table relaid, inputs edited, mode changed, aircraft changed.
+  const std::pair<std::function<void(CurrentInputs&)>, std::string> cases[] = {
+      {[](CurrentInputs&) {}, "----"},
+      {[](CurrentInputs& n) { n.speedHeaders[3] = " 290"; }, "R---"},
+      {[](CurrentInputs& n) { n.altitudeHeaders.pop_back(); }, "R---"},
+      {[](CurrentInputs& n) { n.compWeightText = "33100"; }, "-I--"},
+      {[](CurrentInputs& n) { n.countTexts[4] = "0"; }, "-I--"},
+      {[](CurrentInputs& n) { n.mode = DisplayMode::Tas; }, "--M-"},
+      {[&](CurrentInputs& n) { n.aircraft = &other; }, "---A"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [change, expected] : cases) {
     CurrentInputs now{{}, {}, "33000", counts, DisplayMode::LbsPerNm, &aircraft};
     now.speedHeaders.assign(computation->speedHeaders.begin(), computation->speedHeaders.end());
     now.altitudeHeaders.assign(computation->altitudeHeaders.begin(),
                                computation->altitudeHeaders.end());
-    c.change(now);
+    change(now);
     const Staleness s = CompareWithCurrent(*computation, now);
-    EXPECT_EQ(s.tableRelaid, c.expected.tableRelaid) << c.name;
-    EXPECT_EQ(s.inputsEdited, c.expected.inputsEdited) << c.name;
-    EXPECT_EQ(s.modeChanged, c.expected.modeChanged) << c.name;
-    EXPECT_EQ(s.aircraftChanged, c.expected.aircraftChanged) << c.name;
-    EXPECT_EQ(s.Current(), c.expected.Current()) << c.name;
+    const std::string flags = {s.tableRelaid ? 'R' : '-', s.inputsEdited ? 'I' : '-',
+                               s.modeChanged ? 'M' : '-', s.aircraftChanged ? 'A' : '-'};
+    EXPECT_EQ(flags, expected);
+    EXPECT_EQ(s.Current(), expected == "----") << expected;
   }
   const CellResult before = computation->Cell(5, 5);
   ResetAircraftRecord(aircraft);
