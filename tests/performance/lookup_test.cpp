@@ -79,7 +79,7 @@ TEST(Lookup, LazyCutRefusesASlopeThatCouldOverflow) {
 TEST(Lookup, StoreDragFactorIsHeldAtItsLastValueInSinglePrecision) {
   const AircraftRecord aircraft = test::CheckAircraft();  // 1 at 0 and 0.5, 2 at 1.5
   const std::vector<std::pair<double, float>> cases = {
-      {0.3, 1.0f}, {1.0, 1.5f}, {1.5, 2.0f}, {3.0, 2.0f}, {0.9077492, 1.4077492f}};
+      {0.0, 1.0f}, {0.3, 1.0f}, {1.0, 1.5f}, {1.5, 2.0f}, {3.0, 2.0f}, {0.9077492, 1.4077492f}};
   for (const auto& [mach, factor] : cases)
     EXPECT_EQ(StoreDragFactorAt(aircraft, mach).factor, factor) << mach;
 }
