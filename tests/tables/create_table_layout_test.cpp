@@ -39,19 +39,18 @@ void ExpectLaidOutAlike(const ResultGrid& msfg1, const ResultGrid& msfg2, int ro
   EXPECT_EQ(Headers(msfg1, false), Headers(msfg2, false));
 }
 
-// The start-up table: altitudes rising from "0 ft" to "40000 ft" by rows, blank-led speeds
-// rising from 150 to 850 kt by columns, cell 0,23 current.
+// The start-up table: its eleven altitudes by rows, 23 blank-led speeds (150, 200, then 250 to
+// 850 kt by 30) by columns, cell 0,23 current.
 TEST(StartupLayout, WritesElevenAltitudesByTwentyThreeSpeedsAndLeavesCellZero23Current) {
   ResultGrid msfg1, msfg2;
   ApplyStartupLayout(msfg1, msfg2);
-  const Texts altitudes = Headers(msfg1, false), speeds = Headers(msfg1, true);
-  ASSERT_TRUE(altitudes.size() == 11 && speeds.size() == 23);
-  EXPECT_TRUE(altitudes.front() == "0 ft" && altitudes.back() == "40000 ft");
-  EXPECT_TRUE(speeds.front() == " 150" && speeds.back() == " 850");
-  for (size_t i = 1; i < speeds.size(); ++i)
-    EXPECT_LT(ParseLeadingNumber(speeds[i - 1]), ParseLeadingNumber(speeds[i])) << speeds[i];
-  for (size_t i = 1; i < altitudes.size(); ++i)
-    EXPECT_LT(ParseLeadingNumber(altitudes[i - 1]), ParseLeadingNumber(altitudes[i]));
+  EXPECT_EQ(Headers(msfg1, false),
+            (Texts{"0 ft", "500 ft", "1000 ft", "5000 ft", "10000 ft", "15000 ft", "20000 ft",
+                   "25000 ft", "30000 ft", "35000 ft", "40000 ft"}));
+  Texts speeds = {" 150", " 200"};
+  for (int knots = 250; knots <= 850; knots += 30)
+    speeds.push_back(" " + std::to_string(knots));
+  EXPECT_EQ(Headers(msfg1, true), speeds);
   EXPECT_EQ(msfg1.TextAt(0, 0), "");
   ExpectLaidOutAlike(msfg1, msfg2, 0, 23);
 }
