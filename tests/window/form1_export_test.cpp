@@ -264,13 +264,18 @@ class Form1ExportTest : public QObject {
     s.Export(s.form->exports()->mnuFileReport, pdf);
     QCOMPARE(s.Status(), QStringLiteral("Wrote the report to %1.").arg(pdf));
     QCOMPARE(s.dialogs->offered, QStringList({"pdf check-aircraft.pdf"}));
-    QCOMPARE(PdfPages(pdf), 5);
+    // Then the performance summary: the optima, the captions and one line an altitude.
+    QCOMPARE(PdfPages(pdf), 6);
+    const QString summary = PdfPageText(pdf, 6);
+    for (const char* text :
+         {"Performance Summary", "Best range at 40000 ft", "Altitude | Range CAS", "40000 ft |"})
+      QVERIFY2(summary.contains(QString::fromLatin1(text)), qPrintable(text + (" in " + summary)));
     const QString inputs = PdfPageText(pdf, 1);
     for (const char* text : {"Aircraft file: check-aircraft.dat", "Aircraft: Check Aircraft",
                              "Computing weight: 20000 lb", "Stores: AIM120 2, AGM65B 0",
                              "Speeds (CAS): 37, 300 to 660 kt", "Altitudes: 2, 0 ft to 40000 ft",
                              "Result: Computed 74 cells.", "Grids: current", "Subsonic, Military",
-                             "Supersonic, AB", "Page 1 of 5"}) {
+                             "Supersonic, AB", "Page 1 of 6"}) {
       QVERIFY2(inputs.contains(QString::fromLatin1(text)), qPrintable(text + (" in " + inputs)));
     }
     const struct {
@@ -280,12 +285,12 @@ class Form1ExportTest : public QObject {
         // Each block under its own speed headers, beside the altitude headers.
         {2,
          {"Fuel Flow (lb/h): 300 to 530 kt, 0 ft to 40000 ft (part 1 of 2)", "300 310 320 330 340",
-          "510 520 530 0 ft", "40000 ft 1070", "Page 2 of 5"}},
+          "510 520 530 0 ft", "40000 ft 1070", "Page 2 of 6"}},
         {3,
          {"Fuel Flow (lb/h): 540 to 660 kt, 0 ft to 40000 ft (part 2 of 2)",
           "540 550 560 570 580 590 600 610 620 630 640 650 660 0 ft", "40000 ft 1676"}},
         {4, {"Lbs/NM: 300 to 530 kt", "(part 1 of 2)", "300 310 320", "Subsonic, AB"}},
-        {5, {"Lbs/NM: 540 to 660 kt", "540 550 560", "40000 ft", "Page 5 of 5"}},
+        {5, {"Lbs/NM: 540 to 660 kt", "540 550 560", "40000 ft", "Page 5 of 6"}},
     };
     for (const auto& [page, texts] : pages) {
       const QString text = PdfPageText(pdf, page);
@@ -322,14 +327,15 @@ class Form1ExportTest : public QObject {
     QCOMPARE(s.Status(), QStringLiteral("Computed 5551 cells."));
     const QString pdf = folder.filePath(QStringLiteral("large.pdf"));
     s.Export(s.form->exports()->mnuFileReport, pdf);
-    QCOMPARE(PdfPages(pdf), 1 + 2 * 8 + 3);
+    // The report's own summary (61 altitudes and two lines: two pages) comes first.
+    QCOMPARE(PdfPages(pdf), 1 + 2 * 8 + 2 + 3);
     const QString lastBlock = PdfPageText(pdf, 17);
     for (const char* text : {"(part 8 of 8)", "820 830 840", "990 1000", "37000 ft", "59000 ft"})
       QVERIFY2(lastBlock.contains(QString::fromLatin1(text)),
                qPrintable(text + (" in " + lastBlock)));
-    QVERIFY(PdfPageText(pdf, 18).contains("Performance summary summary line 1 of 5551 cells"));
-    QVERIFY(PdfPageText(pdf, 19).contains("summary line 50 of 5551 cells"));
-    QVERIFY(PdfPageText(pdf, 20).contains("Performance summary"));
+    QVERIFY(PdfPageText(pdf, 20).contains("Performance summary summary line 1 of 5551 cells"));
+    QVERIFY(PdfPageText(pdf, 21).contains("summary line 50 of 5551 cells"));
+    QVERIFY(PdfPageText(pdf, 22).contains("Performance summary"));
   }
 
   void PrintPaintsTheReportOnThePrinterTheDialogSetUp() {
@@ -339,7 +345,7 @@ class Form1ExportTest : public QObject {
     s.dialogs->printFile = folder.filePath(QStringLiteral("printed.pdf"));
     s.form->exports()->mnuFilePrint->trigger();
     QCOMPARE(s.Status(), QStringLiteral("Printed the report to %1.").arg(s.dialogs->printFile));
-    QCOMPARE(PdfPages(s.dialogs->printFile), 5);
+    QCOMPARE(PdfPages(s.dialogs->printFile), 6);
     QVERIFY(PdfPageText(s.dialogs->printFile, 4).contains("Mach Number: 300 to 530 kt"));
   }
 

@@ -388,6 +388,9 @@ void frmCharts::ConnectHandlers() {
   });
   connect(&workspace_, &Workspace::CurrentCellChanged, this, &frmCharts::GridCurrentChanged);
   connect(summaryWorker_, &BackgroundSummary::Finished, this, &frmCharts::SummaryFinished);
+  connect(summaryWorker_, &BackgroundSummary::Failed, this, [this](const QString& reason) {
+    lblChartScan->setText(QStringLiteral("The band limits could not be found: %1.").arg(reason));
+  });
   for (QRadioButton* option : {optSpeedCas, optSpeedTas, optSpeedMach}) {
     connect(option, &QRadioButton::toggled, this, [this](bool checked) {
       if (checked) SpeedAxisToggled();

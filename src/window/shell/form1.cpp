@@ -20,6 +20,7 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "analyses/summary_window.h"
 #include "common/number_text.h"
 #include "grids/best_speed_marks.h"
 #include "grids/grid_scroll_link.h"
@@ -155,6 +156,10 @@ Form1::Form1(QWidget* parent)
   model2_->SetToolTipProvider(cellToolTip);
   exports_ = new ExportCommands(*workspace_, *this, mnuFile, mnuFileEsci);
   connect(exports_, &ExportCommands::Status, lblStatus, &QLabel::setText);
+  exports_->AddReportSections([](const TableComputation& computation) {
+    return std::vector<ReportSection>{
+        {QStringLiteral("Performance Summary"), SummaryReportLines(computation), {}}};
+  });
   new AircraftFileDrop(*this, [this](const std::string& path) { LoadAircraftPath(path); });
   new BestSpeedMarks(*workspace_, {MSFG1, MSFG2}, mnuViewMarks);
   BuildViews();
