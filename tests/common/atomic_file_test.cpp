@@ -128,22 +128,25 @@ TEST(WriteFileWhole, NoTemporaryIsLeftWhenTheNameCannotBeTaken) {
   }
 }
 
-// /dev/full, or where a container has none, the same device made in the folder.
-fs::path FullDevice(const Folder& folder) {
-  if (fs::is_character_file("/dev/full")) return "/dev/full";
-  const fs::path made = folder.path() / "full";
-  return mknod(made.c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0 ? made : fs::path();
+// The device made in the folder where this process may (as root), else the system's: a writer
+// that wrongly replaced it then replaces the folder's copy, or fails for want of permission,
+// and never the system's.
+fs::path Device(const Folder& folder, const char* name, unsigned minor) {
+  const fs::path made = folder.path() / name;
+  if (mknod(made.c_str(), S_IFCHR | 0666, makedev(1, minor)) == 0) return made;
+  return fs::path("/dev") / name;
 }
 
 TEST(WriteFileWhole, ADeviceIsWrittenIntoAndKept) {
   const Folder folder("device");
-  const fs::path full = FullDevice(folder);
+  const fs::path null = Device(folder, "null", 3);
+  const fs::path full = Device(folder, "full", 7);
   const struct {
     fs::path path;
     bool written;
     std::string error;
   } cases[] = {
-      {"/dev/null", true, ""},
+      {null, true, ""},
       {full, false, "cannot write " + full.string() + ": No space left on device"},
   };
   for (const auto& c : cases) {
