@@ -28,6 +28,7 @@ DescriptorBuffer::int_type DescriptorBuffer::overflow(int_type ch) {
 }
 
 std::streamsize DescriptorBuffer::xsputn(const char* data, std::streamsize count) {
+  if (count <= 0) return 0;  // an empty text may come with no pointer
   if (count > epptr() - pptr()) {
     if (!Drain()) return 0;
     // What would fill the buffer at once goes straight to the descriptor.
