@@ -3,8 +3,6 @@
 #include "common/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -125,37 +123,6 @@ TEST(WriteFileWhole, NoTemporaryIsLeftWhenTheNameCannotBeTaken) {
         kind);
     EXPECT_EQ(outcome.error, "cannot write " + target.string() + ": Is a directory");
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.csv"});
-  }
-}
-
-// The device made in the folder where this process may (as root), else the system's: a writer
-// that wrongly replaced it then replaces the folder's copy, or fails for want of permission,
-// and never the system's.
-fs::path Device(const Folder& folder, const char* name, unsigned minor) {
-  const fs::path made = folder.path() / name;
-  if (mknod(made.c_str(), S_IFCHR | 0666, makedev(1, minor)) == 0) return made;
-  return fs::path("/dev") / name;
-}
-
-TEST(WriteFileWhole, ADeviceIsWrittenIntoAndKept) {
-  const Folder folder("device");
-  const fs::path null = Device(folder, "null", 3);
-  const fs::path full = Device(folder, "full", 7);
-  const struct {
-    fs::path path;
-    bool written;
-    std::string error;
-  } cases[] = {
-      {null, true, ""},
-      {full, false, "cannot write " + full.string() + ": No space left on device"},
-  };
-  for (const auto& c : cases) {
-    if (!fs::is_character_file(c.path)) continue;  // no such device here
-    const FileWriteOutcome outcome = WriteFileWhole(
-        c.path.string(), [](std::ostream& out) { out << std::string(1 << 17, 'x'); });
-    EXPECT_EQ(outcome.written, c.written) << c.path;
-    EXPECT_EQ(outcome.error, c.error) << c.path;
-    EXPECT_TRUE(fs::is_character_file(c.path)) << c.path;
   }
 }
 
