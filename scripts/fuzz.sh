@@ -13,9 +13,9 @@ fi
 echo "== Fuzz targets, ${seconds} s each"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTZ9_BUILD_FUZZ=ON -DTZ9_BUILD_WINDOW=OFF -DTZ9_BUILD_TESTS=OFF -DTZ9_BUILD_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_aircraft_file fuzz_number_texts
+cmake --build build-fuzz -j"$(nproc)" --target fuzz_aircraft_file fuzz_number_texts fuzz_tool_arguments
 mkdir -p build-fuzz/findings
-for target in fuzz_aircraft_file fuzz_number_texts; do
+for target in fuzz_aircraft_file fuzz_number_texts fuzz_tool_arguments; do
   work=build-fuzz/corpus-$target
   mkdir -p "$work"
   ASAN_OPTIONS=detect_leaks=1 ./build-fuzz/fuzz/$target "$work" "fuzz/corpus/$target" \

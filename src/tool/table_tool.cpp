@@ -34,8 +34,9 @@ class CapturedDisplay final : public AircraftDisplay {
   std::string maxInternalFuel;  // txtIntFuel
 };
 
-// The start-up layout, then "Create Table" when either axis was given.
-LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
+}  // namespace
+
+LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
   ApplyStartupLayout(msfg1, msfg2);
   if (!options.speedRange && !options.altitudeRange) return {true, std::nullopt};
   RangeTexts ranges = DefaultRangeTexts();
@@ -55,6 +56,8 @@ LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& 
   }
   return CreateTableLayout(ranges, msfg1, msfg2);
 }
+
+namespace {
 
 // The analyses the options ask for instead of the grids, or beside them in JSON.
 struct Analyses {
@@ -164,7 +167,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
 
   ResultGrid msfg1;
   ResultGrid msfg2;
-  const LayoutOutcome layout = LayOut(options, msfg1, msfg2);
+  const LayoutOutcome layout = LayOutToolTable(options, msfg1, msfg2);
   if (!layout.applied) {
     err << ToolLayoutRefusalText(*layout.refusal) << '\n';
     return kExitRefused;

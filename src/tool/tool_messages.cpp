@@ -4,6 +4,7 @@
 #include "tool/tool_messages.h"
 
 #include <cctype>
+#include <system_error>
 
 #include "common/number_text.h"
 
@@ -183,6 +184,12 @@ std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load) 
     message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
   }
   return named + message;
+}
+
+std::string ToolStandardOutputFailureText(int systemError) {
+  return "cannot write the standard output: " +
+         (systemError == 0 ? "the write failed"
+                           : std::error_code(systemError, std::generic_category()).message());
 }
 
 }  // namespace tz9

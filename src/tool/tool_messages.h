@@ -54,4 +54,8 @@ std::string_view ToolMissionRefusalText(MissionStatus status);
 // folder").
 std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load);
 
+// The standard output took not every byte; systemError is the errno of the write that failed:
+// "cannot write the standard output: No space left on device", as an --output file is named.
+std::string ToolStandardOutputFailureText(int systemError);
+
 }  // namespace tz9

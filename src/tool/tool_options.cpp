@@ -225,8 +225,8 @@ std::string ToolUsage() {
          "\n"
          "Each option may be given once.\n"
          "\n"
-         "Exit status: 0 done, 1 load failure, refused computation or layout, or output file\n"
-         "not written, 2 usage error.\n";
+         "Exit status: 0 done, 1 load failure, refused computation or layout, or output not\n"
+         "written (to the file or the standard output), 2 usage error.\n";
 }
 
 }  // namespace tz9

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -88,17 +89,78 @@ TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
        "no/such/t.csv: No such file or directory"},
       {"a folder of that name", nullptr, "sub", writes("x"), false, {"sub"}, "sub: Is a directory"},
   };
-  for (const auto& c : cases) {
-    const Folder folder("case");
-    if (std::string(c.target) == "sub") fs::create_directory(folder.path() / "sub");
-    if (c.before != nullptr) std::ofstream(folder.path() / c.target) << c.before;
-    const std::string target = (folder.path() / c.target).string();
-    const FileWriteOutcome outcome = WriteFileWhole(target, c.write);
-    EXPECT_EQ(outcome.written, c.written) << c.name;
-    EXPECT_EQ(folder.Entries(), c.after) << c.name;
-    if (!c.error.empty()) {
-      EXPECT_EQ(outcome.error, "cannot write " + folder.path().string() + "/" + c.error) << c.name;
+  for (const TemporaryFileKind kind : {TemporaryFileKind::Unnamed, TemporaryFileKind::Named}) {
+    const char* kindName = kind == TemporaryFileKind::Unnamed ? "unnamed: " : "named: ";
+    for (const auto& c : cases) {
+      const Folder folder("case");
+      if (std::string(c.target) == "sub") fs::create_directory(folder.path() / "sub");
+      if (c.before != nullptr) std::ofstream(folder.path() / c.target) << c.before;
+      const std::string target = (folder.path() / c.target).string();
+      const FileWriteOutcome outcome = WriteFileWhole(target, c.write, kind);
+      EXPECT_EQ(outcome.written, c.written) << kindName << c.name;
+      EXPECT_EQ(folder.Entries(), c.after) << kindName << c.name;
+      if (!c.error.empty()) {
+        EXPECT_EQ(outcome.error, "cannot write " + folder.path().string() + "/" + c.error)
+            << kindName << c.name;
+      }
     }
+  }
+}
+
+// The name is taken only at the end; when that fails, the temporary's own name must go too.
+TEST(WriteFileWhole, NoTemporaryIsLeftWhenTheNameCannotBeTaken) {
+  for (const TemporaryFileKind kind : {TemporaryFileKind::Unnamed, TemporaryFileKind::Named}) {
+    const Folder folder("taken");
+    const fs::path target = folder.path() / "t.csv";
+    std::ofstream(target) << "old";
+    const FileWriteOutcome outcome = WriteFileWhole(
+        target.string(),
+        [&target](std::ostream& out) {
+          out << "new";
+          fs::remove(target);
+          fs::create_directory(target);
+        },
+        kind);
+    EXPECT_EQ(outcome.error, "cannot write " + target.string() + ": Is a directory");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.csv"});
+  }
+}
+
+TEST(WriteFileWhole, ALinkToAFileStaysALink) {
+  const Folder folder("link");
+  std::ofstream(folder.path() / "t.csv") << "old";
+  fs::create_symlink("t.csv", folder.path() / "link.csv");
+  const std::string target = (folder.path() / "link.csv").string();
+  EXPECT_TRUE(WriteFileWhole(target, [](std::ostream& out) { out << "new"; }).written);
+  EXPECT_TRUE(fs::is_symlink(target));
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"link.csv=new", "t.csv=new"}));
+}
+
+TEST(WriteFileWhole, AProgramEndedMidWriteLeavesTheOldFileAndNoTemporary) {
+  // The child is forked at the write (the "fast" style), so it writes into this same folder.
+  const struct {
+    const char* name;
+    TemporaryFileKind kind;
+    int signal;
+  } cases[] = {
+      // An unnamed temporary has nothing to remove, whatever ends the program.
+      {"unnamed, SIGKILL", TemporaryFileKind::Unnamed, SIGKILL},
+      {"unnamed, SIGINT", TemporaryFileKind::Unnamed, SIGINT},
+      {"named, SIGINT", TemporaryFileKind::Named, SIGINT},
+      {"named, SIGTERM", TemporaryFileKind::Named, SIGTERM},
+      {"named, SIGHUP", TemporaryFileKind::Named, SIGHUP},
+  };
+  for (const auto& c : cases) {
+    const Folder folder("signal");
+    std::ofstream(folder.path() / "t.csv") << "old";
+    const std::string target = (folder.path() / "t.csv").string();
+    const auto interrupted = [&c](std::ostream& out) {
+      out << std::string(1 << 17, 'x') << std::flush;
+      std::raise(c.signal);
+    };
+    EXPECT_EXIT(WriteFileWhole(target, interrupted, c.kind), testing::KilledBySignal(c.signal), "")
+        << c.name;
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.csv=old"}) << c.name;
   }
 }
 
