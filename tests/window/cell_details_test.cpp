@@ -291,8 +291,7 @@ class CellDetailsTest : public QObject {
     QCOMPARE(panel.State(), QStringLiteral("Out of date: computed for 300 kt, 0 ft before the "
                                            "table was re-laid and the second grid's choice was "
                                            "changed."));
-    s.Load(
-        std::string("/nonexistent/x.dat"));  // a Load that cannot open its file resets the record
+    s.Load(std::string(TZ9_EXAMPLES_DIR) + "/generic-fighter.dat");
     QCOMPARE(panel.State(), QStringLiteral("Out of date: computed for 300 kt, 0 ft before the "
                                            "table was re-laid, the second grid's choice was "
                                            "changed and the aircraft changed."));

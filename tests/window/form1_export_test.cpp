@@ -442,7 +442,8 @@ class Form1ExportTest : public QObject {
         {"missing .dat file",
          {QUrl::fromLocalFile(folder.filePath("none.dat"))},
          true,
-         "Load stopped: cannot open file: " + folder.filePath("none.dat") + " (no such file)"},
+         "Load stopped: cannot open file: " + folder.filePath("none.dat") +
+             " (no such file). No aircraft is loaded."},
         {"another suffix", {QUrl::fromLocalFile(folder.filePath("table.csv"))}, false, ""},
         {"two files", {aircraft, aircraft}, false, ""},
         {"not a local file", {QUrl("https://example.org/a.dat")}, false, ""},

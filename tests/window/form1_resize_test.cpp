@@ -84,7 +84,9 @@ void ShowEveryMarker(Session& s, QTemporaryDir& scratch) {
   QVERIFY(whole.open(QFile::ReadOnly) && cut.open(QFile::WriteOnly));
   cut.write(whole.readAll().left(2000));
   cut.close();
-  s.Load(cut.fileName().toStdString());
+  s.Load(std::string(TZ9_EXAMPLES_DIR) + "/generic-fighter.dat");
+  s.Load(cut.fileName().toStdString());  // not loaded: the marker says so
+  s.Type("txtSpMi", "160");
   s.Click(s.form->cmdTable);
   s.Type("txtMisAA", "1");
   QTest::mouseClick(s.form->Option3, Qt::LeftButton, {}, QPoint(6, s.form->Option3->height() / 2));
@@ -211,6 +213,13 @@ class Form1ResizeTest : public QObject {
       for (const tz9::ResultGridView* grid : {s.form->MSFG1, s.form->MSFG2})
         QVERIFY2(VisibleRows(grid) >= 4, c.name);
     }
+    // With the Cell Details panel open the window still fits a 1366-pixel screen.
+    Session s;
+    s.form->mnuViewDetails->trigger();
+    s.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
+    QVERIFY2(s.form->minimumSizeHint().width() <= 1366 - 16,
+             qPrintable(QString::number(s.form->minimumSizeHint().width())));
   }
 
   // In the face at hand a caption may be drawn one pixel smaller than the window's text to fit

@@ -88,7 +88,7 @@ class Form1TruthTest : public QObject {
            s.Type("txtSpMi", "160");
            s.Click(s.form->cmdTable);
          },
-         prefix + "the table was re-laid" + suffix},
+         prefix + "the table was re-laid" + suffix + " (grey figures)"},
         {"computing weight typed", [](Session& s) { s.Type("txtCompWeight", "21000"); },
          prefix + "the weight or stores were edited" + suffix},
         {"computing weight typed back", [](Session& s) { s.Type("txtCompWeight", "20000"); }, ""},
@@ -107,8 +107,8 @@ class Form1TruthTest : public QObject {
          prefix + "the aircraft changed" + suffix},
         {"the same aircraft loaded again", [](Session& s) { s.Load(kCheckAircraft); }, ""},
         {"load cancelled", [](Session& s) { s.Load(std::nullopt); }, ""},
-        {"a file that cannot be opened", [](Session& s) { s.Load("/nowhere/missing.dat"); },
-         prefix + "the aircraft changed" + suffix},
+        {"a file that cannot be opened changes nothing",
+         [](Session& s) { s.Load("/nowhere/missing.dat"); }, ""},
         {"everything at once",
          [&scratch](Session& s) {
            s.Type("txtAlMa", "30000");
@@ -119,9 +119,9 @@ class Form1TruthTest : public QObject {
                WriteFile(scratch, "cut.dat", CheckAircraftBefore("# Stores Drag")).toStdString());
          },
          prefix +
-             "the table was re-laid, the weight or stores were edited, the 2nd Grid option "
-             "changed and the aircraft changed" +
-             suffix},
+             "the table was re-laid, the weight or stores were edited and the 2nd Grid option "
+             "changed" +
+             suffix + " (grey figures)"},
     };
     for (const Case& c : cases) {
       Session s;
@@ -132,7 +132,11 @@ class Form1TruthTest : public QObject {
       QCOMPARE(QStringList({c.name, Shown(s, "lblOutOfDate"), Cells(s, 2, 3)}),
                QStringList({c.name, c.marker, computed}));
       QCOMPARE(Shown(s, "lblFuelFlow") + "|" + Shown(s, "lblLbsNm"), "Fuel Flow|Lbs/NM");
-      if (c.name == QString("a file that cannot be opened")) continue;  // no aircraft to compute
+      // Cells under headers they were not computed for are drawn grey.
+      for (const tz9::ResultGridView* grid : {s.form->MSFG1, s.form->MSFG2}) {
+        QCOMPARE(grid->model()->index(1, 2).data(Qt::ForegroundRole).isValid(),
+                 c.marker.contains("re-laid"));
+      }
       s.Type("txtCompWeight", "20000");
       s.Click(s.form->cmdCompute);
       QVERIFY2(s.Status().startsWith("Computed"), c.name);
@@ -193,32 +197,34 @@ class Form1TruthTest : public QObject {
     QVERIFY(computed != nullptr);
     s.Type("txtCompWeight", "100");
     s.Click(s.form->cmdCompute);
-    QCOMPARE(s.Status(), "The computing weight is below the zero fuel weight.");
+    QCOMPARE(s.Status(),
+             "The computing weight is below the zero fuel weight: press Compute Weight to propose "
+             "one.");
     QCOMPARE(s.form->computation(), computed);
     s.Type("txtCompWeight", "20000");
     s.Click(s.form->cmdCompute);
     QVERIFY(s.form->computation() != nullptr && s.form->computation() != computed);
   }
 
-  // One session: after each Load, the marker under the stores and which of the three fields the
-  // reader writes are struck through.
-  void AircraftMarkerTellsAnIncompleteOrMissingAircraft() {
+  // One session: a Load either completes or changes nothing. After each, the marker under the
+  // stores, which of the three fields the reader writes are struck through, and the file shown.
+  void AFailedLoadChangesNothingAndSaysWhatIsStillLoaded() {
     struct Step {
       const char* name;
       QByteArray bytes;  // empty: no such file
       QString marker;
       QString struck;  // "name ZFW fuel" for those struck through
     };
-    const QString kept = "the record holds what was read before it";
+    const QString kept = "still loaded: Check Aircraft";
     const Step steps[] = {
+        {"first.dat", "", "first.dat could not be opened; no aircraft is loaded", ""},
         {"whole.dat", CheckAircraftBefore(), "", ""},
         {"cut.dat", CheckAircraftBefore("# Stores Drag"),
-         "Load stopped at line 58 of cut.dat: " + kept, ""},
+         "cut.dat was not loaded (stopped at line 58); " + kept, ""},
         {"fuel-cut.dat", CheckAircraftBefore("# INPUT MASS"),
-         "Load stopped at line 2 of fuel-cut.dat: " + kept, "ZFW fuel"},
-        {"short.dat", "Name\n", "Load stopped at line 1 of short.dat: " + kept, "name ZFW fuel"},
-        {"missing.dat", "", "missing.dat could not be opened: no aircraft is loaded",
-         "name ZFW fuel"},
+         "fuel-cut.dat was not loaded (stopped at line 2); " + kept, ""},
+        {"short.dat", "Name\n", "short.dat was not loaded (stopped at line 1); " + kept, ""},
+        {"missing.dat", "", "missing.dat could not be opened; " + kept, ""},
         {"again.dat", CheckAircraftBefore(), "", ""},
     };
     const QTemporaryDir scratch;
@@ -235,7 +241,17 @@ class Form1TruthTest : public QObject {
       }
       QCOMPARE(QStringList({step.name, Shown(s, "lblAircraftState"), struck.join(' ')}),
                QStringList({step.name, step.marker, step.struck}));
+      if (step.marker.isEmpty()) QCOMPARE(s.Text("txtFile"), QString::fromLatin1(step.name));
+      if (QByteArray(step.name) == "first.dat") continue;
       QCOMPARE(s.Text("txtAereo"), "Check Aircraft");  // the texts stay, whatever the load did
+      QCOMPARE(s.Text("txtZFW"), "19000");
+      if (!step.marker.isEmpty()) {
+        QCOMPARE(s.Text("txtFile"), "whole.dat");
+        QVERIFY2(s.Status().contains(QStringLiteral("Load stopped")) &&
+                     s.Status().endsWith("The Check Aircraft of whole.dat is still loaded."),
+                 qPrintable(s.Status()));
+        QCOMPARE(QString::fromStdString(s.form->aircraft().AircraftFileName), "whole.dat");
+      }
     }
   }
 
@@ -339,7 +355,10 @@ class Form1TruthTest : public QObject {
       s.Load(kCheckAircraft);
       s.Type("txtCompWeight", "100");
       s.Click(s.form->cmdCompute);
-      QCOMPARE(s.Status(), "The computing weight is below the zero fuel weight.");
+      QCOMPARE(
+          s.Status(),
+          "The computing weight is below the zero fuel weight: press Compute Weight to propose "
+          "one.");
     };
     const auto refusedLayout = [](Session& s) {
       s.Type("txtSpS1", "0");
@@ -353,7 +372,8 @@ class Form1TruthTest : public QObject {
          [](Session& s) { s.Type("txtCompWeight", "30000"); }, ""},
         {"weight refusal, a range typed", refusedWeight,
          [](Session& s) { s.Type("txtSpMa", "700"); },
-         "The computing weight is below the zero fuel weight."},
+         "The computing weight is below the zero fuel weight: press Compute Weight to propose "
+         "one."},
         {"layout refusal, the step typed", refusedLayout,
          [](Session& s) { s.Type("txtSpS1", "10"); }, ""},
         {"layout refusal, the weight typed", refusedLayout,

@@ -73,7 +73,9 @@ class WindowMessagesTest : public QObject {
     const std::pair<tz9::SweepRefusal, const char*> cases[] = {
         {tz9::SweepRefusal::NoAircraft, "Compute Table needs an aircraft: load a file first."},
         {tz9::SweepRefusal::WeightNotNumber, "The computing weight is not a number."},
-        {tz9::SweepRefusal::WeightBelowZfw, "The computing weight is below the zero fuel weight."},
+        {tz9::SweepRefusal::WeightBelowZfw,
+         "The computing weight is below the zero fuel weight: press Compute Weight to propose "
+         "one."},
         {tz9::SweepRefusal::GridsDiffer, "The two grids differ in size: press Create Table first."},
     };
     for (const auto& [refusal, text] : cases) {

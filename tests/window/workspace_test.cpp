@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -193,6 +195,35 @@ TEST(Workspace, StillComputedAtFollowsTheHeaders) {
   w.CreateTable(Ranges("20"));
   EXPECT_TRUE(w.StillComputedAt(c, {1, 1}));
   EXPECT_FALSE(w.StillComputedAt(c, {1, 2}));
+}
+
+// A load either completes or changes nothing: neither the record, nor what the reader shows,
+// nor a signal.
+TEST(Workspace, ALoadThatDoesNotCompleteChangesNothing) {
+  const std::string cut = testing::TempDir() + "/cut.dat";
+  const std::string missing = testing::TempDir() + "/missing.dat";
+  {
+    std::ifstream whole(kCheckAircraft, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(whole)), std::istreambuf_iterator<char>());
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+  }
+  Workspace w;
+  LoadInto(w, kCheckAircraft);
+  const AircraftRecord before = w.aircraft();
+  SignalLog log(w);
+  for (const std::string& path : {cut, missing}) {
+    SCOPED_TRACE(path);
+    FieldsDisplay shown;
+    EXPECT_FALSE(w.Load(path, shown).completed);
+    EXPECT_TRUE(w.aircraft() == before);
+    EXPECT_EQ(w.aircraft().AircraftFileName, "check-aircraft.dat");
+    EXPECT_EQ(shown.name + shown.zeroFuelWeight + shown.internalFuel, "");
+    EXPECT_TRUE(log.Take().empty());
+  }
+  FieldsDisplay shown;
+  EXPECT_TRUE(w.Load(kGenericFighter, shown).completed);
+  EXPECT_FALSE(shown.name.empty());
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"loaded", "staleness"}));
 }
 
 TEST(Workspace, CurrentCellFollowsTheGridMovedInLastAndALayoutClearsIt) {

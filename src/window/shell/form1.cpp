@@ -232,16 +232,28 @@ void Form1::mnuFileApri_Click() {
 // A file chosen, given on the command line or dropped on the window loads the same way: the
 // record reset, the file's name shown, the file read.
 void Form1::LoadAircraftPath(const std::string& path) {
-  txtFile->setText(QFile::decodeName(QByteArray::fromStdString(AircraftFileNameOf(path))));
+  const QString fileName = QFile::decodeName(QByteArray::fromStdString(AircraftFileNameOf(path)));
   WindowAircraftDisplay display(txtAereo, txtZFW, txtIntFuel);
   ShownFieldsDisplay shown(display);
   const LoadOutcome outcome = workspace_->Load(path, shown);
-  aircraftState_->ShowLoad(outcome, txtFile->text(), shown.written());
-  if (outcome.completed) {
-    lblStatus->setText(QStringLiteral("Loaded %1.").arg(txtFile->text()));
-  } else {
-    ShowStatus(outcome.Message());
+  if (!outcome.completed) {
+    // Nothing was replaced: the record and the fields still hold the aircraft loaded before.
+    const QString stillLoaded =
+        StillLoadedText(workspace_->HasAircraft(), txtAereo->text(), txtFile->text());
+    const QString loadedName = !workspace_->HasAircraft()             ? QString()
+                               : txtAereo->text().trimmed().isEmpty() ? txtFile->text()
+                                                                      : txtAereo->text().trimmed();
+    aircraftState_->ShowRefusedLoad(outcome, fileName, loadedName);
+    // A stop names its line; a file that could not be opened is named by the message itself.
+    const QString where = outcome.line > 0 ? fileName + QStringLiteral(": ") : QString();
+    lblStatus->setText(QStringLiteral("%1%2. %3.")
+                           .arg(where, QString::fromStdString(outcome.Message()),
+                                stillLoaded.left(1).toUpper() + stillLoaded.mid(1)));
+    return;
   }
+  txtFile->setText(fileName);
+  aircraftState_->ShowLoad(shown.written());
+  lblStatus->setText(QStringLiteral("Loaded %1.").arg(fileName));
 }
 
 void Form1::mnuFileSalva_Click() {
@@ -346,6 +358,13 @@ void Form1::ConnectWorkspace() {
     connect(view, &QAbstractItemView::doubleClicked, this,
             [this, which = which] { workspace_->ActivateCell(which); });
   }
+  // Cells left under headers they were not computed for look stale until the next Compute
+  // Table.
+  connect(workspace_, &Workspace::StalenessMayHaveChanged, this, [this] {
+    const bool relaid = workspace_->CurrentStaleness().tableRelaid;
+    model1_->SetMuted(relaid);
+    model2_->SetMuted(relaid);
+  });
   // Both grids move to a cell an analysis picked, and show it.
   connect(workspace_, &Workspace::CellSelectionRequested, this, [this](GridCell cell) {
     for (ResultGridView* view : {MSFG1, MSFG2}) {

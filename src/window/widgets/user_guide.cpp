@@ -25,7 +25,9 @@ file name, the aircraft name, the zero fuel weight (ZFW) and the internal fuel a
 field): the weights and fuel follow.</li>
 <li>Set the <b>speed and altitude ranges</b> and press <b>Create Table</b> (or Enter in a range
 field).</li>
-<li>Press <b>Compute Table</b> (F5, or Enter in the computing weight).</li>
+<li>Press <b>Compute Table</b> (F5, or Enter in the computing weight). The computing weight
+starts at 0: press <b>Compute Weight</b> first, or type a weight, or Compute Table refuses it as
+below the zero fuel weight.</li>
 </ol>
 
 <h3>The fields</h3>
