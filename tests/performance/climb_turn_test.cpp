@@ -52,13 +52,13 @@ PlainKnot PlainScan(const LevelFlightModel& model, const TableComputation& c, fl
   return plain;
 }
 
-// The drag coefficient dips: 0.03 up to 5 deg (CL 0.5), 0.3 at 6 deg, back to 0.03 from 8 to
-// 10 deg, then steep.
+// The drag coefficient dips: 0.03 up to 5 deg (CL 0.5), 0.3 at 6 deg, back to 0.03 at 8 and
+// 10 deg, then 0.5.
 AircraftRecord DippingDragAircraft() {
   AircraftRecord a = test::LinearLiftAircraft([](double cl) {
-    if (cl <= 0.5) return 0.03;
-    if (cl <= 0.6) return 0.3;
-    if (cl <= 1.0) return 0.03;
+    if (cl < 0.55) return 0.03;
+    if (cl < 0.65) return 0.3;
+    if (cl < 1.05) return 0.03;
     return 0.5;
   });
   for (int row = 1; row <= 2; ++row) {
@@ -111,6 +111,242 @@ TEST(ClimbTurn, EmScanGivesThePlainScansLoadFactors) {
       }
     }
   }
+}
+
+// Each row's answers are those its E-M scan gives: the best climb of each power and the best
+// sustained turn (greatest, ties to the lowest speed), and the corner speed.
+TEST(ClimbTurn, RowsAgreeWithTheirEmScans) {
+  const std::vector<float> altitudes = {0, 10000, 20000, 30000, 40000};
+  const TableComputation c = MakeComputation(test::LoadExample("generic-fighter.dat"), 36000,
+                                             {150, 850}, altitudes, {2, 0, 0, 0, 1, 2});
+  const ClimbTurnReport report = ComputeClimbTurn(c);
+  ASSERT_EQ(report.status, ClimbTurnStatus::Done);
+  ASSERT_EQ(report.rows.size(), altitudes.size());
+  for (size_t r = 0; r < altitudes.size(); ++r) {
+    SCOPED_TRACE(std::to_string(altitudes[r]) + " ft");
+    const ClimbTurnRow& row = report.rows[r];
+    std::optional<double> climbCas[2], climbRate[2];
+    std::optional<TurnAt> turn, corner;
+    for (const EmPoint& p : ScanEm(c, altitudes[r]).points) {
+      const PowerAtKnot* powers[2] = {&p.military, &p.afterburner};
+      for (int i = 0; i < 2; ++i) {
+        const auto& rate = powers[i]->climbFpm;
+        if (rate && (!climbRate[i] || *rate > *climbRate[i])) {
+          climbCas[i] = p.casKnots;
+          climbRate[i] = rate;
+        }
+      }
+      const auto& ab = p.afterburner;
+      if (ab.sustainedG && (!turn || *ab.sustainedTurnDegS > turn->rateDegS)) {
+        turn = TurnAt{p.casKnots, *ab.sustainedG, *ab.sustainedTurnDegS};
+      }
+      if (!corner && p.instantG == 9) corner = TurnAt{p.casKnots, 9, p.instantTurnDegS};
+    }
+    const PowerClimb* climbs[2] = {&row.military, &row.afterburner};
+    for (int i = 0; i < 2; ++i) {
+      ASSERT_EQ(climbs[i]->best.has_value(), climbRate[i].has_value());
+      if (!climbRate[i]) continue;
+      EXPECT_EQ(climbs[i]->best->casKnots, *climbCas[i]);
+      EXPECT_EQ(climbs[i]->best->rateFpm, *climbRate[i]);
+    }
+    ASSERT_EQ(row.bestSustainedTurn.has_value(), turn.has_value());
+    if (turn) {
+      EXPECT_EQ(row.bestSustainedTurn->casKnots, turn->casKnots);
+      EXPECT_EQ(row.bestSustainedTurn->loadFactor, turn->loadFactor);
+      EXPECT_EQ(row.bestSustainedTurn->rateDegS, turn->rateDegS);
+    }
+    ASSERT_EQ(row.corner.has_value(), corner.has_value());
+    if (corner) {
+      EXPECT_EQ(row.corner->casKnots, corner->casKnots);
+      EXPECT_EQ(row.corner->rateDegS, corner->rateDegS);
+    }
+  }
+}
+
+// Flat thrust (Military 5000 lb, afterburner 20000 lb over a thrust table of 0, 30000 and
+// 50000 ft) on the aircraft of constant drag coefficient 0.03 and lift 0.1 x alpha up to 2.0
+// at 20 deg: the drag qS 0.03 does not depend on the load factor, so a power sustains what
+// holds the aircraft up, or nothing.
+constexpr double kMilitaryLbf = 5000;
+constexpr double kAfterburnerLbf = 20000;
+constexpr double kMaxLift = 2.0;
+
+AircraftRecord FlatThrustAircraft() {
+  AircraftRecord a = test::ConstantDragAircraft();
+  a.ThrustAltitudeCount = FieldValue::Number(3);
+  a.ThrustAltitudeBreakpoints[2] = 30000;
+  a.ThrustAltitudeBreakpoints[3] = 50000;
+  for (int row = 1; row <= 3; ++row) {
+    for (int col = 1; col <= 2; ++col) {
+      a.MilitaryThrustTable[row][col] = FieldValue::Number(kMilitaryLbf);
+      a.AfterburnerThrustTable[row][col] = FieldValue::Number(kAfterburnerLbf);
+    }
+  }
+  a.FuelFlowFactorNormal = 0.8;
+  a.FuelFlowFactorAb = 2;
+  return a;
+}
+
+TEST(ClimbTurn, ConstantDragAndFlatThrustGiveTheClosedForms) {
+  constexpr double kWeight = 20000;
+  const TableComputation c = MakeComputation(FlatThrustAircraft(), kWeight, {150, 850}, {0});
+  for (float altitude : {0.0f, 20000.0f}) {
+    const EmScan scan = ScanEm(c, altitude);
+    ASSERT_GT(scan.points.size(), 300U);
+    const double density = ComputeAirDensity(altitude);
+    for (const EmPoint& p : scan.points) {
+      SCOPED_TRACE(std::to_string(altitude) + " ft, " + std::to_string(p.casKnots) + " kt");
+      const double v = p.casKnots * 1.687836;
+      const double drag = 0.5 * density * v * v * test::kAreaSqFt * test::kConstantDragCoefficient;
+      const double vt = p.tasKnots * 1.687836;
+      const double lift = 2 * kWeight / (density * v * v * test::kAreaSqFt);
+      const double instant = std::min(9.0, kMaxLift / lift);  // the scan's is below, to 0.01
+      EXPECT_NEAR(p.instantG, instant, 0.01);
+      EXPECT_LT(p.instantG, instant + 1e-9);
+      EXPECT_NEAR(*p.military.climbFpm, (kMilitaryLbf - drag) * vt / kWeight * 60, 1e-8);
+      EXPECT_NEAR(*p.afterburner.climbFpm, (kAfterburnerLbf - drag) * vt / kWeight * 60, 1e-8);
+      EXPECT_EQ(p.military.sustainedG,
+                drag < kMilitaryLbf ? std::optional(p.instantG) : std::nullopt);
+      EXPECT_NEAR(p.instantTurnDegS,
+                  32.174 * std::sqrt(p.instantG * p.instantG - 1) / vt * 180 / M_PI, 1e-12);
+    }
+  }
+  // The corner: the least knot that holds 9 g, where 9 x the lift coefficient stays below 2.0;
+  // it is also the best sustained turn (the rate grows with the speed below it and falls above).
+  // The best Military climb is next to the speed of greatest (T - a v^2) v, v^2 = T / (3a).
+  const ClimbTurnRow row = ComputeClimbTurn(c).rows.at(0);
+  const double density = ComputeAirDensity(0);
+  const double cornerFps = std::sqrt(2 * 9 * kWeight / (density * test::kAreaSqFt * kMaxLift));
+  ASSERT_TRUE(row.corner && row.bestSustainedTurn && row.military.best);
+  EXPECT_EQ(row.corner->casKnots, std::ceil(cornerFps / 1.687836));
+  EXPECT_EQ(row.bestSustainedTurn->casKnots, row.corner->casKnots);
+  EXPECT_EQ(row.bestSustainedTurn->loadFactor, 9);
+  const double a = 0.5 * density * test::kAreaSqFt * test::kConstantDragCoefficient;
+  const double bestClimbKt = std::sqrt(kMilitaryLbf / (3 * a)) / 1.687836;
+  EXPECT_NEAR(row.military.best->casKnots, bestClimbKt, 1);
+}
+
+// Time and fuel to climb at flat thrust: the fuel flow is the thrust times the factor (4000
+// and 40000 lb/h), so the fuel is that flow over the time. 55000 ft is beyond the thrust table:
+// no best climb, and no time or fuel from there on, the 20000 ft row above it included (which
+// still climbs, and is the highest row of the service ceiling).
+TEST(ClimbTurn, TimeAndFuelToClimbStopAtTheFirstRowWithoutClimb) {
+  const TableComputation c =
+      MakeComputation(FlatThrustAircraft(), 20000, {150, 850}, {0, 10000, 55000, 20000});
+  const ClimbTurnReport report = ComputeClimbTurn(c);
+  ASSERT_EQ(report.rows.size(), 4U);
+  struct Power {
+    PowerClimb ClimbTurnRow::*climb;
+    double fuelFlow;
+    std::optional<int> ceilingRow;
+  };
+  for (const Power& power :
+       {Power{&ClimbTurnRow::military, 4000, report.militaryCeilingRow},
+        Power{&ClimbTurnRow::afterburner, 40000, report.afterburnerCeilingRow}}) {
+    const PowerClimb& first = report.rows[0].*power.climb;
+    const PowerClimb& second = report.rows[1].*power.climb;
+    ASSERT_TRUE(first.best && second.best && first.timeMin && second.timeMin);
+    EXPECT_EQ(*first.timeMin, 0);
+    EXPECT_EQ(*first.fuelLb, 0);
+    EXPECT_EQ(second.best->fuelFlowLbPerH, power.fuelFlow);
+    const double minutes = 10000 * (1 / first.best->rateFpm + 1 / second.best->rateFpm) / 2;
+    EXPECT_DOUBLE_EQ(*second.timeMin, minutes);
+    EXPECT_DOUBLE_EQ(*second.fuelLb, power.fuelFlow * minutes / 60);
+    const PowerClimb& beyond = report.rows[2].*power.climb;
+    const PowerClimb& above = report.rows[3].*power.climb;
+    EXPECT_FALSE(beyond.best || beyond.timeMin || beyond.fuelLb);
+    EXPECT_TRUE(above.best && !above.timeMin && !above.fuelLb);
+    EXPECT_EQ(power.ceilingRow, 4);
+  }
+}
+
+// An afterburner table whose last row (50000 ft) is text: above 30000 ft there is no
+// afterburner thrust. Military figures (1000 lb) stay, and so do the knots that Military power
+// cannot hold at 1 g (the cell's evaluation fails on the afterburner table after the drag).
+TEST(ClimbTurn, AfterburnerTableEndingBelowTheRowLeavesMilitaryFigures) {
+  AircraftRecord aircraft = FlatThrustAircraft();
+  for (int col = 1; col <= 2; ++col) {
+    aircraft.AfterburnerThrustTable[3][col] = FieldValue::Text("none");
+    for (int row = 1; row <= 3; ++row)
+      aircraft.MilitaryThrustTable[row][col] = FieldValue::Number(1000);
+  }
+  const TableComputation c = MakeComputation(aircraft, 20000, {150, 850}, {10000, 40000});
+  const ClimbTurnReport report = ComputeClimbTurn(c);
+  const ClimbTurnRow& below = report.rows.at(0);
+  const ClimbTurnRow& above = report.rows.at(1);
+  EXPECT_TRUE(below.afterburner.best && below.bestSustainedTurn);
+  EXPECT_TRUE(above.military.best && above.military.timeMin && above.corner);
+  EXPECT_FALSE(above.afterburner.best || above.afterburner.timeMin || above.bestSustainedTurn);
+  EXPECT_EQ(above.knotsFailed, 0);
+  const EmScan scan = ScanEm(c, 40000);
+  ASSERT_FALSE(scan.points.empty());
+  const EmPoint& fastest = scan.points.back();
+  EXPECT_LT(*fastest.military.climbFpm, 0);
+  EXPECT_FALSE(fastest.military.sustainedG || fastest.afterburner.thrustLbf ||
+               fastest.afterburner.climbFpm || fastest.afterburner.sustainedG);
+}
+
+// The dipping drag at 0 ft, 300 kt (CL 0.22 at 1 g): 0.03 holds Military power (12000 lb)
+// up to CL 0.5; the drag coefficient then passes its thrust before CL 0.6 and falls back below
+// it at CL 0.8. Only the load factors before the first failure count.
+TEST(ClimbTurn, SustainedTurnStopsAtTheFirstFailure) {
+  const TableComputation c = MakeComputation(DippingDragAircraft(), 20000, {300, 300}, {0});
+  const EmScan scan = ScanEm(c, 0);
+  ASSERT_EQ(scan.points.size(), 1U);
+  const EmPoint& p = scan.points[0];
+  const double lift = 2 * 20000 / (ComputeAirDensity(0) * std::pow(300 * 1.687836, 2) * 300);
+  ASSERT_TRUE(p.military.sustainedG);
+  EXPECT_GT(*p.military.sustainedG, 0.5 / lift - 0.01);
+  EXPECT_LT(*p.military.sustainedG, 0.6 / lift);
+  const std::vector<double> drags = TurnDrags(c, 0, 300, 900);
+  const size_t dipStep = static_cast<size_t>(std::ceil(100 * 0.8 / lift)) - 100;
+  ASSERT_GT(drags.size(), dipStep);
+  EXPECT_LT(drags[dipStep], 12000);  // the dip: below the thrust again, and not counted
+}
+
+TEST(ClimbTurn, GLimitsAndRefusals) {
+  struct Case {
+    std::string name;
+    double weight;
+    double gLimit;
+    ClimbTurnStatus status;
+    int steps;
+  };
+  using enum ClimbTurnStatus;
+  const std::vector<Case> cases = {
+      {"1 g", 20000, 1, Done, 100},
+      {"to the nearest hundredth", 20000, 7.256, Done, 726},
+      {"just below", 20000, 8.994, Done, 899},
+      {"15 g", 20000, 15, Done, 1500},
+      {"below 1 g", 20000, 0.99, GLimitOutOfRange, 0},
+      {"above 15 g", 20000, 15.01, GLimitOutOfRange, 0},
+      {"no number", 20000, std::nan(""), GLimitOutOfRange, 0},
+      {"weight 0", 0, 9, WeightNotPositive, 0},
+  };
+  const AircraftRecord aircraft = test::CheckAircraft();
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const TableComputation c = MakeComputation(aircraft, k.weight, {300, 400}, {0});
+    const ClimbTurnReport report = ComputeClimbTurn(c, k.gLimit);
+    const EmScan scan = ScanEm(c, 0, k.gLimit);
+    EXPECT_EQ(report.status, k.status);
+    EXPECT_EQ(scan.status, k.status);
+    EXPECT_EQ(report.steps, k.steps);
+    EXPECT_EQ(report.rows.size(), k.status == Done ? 1U : 0U);
+    EXPECT_EQ(scan.points.size(), k.status == Done ? 101U : 0U);
+    if (k.status == Done) {
+      EXPECT_LE(scan.points.back().instantG, k.steps / 100.0);
+    }
+  }
+  // Stopped by the progress callback: no rows and no points.
+  AnalysisControl stop;
+  stop.progress = [](double) { return false; };
+  stop.threads = 1;
+  const TableComputation c = MakeComputation(aircraft, 20000, {150, 850}, {0, 20000});
+  EXPECT_EQ(ComputeClimbTurn(c, 9, stop).status, Cancelled);
+  EXPECT_TRUE(ComputeClimbTurn(c, 9, stop).rows.empty());
+  EXPECT_EQ(ScanEm(c, 0, 9, stop).status, Cancelled);
+  EXPECT_TRUE(ScanEm(c, 0, 9, stop).points.empty());
 }
 
 }  // namespace
