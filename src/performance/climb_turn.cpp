@@ -10,6 +10,7 @@
 #include "common/number_text.h"
 #include "performance/best_speeds.h"
 #include "performance/lookup.h"
+#include "performance/turn_search.h"
 
 namespace tz9 {
 namespace {
@@ -65,26 +66,6 @@ struct RowSetting {
   const StoreCounts& counts;
   int steps;  // K
 };
-
-// One step of a turn: held up or not, its drag, and the breakpoints its lift and drag were read
-// between. Between two held-up steps read between the same breakpoints every step is held up
-// and the drag moves one way only: from the weight to the drag each operation is then a
-// monotone function of its one varying operand (the lift curve's bracket can only rise with
-// the lift coefficient, so the angle of attack is monotone while it stays, and with it the
-// drag curve's bracket).
-struct TurnSample {
-  bool heldUp = false;
-  double drag = 0;       // lbf
-  double lift = 0;       // the lift coefficient
-  double alpha = 0;      // deg
-  int liftBracket = -1;  // the lift curve's first entry above the lift coefficient; -1 unknown
-  int alphaBracket = 0;  // the first angle-of-attack breakpoint above the angle of attack
-};
-
-bool SameBrackets(const TurnSample& a, const TurnSample& b) {
-  return a.heldUp && b.heldUp && a.liftBracket >= 0 && a.liftBracket == b.liftBracket &&
-         a.alphaBracket == b.alphaBracket;
-}
 
 // The samples of one knot by step, each made at most once; reused from knot to knot.
 class StepCache {
@@ -203,46 +184,6 @@ class KnotTurn {
     });
   }
 
-  static bool Fails(const TurnSample& sample, double thrust) {
-    return !sample.heldUp || !(sample.drag < thrust);
-  }
-
-  // The first failing step in (lo, hi], or hi + 1; step lo passes. A stretch whose ends share
-  // their brackets is settled from its ends; any other is halved.
-  int FirstFailingAfter(int lo, int hi, double thrust) {
-    if (hi <= lo) return hi + 1;
-    const TurnSample high = At(hi);
-    if (SameBrackets(At(lo), high)) {
-      return high.drag < thrust ? hi + 1 : FirstAtOrAbove(lo, hi, thrust);
-    }
-    if (hi - lo == 1) return Fails(high, thrust) ? hi : hi + 1;
-    const int mid = lo + (hi - lo) / 2;
-    const int left = FirstFailingAfter(lo, mid, thrust);
-    if (left <= mid) return left;
-    return FirstFailingAfter(mid, hi, thrust);
-  }
-
-  // Within one stretch, the drag below the thrust at step `pass` and not at step `fail`: the
-  // first step at or above it. The drag is nearly straight in the step, so a guess from the
-  // ends and its neighbour usually settle it; halving guarantees the end.
-  int FirstAtOrAbove(int pass, int fail, double thrust) {
-    for (bool guess = true; fail - pass > 1; guess = !guess) {
-      int probe = pass + (fail - pass) / 2;
-      if (guess) {
-        const double below = At(pass).drag;
-        const double share = (thrust - below) / (At(fail).drag - below);
-        const double step = std::ceil(pass + share * (fail - pass));
-        probe = static_cast<int>(std::clamp(step, pass + 1.0, fail - 1.0));
-      }
-      (At(probe).drag < thrust ? pass : fail) = probe;
-      if (fail - pass > 1 && guess) {  // the guess's neighbour on the other side
-        const int next = probe == pass ? pass + 1 : fail - 1;
-        (At(next).drag < thrust ? pass : fail) = next;
-      }
-    }
-    return fail;
-  }
-
   // The last step whose lift and drag are likely still read between the sample's breakpoints:
   // the lift coefficient grows with the step, so the stretch ends where it reaches the lift
   // curve's next entry or the angle of attack leaves its bracket. A guess only: the search
@@ -268,17 +209,13 @@ class KnotTurn {
     return static_cast<int>(std::min(end, static_cast<double>(s_.steps)));
   }
 
-  // The first failing step after step 100 (which passes), or K + 1: from stretch to stretch,
-  // each guessed from its first step and checked at its ends.
+  // The first failing step after step 100 (which passes), or K + 1.
   int FirstFailing(double thrust) {
-    int lo = kFirstStep;
-    while (lo < s_.steps) {
-      const int hi = std::min(GuessStretchEnd(At(lo), lo), s_.steps);
-      const int found = FirstFailingAfter(lo, hi, thrust);
-      if (found <= hi) return found;
-      lo = hi;
-    }
-    return s_.steps + 1;
+    const auto at = [this](int step) -> const TurnSample& { return At(step); };
+    const auto guessEnd = [this](const TurnSample& sample, int step) {
+      return GuessStretchEnd(sample, step);
+    };
+    return TurnStepSearch(at, guessEnd).FirstFailing(kFirstStep, s_.steps, thrust);
   }
 
   const RowSetting& s_;

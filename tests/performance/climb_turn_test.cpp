@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis_test_support.h"
+#include "performance/turn_search.h"
 #include "test_support.h"
 
 namespace tz9 {
@@ -68,6 +71,52 @@ AircraftRecord DippingDragAircraft() {
     }
   }
   return a;
+}
+
+// The search alone, on made-up steps 100..500: a drag straight within each stretch (rising,
+// falling, and up and down from one stretch to the next), nothing held up from step 420, and
+// guesses of the stretch's end that are right, short, long, past the end or none. Every answer
+// is the plain scan's.
+TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
+  struct Stretch {
+    int first;
+    double drag0, drag1;  // at its first step and at the next stretch's first
+  };
+  const std::vector<Stretch> stretches = {{100, 1000, 3000}, {140, 5000, 2000}, {170, 2000, 6000},
+                                          {260, 6500, 6500}, {300, 3000, 8000}, {501, 0, 0}};
+  const auto stretchOf = [&](int step) {
+    size_t i = 0;
+    while (stretches[i + 1].first <= step)
+      ++i;
+    return i;
+  };
+  std::vector<TurnSample> samples;
+  for (int step = 100; step <= 500; ++step) {
+    const size_t i = stretchOf(step);
+    const Stretch& s = stretches[i];
+    const double share = double(step - s.first) / (stretches[i + 1].first - s.first);
+    samples.push_back({step < 420, s.drag0 + share * (s.drag1 - s.drag0), 0, 0, int(i) + 2, 3});
+  }
+  const auto at = [&](int step) -> const TurnSample& { return samples.at(size_t(step - 100)); };
+  const auto endOf = [&](int step) { return stretches[stretchOf(step) + 1].first - 1; };
+  const std::vector<std::pair<std::string, std::function<int(int)>>> guesses = {
+      {"right", endOf},
+      {"short", [&](int step) { return std::min(step + 3, endOf(step)); }},
+      {"long", [&](int step) { return endOf(step) + 7; }},
+      {"past the end", [](int) { return 500; }},
+      {"none", [](int step) { return step + 1; }},
+  };
+  for (const auto& [name, guess] : guesses) {
+    const auto guessEnd = [&](const TurnSample&, int step) { return guess(step); };
+    const TurnStepSearch search(at, guessEnd);
+    for (double thrust : {std::numeric_limits<double>::infinity(), 1500.0, 2999.0, 4000.0, 5500.0,
+                          6500.0, 7000.0, 9000.0}) {
+      int plain = 101;
+      while (plain <= 500 && at(plain).heldUp && at(plain).drag < thrust)
+        ++plain;
+      EXPECT_EQ(search.FirstFailing(100, 500, thrust), plain) << name << ", thrust " << thrust;
+    }
+  }
 }
 
 // Every knot of the E-M scan against the plain scan, bit for bit, and every knot the scan left
