@@ -73,17 +73,21 @@ AircraftRecord DippingDragAircraft() {
   return a;
 }
 
-// The search alone, on made-up steps 100..500: a drag straight within each stretch (rising,
-// falling, and up and down from one stretch to the next), nothing held up from step 420, and
-// guesses of the stretch's end that are right, short, long, past the end or none. Every answer
-// is the plain scan's.
+// The search alone, on made-up steps 100..500: within each stretch a drag that moves one way
+// (straight, or curved in the fifth), up and down from one stretch to the next, two stretches
+// apart by their angle-of-attack bracket alone, nothing held up from step 420, and guesses of
+// a stretch's end that are right, short, long, past the end or none. Every answer is the plain
+// scan's.
 TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
   struct Stretch {
     int first;
     double drag0, drag1;  // at its first step and at the next stretch's first
+    double power;         // of the share of the stretch gone, for the drag between them
+    int liftBracket, alphaBracket;
   };
-  const std::vector<Stretch> stretches = {{100, 1000, 3000}, {140, 5000, 2000}, {170, 2000, 6000},
-                                          {260, 6500, 6500}, {300, 3000, 8000}, {501, 0, 0}};
+  const std::vector<Stretch> stretches = {{100, 1000, 3000, 1, 2, 2}, {140, 2000, 5000, 1, 3, 3},
+                                          {170, 2000, 2500, 1, 3, 4}, {260, 6500, 6500, 1, 4, 4},
+                                          {300, 3000, 8000, 3, 5, 5}, {501, 0, 0, 1, 0, 0}};
   const auto stretchOf = [&](int step) {
     size_t i = 0;
     while (stretches[i + 1].first <= step)
@@ -92,10 +96,10 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
   };
   std::vector<TurnSample> samples;
   for (int step = 100; step <= 500; ++step) {
-    const size_t i = stretchOf(step);
-    const Stretch& s = stretches[i];
-    const double share = double(step - s.first) / (stretches[i + 1].first - s.first);
-    samples.push_back({step < 420, s.drag0 + share * (s.drag1 - s.drag0), 0, 0, int(i) + 2, 3});
+    const Stretch& s = stretches[stretchOf(step)];
+    const double share = double(step - s.first) / (stretches[stretchOf(step) + 1].first - s.first);
+    const double drag = s.drag0 + std::pow(share, s.power) * (s.drag1 - s.drag0);
+    samples.push_back({step < 420, drag, 0, 0, s.liftBracket, s.alphaBracket});
   }
   const auto at = [&](int step) -> const TurnSample& { return samples.at(size_t(step - 100)); };
   const auto endOf = [&](int step) { return stretches[stretchOf(step) + 1].first - 1; };
