@@ -75,7 +75,7 @@ AircraftRecord DippingDragAircraft() {
 
 // The search alone, on made-up steps 100..500: within each stretch a drag that moves one way
 // (straight, or curved in the fifth), up and down from one stretch to the next, two stretches
-// apart by their angle-of-attack bracket alone, nothing held up from step 420, and guesses of
+// apart by their angle-of-attack bracket alone, nothing held up from step 480, and guesses of
 // a stretch's end that are right, short, long, past the end or none. Every answer is the plain
 // scan's.
 TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
@@ -85,9 +85,9 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
     double power;         // of the share of the stretch gone, for the drag between them
     int liftBracket, alphaBracket;
   };
-  const std::vector<Stretch> stretches = {{100, 1000, 3000, 1, 2, 2}, {140, 2000, 5000, 1, 3, 3},
-                                          {170, 2000, 2500, 1, 3, 4}, {260, 6500, 6500, 1, 4, 4},
-                                          {300, 3000, 8000, 3, 5, 5}, {501, 0, 0, 1, 0, 0}};
+  const std::vector<Stretch> stretches = {{100, 1000, 3000, 1, 2, 2},  {140, 2000, 5000, 1, 3, 3},
+                                          {170, 2000, 2500, 1, 3, 4},  {260, 6500, 6500, 1, 4, 4},
+                                          {300, 3000, 20000, 3, 5, 5}, {501, 0, 0, 1, 0, 0}};
   const auto stretchOf = [&](int step) {
     size_t i = 0;
     while (stretches[i + 1].first <= step)
@@ -99,7 +99,7 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
     const Stretch& s = stretches[stretchOf(step)];
     const double share = double(step - s.first) / (stretches[stretchOf(step) + 1].first - s.first);
     const double drag = s.drag0 + std::pow(share, s.power) * (s.drag1 - s.drag0);
-    samples.push_back({step < 420, drag, 0, 0, s.liftBracket, s.alphaBracket});
+    samples.push_back({step < 480, drag, 0, 0, s.liftBracket, s.alphaBracket});
   }
   const auto at = [&](int step) -> const TurnSample& { return samples.at(size_t(step - 100)); };
   const auto endOf = [&](int step) { return stretches[stretchOf(step) + 1].first - 1; };
@@ -114,7 +114,7 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
     const auto guessEnd = [&](const TurnSample&, int step) { return guess(step); };
     const TurnStepSearch search(at, guessEnd);
     for (double thrust : {std::numeric_limits<double>::infinity(), 1500.0, 2999.0, 4000.0, 5500.0,
-                          6500.0, 7000.0, 9000.0}) {
+                          6500.0, 9000.0, 12000.0, 20000.0}) {
       int plain = 101;
       while (plain <= 500 && at(plain).heldUp && at(plain).drag < thrust)
         ++plain;
