@@ -391,6 +391,13 @@ TEST(ClimbTurn, GLimitsAndRefusals) {
       EXPECT_LE(scan.points.back().instantG, k.steps / 100.0);
     }
   }
+  // At 1 g every knot that holds its afterburner sustains 1 g at a rate of 0, and reaches the
+  // limit: the ties go to the lowest speed.
+  const TableComputation oneG = MakeComputation(aircraft, 20000, {300, 400}, {0});
+  const ClimbTurnRow row = ComputeClimbTurn(oneG, 1).rows.at(0);
+  ASSERT_TRUE(row.bestSustainedTurn && row.corner);
+  EXPECT_EQ(row.bestSustainedTurn->casKnots, 300);
+  EXPECT_EQ(row.corner->casKnots, 300);
   // Stopped by the progress callback: no rows and no points.
   AnalysisControl stop;
   stop.progress = [](double) { return false; };
