@@ -325,8 +325,6 @@ run "em" 0 "$aircraft" --weight 20000 --speed 300,10,320,10,320 --em 0 --g-limit
 expect_out_line "em" "314,314.0000020287484,0.47469411708859544,-3.4098644346077096,10331.210030337188,,4.82,5.5,,16.400646466871518,18.811816270492105,1614.1793999572053"
 expect_usage_error "g limit above 15" "--g-limit needs a number from 1 to 15" "$aircraft" --climb --g-limit 15.5
 expect_usage_error "g limit alone" "--g-limit needs --climb or --em" "$aircraft" --g-limit 9
-run "climb with summary" 2 "$aircraft" --climb --summary
-run "em with explain" 2 "$aircraft" --em 0 --explain 300,0
 run "climb and em json" 0 "$aircraft" --weight 20000 --speed 300,10,320,10,320 --altitude 0,1,0,1,0 --summary --climb --em 0 --format json
 [ "$(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')" = '"program": "inputs": "axes": "cells": "totals": "summary": "climb": "em": ' ] ||
   fail "climb and em json: members $(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')"
