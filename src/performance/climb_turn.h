@@ -5,10 +5,11 @@
 // limit: sustained (the drag below the thrust of a power) and instantaneous (the aircraft still
 // held up). The drag of a turn at load factor n is the level-flight drag at the weight n x W.
 //
-//   g limit 9          ->  steps k = 100, 101, ..., 900; n = k / 100; w = W x n
-//   knot 450 kt, row   ->  held up (drag reached) up to k = 900: instantaneous 9 g
-//   Military 12000 lb  ->  drag below 12000 lb up to k = 312: sustained 3.12 g in Military
-//   climb at 1 g       ->  (((T - D(W)) x Vt) / W) x 60 ft/min, Vt the true airspeed in ft/s
+//   g limit 9            ->  steps k = 100, 101, ..., 900; n = k / 100; w = W x n
+//   check aircraft,      ->  held up (the drag reached) up to k = 600: instantaneous 6 g
+//   20000 lb, 0 ft,          afterburner (9000 lb) above the drag up to k = 482: sustained 4.82 g
+//   314 kt                   Military (2500 lb) below the drag at 1 g: no sustained turn, and
+//                            a climb of (((T - D(W)) x Vt) / W) x 60 = -3.4 ft/min
 //
 // A point is held up when its level-flight evaluation gets through the drag, whatever comes of
 // the thrust after it; one that cannot be computed that far has no figures. Every figure is the
