@@ -12,6 +12,7 @@
 #include "performance/sweep.h"
 #include "tables/csv_export.h"
 #include "tables/table_layout.h"
+#include "tool/climb_output.h"
 #include "tool/explain_output.h"
 #include "tool/grid_output.h"
 #include "tool/json_output.h"
@@ -63,6 +64,8 @@ namespace {
 struct Analyses {
   std::optional<TableSummary> summary;
   std::optional<MissionReport> mission;
+  std::optional<ClimbTurnReport> climb;
+  std::optional<EmScan> em;
 };
 
 void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
@@ -76,6 +79,14 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   }
   if (analyses.summary && options.format != OutputFormat::Json) {
     PrintSummaryCsv(computation, *analyses.summary, out);
+    return;
+  }
+  if (analyses.climb && options.format != OutputFormat::Json) {
+    PrintClimbCsv(computation, *analyses.climb, out);
+    return;
+  }
+  if (analyses.em && options.format != OutputFormat::Json) {
+    PrintEmCsv(*analyses.em, out);
     return;
   }
   switch (options.format) {
@@ -96,6 +107,9 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
       if (analyses.mission) {
         extraSections.emplace_back("mission", MissionJson(computation, *analyses.mission));
       }
+      if (analyses.climb)
+        extraSections.emplace_back("climb", ClimbJson(computation, *analyses.climb));
+      if (analyses.em) extraSections.emplace_back("em", EmJson(*analyses.em));
       WriteResultJson(table, extraSections, out);
       return;
     }
@@ -125,6 +139,21 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
     analyses.mission = ComputeMission(computation, inputs);
     if (analyses.mission->status != MissionStatus::Done) {
       err << ToolMissionRefusalText(analyses.mission->status) << '\n';
+      return false;
+    }
+  }
+  const double gLimit = options.gLimit.value_or(kDefaultGLimit);
+  if (options.climb) {
+    analyses.climb = ComputeClimbTurn(computation, gLimit);
+    if (analyses.climb->status != ClimbTurnStatus::Done) {
+      err << ToolClimbTurnRefusalText(analyses.climb->status) << '\n';
+      return false;
+    }
+  }
+  if (options.emAltitudeFt) {
+    analyses.em = ScanEm(computation, *options.emAltitudeFt, gLimit);
+    if (analyses.em->status != ClimbTurnStatus::Done) {
+      err << ToolClimbTurnRefusalText(analyses.em->status) << '\n';
       return false;
     }
   }

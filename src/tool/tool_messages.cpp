@@ -172,6 +172,22 @@ std::string_view ToolMissionRefusalText(MissionStatus status) {
   return {};
 }
 
+std::string_view ToolClimbTurnRefusalText(ClimbTurnStatus status) {
+  switch (status) {
+    case ClimbTurnStatus::Done:
+      return {};
+    case ClimbTurnStatus::Cancelled:
+      return "The climb and turn scan was stopped before its end.";
+    case ClimbTurnStatus::WeightNotPositive:
+      return "The computing weight is not above 0: no climb or turn.";
+    case ClimbTurnStatus::GLimitOutOfRange:
+      return "The g limit is not within 1 to 15: no climb or turn.";
+    case ClimbTurnStatus::SpeedRangeTooWide:
+      return "The speed headers span more than 65536 whole knots: no climb or turn.";
+  }
+  return {};
+}
+
 // A file not read is worded from why (the core's cause would name the path a second time); a
 // stopped walk keeps the reader's message, line and cause, as the rest of the sentence.
 std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load) {

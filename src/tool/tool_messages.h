@@ -11,6 +11,7 @@
 #include "aircraft/aircraft_reader.h"
 #include "loadout/loadout.h"
 #include "performance/best_speeds.h"
+#include "performance/climb_turn.h"
 #include "performance/mission_fuel.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
@@ -48,6 +49,9 @@ std::string_view ToolSummaryRefusalText(SummaryStatus status);
 
 // Why --mission has nothing to print, for stderr. Empty for MissionStatus::Done.
 std::string_view ToolMissionRefusalText(MissionStatus status);
+
+// Why --climb or --em has nothing to print, for stderr. Empty for ClimbTurnStatus::Done.
+std::string_view ToolClimbTurnRefusalText(ClimbTurnStatus status);
 
 // The load did not complete: one line for stderr naming the path once, as given, then what
 // stopped the load ("a.dat: load stopped at line 39: ...", "/tmp: load stopped: the path is a

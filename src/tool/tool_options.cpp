@@ -9,6 +9,7 @@
 
 #include "common/number_text.h"
 #include "loadout/loadout.h"
+#include "performance/climb_turn.h"
 #include "performance/mission_fuel.h"
 #include "tool/tool_messages.h"
 
@@ -111,7 +112,15 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     (name == "--reserve"      ? options.reserveLb
      : name == "--cruise-cas" ? options.cruiseCasKnots
                               : options.bingoDistanceNm) = *figure;
-  } else if (name == "--summary" || name == "--mission") {
+  } else if (name == "--em") {
+    if (!IsNumericText(value)) return "--em needs an altitude in feet";
+    options.emAltitudeFt = ParseLeadingNumber(value);
+  } else if (name == "--g-limit") {
+    if (!IsNumericText(value) || !GLimitInRange(ParseLeadingNumber(value))) {
+      return "--g-limit needs a number from 1 to 15";
+    }
+    options.gLimit = ParseLeadingNumber(value);
+  } else if (name == "--summary" || name == "--mission" || name == "--climb") {
     return std::string(name) + " takes no value";
   } else if (name == "--format") {
     const auto format = FormatNamed(value);
@@ -142,6 +151,14 @@ std::string CombinationError(const ToolOptions& options) {
   if (options.explainPoint && (options.mission || options.summary)) {
     return "--explain cannot be combined with --mission or --summary";
   }
+  const bool climbTurn = options.climb || options.emAltitudeFt;
+  if (options.gLimit && !climbTurn) return "--g-limit needs --climb or --em";
+  if (options.explainPoint && climbTurn) return "--explain cannot be combined with --climb or --em";
+  const int analyses = (options.summary ? 1 : 0) + (options.mission ? 1 : 0) +
+                       (options.climb ? 1 : 0) + (options.emAltitudeFt ? 1 : 0);
+  if (climbTurn && analyses > 1 && options.format != OutputFormat::Json) {
+    return "--climb and --em beside another analysis need --format json";
+  }
   return {};
 }
 
@@ -160,8 +177,10 @@ ParsedArguments ParseToolArguments(const std::vector<std::string>& args) {
       parsed.options.version = true;
       return parsed;
     }
-    if (arg == "--summary" || arg == "--mission") {
-      (arg == "--summary" ? parsed.options.summary : parsed.options.mission) = true;
+    if (arg == "--summary" || arg == "--mission" || arg == "--climb") {
+      (arg == "--summary"   ? parsed.options.summary
+       : arg == "--mission" ? parsed.options.mission
+                            : parsed.options.climb) = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       const size_t equals = arg.find('=');
       if (equals != std::string_view::npos) {
@@ -218,6 +237,15 @@ std::string ToolUsage() {
          "  --reserve LB            with --mission: fuel left at the end (default 0)\n"
          "  --cruise-cas KT         with --mission: the cruise speed (CAS)\n"
          "  --bingo-distance NM     with --mission: the way home, for the bingo fuel\n"
+         "  --climb                 each altitude's best climb speed and rate in Military power\n"
+         "                          and afterburner, time and fuel to climb, best sustained turn\n"
+         "                          and corner speed: CSV instead of the grids, or with\n"
+         "                          --format json a \"climb\" member beside them\n"
+         "  --em ALT                at ALT feet, each whole knot's climb rates, sustained and\n"
+         "                          instantaneous load factors and turn rates: CSV instead of\n"
+         "                          the grids, or with --format json an \"em\" member; --climb\n"
+         "                          and --em beside each other or another analysis, JSON only\n"
+         "  --g-limit G             with --climb or --em: the g limit, 1 to 15 (default 9)\n"
          "  --explain CAS,ALT       instead of the tables, every quantity of the one cell at\n"
          "                          CAS knots and ALT feet, one name: value line each\n"
          "  --help                  this text\n"

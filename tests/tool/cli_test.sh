@@ -310,6 +310,30 @@ expect_usage_error "mission with summary in csv" "--mission and --summary togeth
 run "mission with explain" 2 "$aircraft" --mission --explain 300,0
 run "summary with explain" 2 "$aircraft" --summary --explain 300,0
 run "mission with a value" 2 "$aircraft" --mission=1
+# Climb and turn: one line per altitude (--climb) or per knot of one altitude (--em); the g limit
+# with them only; the "climb" and "em" members in JSON.
+climb_header="altitude_ft,mil_climb_cas_kt,mil_climb_fpm,ab_climb_cas_kt,ab_climb_fpm,mil_time_to_climb_min,mil_fuel_to_climb_lb,ab_time_to_climb_min,ab_fuel_to_climb_lb,best_turn_cas_kt,best_turn_g,best_turn_deg_s,corner_cas_kt,corner_turn_deg_s"
+run "climb" 0 "$aircraft" --weight 20000 --altitude 0,40000,40000,1,40000 --climb
+[ "$(head -n 1 "$work/out")" = "$climb_header" ] || fail "climb: header line '$(head -n 1 "$work/out")'"
+expect_out_line "climb" "0,181,917.2965867310809,418,11298.163753955216,0,0,0,0,384,6.74,18.95800543791826,385,25.373577572673717"
+grep -q "^40000,365,[0-9.]*,567,[0-9.]*,28.61[0-9]*,935.45[0-9]*,3.13[0-9]*,751.9[0-9]*,600,4.04,4.51[0-9]*,,$" "$work/out" ||
+  fail "climb: 40000 ft line '$(sed -n 3p "$work/out")'"
+em_header="cas_kt,tas_kt,mach,mil_climb_fpm,ab_climb_fpm,mil_sustained_g,ab_sustained_g,instant_g,mil_turn_deg_s,ab_turn_deg_s,instant_turn_deg_s,instant_radius_ft"
+run "em" 0 "$aircraft" --weight 20000 --speed 300,10,320,10,320 --em 0 --g-limit 5.5
+[ "$(head -n 1 "$work/out")" = "$em_header" ] || fail "em: header line '$(head -n 1 "$work/out")'"
+[ "$(wc -l <"$work/out")" -eq 22 ] || fail "em: $(wc -l <"$work/out") lines, expected 22"
+expect_out_line "em" "314,314.0000020287484,0.47469411708859544,-3.4098644346077096,10331.210030337188,,4.82,5.5,,16.400646466871518,18.811816270492105,1614.1793999572053"
+expect_usage_error "g limit above 15" "--g-limit needs a number from 1 to 15" "$aircraft" --climb --g-limit 15.5
+expect_usage_error "g limit alone" "--g-limit needs --climb or --em" "$aircraft" --g-limit 9
+run "climb and em json" 0 "$aircraft" --weight 20000 --speed 300,10,320,10,320 --altitude 0,1,0,1,0 --summary --climb --em 0 --format json
+[ "$(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')" = '"program": "inputs": "axes": "cells": "totals": "summary": "climb": "em": ' ] ||
+  fail "climb and em json: members $(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')"
+json_member climb | grep -qF '[{"altitude_ft":"0","mil_climb_cas_kt":300.0,' || fail "climb json: '$(json_member climb)'"
+json_member em | grep -qF '"cas_kt":314.0,"tas_kt":314.0000020287484,"mach":0.47469411708859544,"mil_climb_fpm":-3.4098644346077096,"ab_climb_fpm":10331.210030337188,"mil_sustained_g":null,' ||
+  fail "em json: '$(json_member em | cut -c 1-300)'"
+sed 's/^19000, zero fuel weight/0, zero fuel weight/' "$aircraft" >"$work/weightless.dat"
+run "climb at a weight of 0" 1 "$work/weightless.dat" --weight 0 --climb
+expect_err "climb at a weight of 0" "The computing weight is not above 0: no climb or turn."
 # One cell explained: the check aircraft's published figures at 300 kt / 0 ft and 600 kt / 0 ft.
 run "explain one number" 2 "$aircraft" --explain 300
 run "explain text" 2 "$aircraft" --explain 300,sea
