@@ -6,33 +6,23 @@
 #include <optional>
 #include <string>
 
-#include "aircraft/aircraft_reader.h"
 #include "common/atomic_file.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "tables/csv_export.h"
 #include "tables/table_layout.h"
+#include "tool/baseline_table.h"
+#include "tool/compare_output.h"
 #include "tool/explain_output.h"
 #include "tool/grid_output.h"
 #include "tool/json_output.h"
 #include "tool/mission_output.h"
 #include "tool/summary_output.h"
+#include "tool/tool_aircraft.h"
 #include "tool/tool_messages.h"
 
 namespace tz9 {
 namespace {
-
-// Keeps the three texts the reader shows, as the window's fields would.
-class CapturedDisplay final : public AircraftDisplay {
- public:
-  void ShowAircraftName(const std::string& name) override { aircraftName = name; }
-  void ShowZeroFuelWeight(const std::string& text) override { zeroFuelWeight = text; }
-  void ShowMaxInternalFuel(const std::string& text) override { maxInternalFuel = text; }
-
-  std::string aircraftName;
-  std::string zeroFuelWeight;   // txtZFW
-  std::string maxInternalFuel;  // txtIntFuel
-};
 
 // The start-up layout, then "Create Table" when either axis was given.
 LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
@@ -60,6 +50,7 @@ LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& 
 struct Analyses {
   std::optional<TableSummary> summary;
   std::optional<MissionReport> mission;
+  ComparisonOutput comparison;
 };
 
 void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
@@ -73,6 +64,10 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   }
   if (analyses.summary && options.format != OutputFormat::Json) {
     PrintSummaryCsv(computation, *analyses.summary, out);
+    return;
+  }
+  if ((options.compare || options.compareCells) && options.format != OutputFormat::Json) {
+    PrintComparisonCsv(computation, analyses.comparison, out);
     return;
   }
   switch (options.format) {
@@ -93,7 +88,9 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
       if (analyses.mission) {
         extraSections.emplace_back("mission", MissionJson(computation, *analyses.mission));
       }
-      WriteResultJson(table, extraSections, out);
+      JsonStreamedSections streamedSections;
+      AddComparisonJson(computation, analyses.comparison, extraSections, streamedSections);
+      WriteResultJson(table, extraSections, out, streamedSections);
       return;
     }
     case OutputFormat::Grid:
@@ -133,11 +130,8 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
 int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
                  std::ostream& err) {
   const auto aircraft = std::make_unique<AircraftRecord>();
-  ResetAircraftRecord(*aircraft);
-  aircraft->AircraftFilePath = options.aircraftPath;
-  aircraft->AircraftFileName = options.aircraftPath.substr(options.aircraftPath.rfind('\\') + 1);
   CapturedDisplay display;
-  const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
+  const LoadOutcome load = LoadToolAircraft(options.aircraftPath, *aircraft, display);
   if (!load.completed) {
     err << ToolLoadFailureText(options.aircraftPath, load) << '\n';
     return kExitRefused;
@@ -176,6 +170,14 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   }
   Analyses analyses;
   if (!MakeAnalyses(options, *sweep.computation, analyses, err)) return kExitRefused;
+  if (options.compare || options.compareCells) {
+    const auto baseline = ComputeBaseline(
+        options, {*aircraft, display.zeroFuelWeight, display.maxInternalFuel, msfg1, msfg2}, err);
+    if (!baseline) return kExitRefused;
+    if (!MakeComparison(options, *sweep.computation, *baseline, analyses.comparison, err)) {
+      return kExitRefused;
+    }
+  }
   const auto print = [&](std::ostream& to, bool paint) {
     PrintResult(options, display, weight, *sweep.computation, analyses, msfg1, msfg2, paint, to);
   };

@@ -11,6 +11,7 @@
 #include "aircraft/aircraft_reader.h"
 #include "loadout/loadout.h"
 #include "performance/best_speeds.h"
+#include "performance/comparison.h"
 #include "performance/mission_fuel.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
@@ -53,5 +54,15 @@ std::string_view ToolMissionRefusalText(MissionStatus status);
 // stopped the load ("a.dat: load stopped at line 39: ...", "/tmp: load stopped: the path is a
 // folder").
 std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load);
+
+// The same for the baseline's file: "baseline b.dat: load stopped: ...".
+std::string ToolBaselineLoadFailureText(std::string_view path, const LoadOutcome& load);
+
+// A message about the baseline's loadout or sweep, worded as the table's and marked as the
+// baseline's: "baseline: The computing weight is below the zero fuel weight."
+std::string ToolBaselineText(std::string_view message);
+
+// Why --compare or --compare-cells has nothing to print, for stderr. Empty for Done.
+std::string_view ToolComparisonRefusalText(ComparisonStatus status);
 
 }  // namespace tz9
