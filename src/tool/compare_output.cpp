@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -63,20 +64,47 @@ void PrintFields(std::string_view altitude, std::span<const std::optional<double
   out << '\n';
 }
 
+// The header texts as CSV fields, quoted where they must be: made once, written a thousand times.
+template <typename Header>
+std::vector<std::string> FieldTexts(const std::vector<MatchedIndex>& matched, Header header) {
+  std::vector<std::string> fields;
+  fields.reserve(matched.size());
+  for (const MatchedIndex& index : matched) {
+    std::ostringstream field;
+    CsvField(header(index), field);
+    fields.push_back(field.str());
+  }
+  return fields;
+}
+
+// A line per cell, built in place and written a block of lines at a time: a million lines take
+// a fraction of a second.
 void PrintCellsCsv(const TableComputation& current, const CellComparison& cells,
                    std::ostream& out) {
-  out << kCompareCellsCsvHeader << '\n';
+  constexpr size_t kBlockBytes = 1 << 16;
+  const std::vector<std::string> altitudes = FieldTexts(
+      cells.match.rows, [&](const MatchedIndex& row) { return AltitudeOf(current, row); });
+  const std::vector<std::string> speeds = FieldTexts(
+      cells.match.columns, [&](const MatchedIndex& column) { return SpeedOf(current, column); });
+  std::string block(kCompareCellsCsvHeader);
+  block += '\n';
   for (int j = 0; j < cells.ColumnCount(); ++j) {
-    const std::string_view speed = SpeedOf(current, cells.match.columns[j]);
     for (int i = 0; i < cells.RowCount(); ++i) {
-      CsvField(AltitudeOf(current, cells.match.rows[i]), out);
-      out << ',';
-      CsvField(speed, out);
-      for (const std::optional<double>& figure : CellFigures(cells.At(i, j)))
-        out << ',' << CsvNumber(figure);
-      out << '\n';
+      block += altitudes[static_cast<size_t>(i)];
+      block += ',';
+      block += speeds[static_cast<size_t>(j)];
+      for (const std::optional<double>& figure : CellFigures(cells.At(i, j))) {
+        block += ',';
+        AppendCsvNumber(figure, block);
+      }
+      block += '\n';
+      if (block.size() >= kBlockBytes) {
+        out.write(block.data(), static_cast<std::streamsize>(block.size()));
+        block.clear();
+      }
     }
   }
+  out.write(block.data(), static_cast<std::streamsize>(block.size()));
 }
 
 json RowsJson(const TableComputation& current, const RowComparison& rows) {
