@@ -21,7 +21,8 @@
 
 namespace tz9 {
 
-// ((current - baseline) / baseline) x 100, or nothing when either is missing or the baseline is 0.
+// ((current - baseline) / baseline) x 100, or nothing when either is missing, the baseline is 0
+// or the change is beyond the range of numbers.
 std::optional<double> ChangePercent(std::optional<double> current, std::optional<double> baseline);
 
 // The grid row (or column) of each side that holds the same altitude (or speed).
@@ -91,6 +92,7 @@ struct ComparedCell {
   // Both steady, one in Military power and the other in afterburner.
   bool RegimeDiffers() const;
 };
+static_assert(sizeof(ComparedCell) == 24);
 
 struct CellComparison {
   ComparisonStatus status = ComparisonStatus::Done;
