@@ -54,6 +54,7 @@ class AxisIndex {
         std::lower_bound(byValue_.begin(), byValue_.end(), value,
                          [](const auto& entry, double v) { return entry.first < v; });
     const auto group = static_cast<size_t>(first - byValue_.begin());
+    if (group == byValue_.size()) return 0;  // greater than every value
     const size_t next = group + taken_[group];
     if (next >= byValue_.size() || byValue_[next].first != value) return 0;
     ++taken_[group];

@@ -168,7 +168,7 @@ TEST(Comparison, TablesMeetWhereTheirAxesHoldTheSameValues) {
        ComparisonStatus::NoCommonAltitude, ComparisonStatus::NoCommonAltitude, 0, 0},
       {"no speed in common", "150", "300", "0", "10000", "400", "500", "0", "10000",
        ComparisonStatus::Done, ComparisonStatus::NoCommonSpeed, 3, 0},
-      {"some of each", "150", "300", "0", "20000", "200", "400", "10000", "30000",
+      {"some of each", "200", "400", "0", "20000", "150", "300", "10000", "30000",
        ComparisonStatus::Done, ComparisonStatus::Done, 3, 3},
   };
   const auto ranges = [](const char* sMin, const char* sMax, const char* aMin, const char* aMax) {
