@@ -6,36 +6,23 @@
 #include <optional>
 #include <string>
 
-#include "aircraft/aircraft_reader.h"
 #include "common/atomic_file.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "tables/csv_export.h"
 #include "tables/table_layout.h"
+#include "tool/baseline_table.h"
 #include "tool/climb_output.h"
+#include "tool/compare_output.h"
 #include "tool/explain_output.h"
 #include "tool/grid_output.h"
 #include "tool/json_output.h"
 #include "tool/mission_output.h"
 #include "tool/summary_output.h"
+#include "tool/tool_aircraft.h"
 #include "tool/tool_messages.h"
 
 namespace tz9 {
-namespace {
-
-// Keeps the three texts the reader shows, as the window's fields would.
-class CapturedDisplay final : public AircraftDisplay {
- public:
-  void ShowAircraftName(const std::string& name) override { aircraftName = name; }
-  void ShowZeroFuelWeight(const std::string& text) override { zeroFuelWeight = text; }
-  void ShowMaxInternalFuel(const std::string& text) override { maxInternalFuel = text; }
-
-  std::string aircraftName;
-  std::string zeroFuelWeight;   // txtZFW
-  std::string maxInternalFuel;  // txtIntFuel
-};
-
-}  // namespace
 
 LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
   ApplyStartupLayout(msfg1, msfg2);
@@ -66,6 +53,7 @@ struct Analyses {
   std::optional<MissionReport> mission;
   std::optional<ClimbTurnReport> climb;
   std::optional<EmScan> em;
+  ComparisonOutput comparison;
 };
 
 void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
@@ -89,6 +77,10 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
     PrintEmCsv(*analyses.em, out);
     return;
   }
+  if ((options.compare || options.compareCells) && options.format != OutputFormat::Json) {
+    PrintComparisonCsv(computation, analyses.comparison, out);
+    return;
+  }
   switch (options.format) {
     case OutputFormat::Csv:
       WriteCsvLines(msfg1, msfg2, out);
@@ -110,7 +102,9 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
       if (analyses.climb)
         extraSections.emplace_back("climb", ClimbJson(computation, *analyses.climb));
       if (analyses.em) extraSections.emplace_back("em", EmJson(*analyses.em));
-      WriteResultJson(table, extraSections, out);
+      JsonStreamedSections streamedSections;
+      AddComparisonJson(computation, analyses.comparison, extraSections, streamedSections);
+      WriteResultJson(table, extraSections, out, streamedSections);
       return;
     }
     case OutputFormat::Grid:
@@ -165,11 +159,8 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
 int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
                  std::ostream& err) {
   const auto aircraft = std::make_unique<AircraftRecord>();
-  ResetAircraftRecord(*aircraft);
-  aircraft->AircraftFilePath = options.aircraftPath;
-  aircraft->AircraftFileName = AircraftFileNameOf(options.aircraftPath);
   CapturedDisplay display;
-  const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
+  const LoadOutcome load = LoadToolAircraft(options.aircraftPath, *aircraft, display);
   if (!load.completed) {
     err << ToolLoadFailureText(options.aircraftPath, load) << '\n';
     return kExitRefused;
@@ -208,6 +199,14 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   }
   Analyses analyses;
   if (!MakeAnalyses(options, *sweep.computation, analyses, err)) return kExitRefused;
+  if (options.compare || options.compareCells) {
+    const auto baseline = ComputeBaseline(
+        options, {*aircraft, display.zeroFuelWeight, display.maxInternalFuel, msfg1, msfg2}, err);
+    if (!baseline) return kExitRefused;
+    if (!MakeComparison(options, *sweep.computation, *baseline, analyses.comparison, err)) {
+      return kExitRefused;
+    }
+  }
   const auto print = [&](std::ostream& to, bool paint) {
     PrintResult(options, display, weight, *sweep.computation, analyses, msfg1, msfg2, paint, to);
   };

@@ -208,4 +208,28 @@ std::string ToolStandardOutputFailureText(int systemError) {
                            : std::error_code(systemError, std::generic_category()).message());
 }
 
+std::string ToolBaselineLoadFailureText(std::string_view path, const LoadOutcome& load) {
+  return "baseline " + ToolLoadFailureText(path, load);
+}
+
+std::string ToolBaselineText(std::string_view message) {
+  return "baseline: " + std::string(message);
+}
+
+std::string_view ToolComparisonRefusalText(ComparisonStatus status) {
+  switch (status) {
+    case ComparisonStatus::Done:
+      return {};
+    case ComparisonStatus::Cancelled:
+      return "The comparison was stopped before its end.";
+    case ComparisonStatus::NoCommonAltitude:
+      return "The table and its baseline have no altitude in common: no comparison.";
+    case ComparisonStatus::NoCommonSpeed:
+      return "The table and its baseline have no speed in common: no comparison.";
+    case ComparisonStatus::SpeedRangeTooWide:
+      return "The speed headers span more than 65536 whole knots: no comparison.";
+  }
+  return {};
+}
+
 }  // namespace tz9

@@ -12,6 +12,7 @@
 #include "loadout/loadout.h"
 #include "performance/best_speeds.h"
 #include "performance/climb_turn.h"
+#include "performance/comparison.h"
 #include "performance/mission_fuel.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
@@ -61,5 +62,15 @@ std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load);
 // The standard output took not every byte; systemError is the errno of the write that failed:
 // "cannot write the standard output: No space left on device", as an --output file is named.
 std::string ToolStandardOutputFailureText(int systemError);
+
+// The same for the baseline's file: "baseline b.dat: load stopped: ...".
+std::string ToolBaselineLoadFailureText(std::string_view path, const LoadOutcome& load);
+
+// A message about the baseline's loadout or sweep, worded as the table's and marked as the
+// baseline's: "baseline: The computing weight is below the zero fuel weight."
+std::string ToolBaselineText(std::string_view message);
+
+// Why --compare or --compare-cells has nothing to print, for stderr. Empty for Done.
+std::string_view ToolComparisonRefusalText(ComparisonStatus status);
 
 }  // namespace tz9

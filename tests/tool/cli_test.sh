@@ -383,5 +383,39 @@ run "explain single precision" 0 "$aircraft" --weight=20000 --explain=300.1,1234
 expect_out_line "explain single precision" "altitude_ft: 1234.5670166015625"
 expect_out_line "explain single precision" "cas_kt: 300.1"
 
+# --compare and --compare-cells: the table beside a baseline on the same axes (one more tank).
+run "compare" 0 "$aircraft" --weight 20000 $axes --compare --baseline-tanks 1
+expect_out "compare" <<'END'
+altitude_ft,best_range_cas_kt,best_range_lb_nm,baseline_best_range_cas_kt,baseline_best_range_lb_nm,best_range_change_pct,best_endurance_cas_kt,best_endurance_lb_h,baseline_best_endurance_cas_kt,baseline_best_endurance_lb_h,best_endurance_change_pct
+0,300,6.3199999591666005,300,6.48333329144464,-2.5192802056555226,300,1896,300,1945,-2.519280205655527
+40000,425,1.8483887840184594,400,1.9045296541267975,-2.9477551051352884,300,1070,300,1087,-1.5639374425023
+END
+run "compare cells" 0 "$aircraft" --weight 20000 $axes --compare-cells --baseline-stores 0,0,0,0,0,1
+expect_out "compare cells" <<'END'
+altitude_ft,cas_kt,fuel_flow_lb_h,baseline_fuel_flow_lb_h,change_pct
+0,300,1896,1945,-2.519280205655527
+40000,300,1070,1087,-1.5639374425023
+0,600,17110,17796,-3.8547988311980217
+40000,600,1880,1976,-4.8582995951417
+0,660,,,
+40000,660,5267,5557,-5.2186431527802775
+END
+run "compare json" 0 "$aircraft" --weight 20000 $axes --compare --compare-cells --baseline-tanks 1 --format json
+[ "$(grep -o '^"[a-z_]*": ' "$work/out" | tr -d '\n')" = '"program": "inputs": "axes": "cells": "totals": "compare": "compare_cells": ' ] ||
+  fail "compare json: members $(grep -o '^"[a-z_]*": ' "$work/out" | tr -d '\n')"
+expect_out_line "compare json" '{"altitude_ft":"0","cas_kt":"660","fuel_flow_lb_h":null,"baseline_fuel_flow_lb_h":null,"change_pct":null},'
+# The baseline's weight: --baseline-weight, else --weight, else what its own loadout proposes.
+for weights in "--weight 26000|--baseline-weight 26000" "|--baseline-weight 30800"; do
+  run "baseline weight ${weights%|*}" 0 "$aircraft" --compare-cells --baseline-tanks 1 ${weights%|*}
+  mv "$work/out" "$work/compared.csv"
+  run "baseline weight ${weights#*|}" 0 "$aircraft" --compare-cells --baseline-tanks 1 ${weights#*|}
+  cmp -s "$work/out" "$work/compared.csv" || fail "baseline weight: ${weights%|*} is not ${weights#*|}"
+done
+run "baseline not loaded" 1 "$aircraft" --compare --baseline-file "$work/none.dat"
+expect_err "baseline not loaded" "baseline $work/none.dat: load stopped: cannot open the file (no such file)"
+expect_usage_error "compare without a baseline" "--compare and --compare-cells need a baseline: --baseline-file, --baseline-stores, --baseline-weight or a --baseline- store count" "$aircraft" --compare-cells
+run "baseline without compare" 2 "$aircraft" --baseline-weight 30000
+run "compare and summary in csv" 2 "$aircraft" --compare --summary --baseline-aa 1
+
 [ "$failures" -eq 0 ] && echo "all tz9perf-table checks passed"
 exit "$failures"
