@@ -6,8 +6,8 @@ equals the tool's output for the same arguments bit for bit::
 
     import tz9perf
     fighter = tz9perf.load("examples/generic-fighter.dat")
-    table = fighter.table(speed_range=(150, 10, 300, 10, 800), stores=(2, 0, 0, 0, 1, 2))
-    print(table.lb_per_nm[table.altitudes == 20000])
+    table = fighter.table(speed_range=(150, 10, 300, 10, 800), altitudes=[10000, 20000, 30000])
+    print(table.lb_per_nm[1])  # lb/NM at 20,000 ft, one per speed; NaN: no level flight
     print(table.summary()["best_range_cas_kt"])
 
 Numbers may also be given as texts, as on the tool's command line ("2", "0.5"). An argument the
