@@ -10,7 +10,8 @@ import subprocess
 import numpy as np
 
 TOOL = os.environ.get("TZ9PERF_TABLE", "tz9perf-table")
-EXAMPLES = os.environ.get("TZ9_EXAMPLES_DIR", os.path.join(os.path.dirname(__file__), "..", "..", "examples"))
+EXAMPLES = os.path.abspath(os.environ.get("TZ9_EXAMPLES_DIR",
+                                          os.path.join(os.path.dirname(__file__), "..", "..", "examples")))
 
 
 def example(name):

@@ -28,6 +28,9 @@ TABLES = [
      ["--speed", "0,50,100,100,300", "--altitude", "-20000,10000,0,10000,40000", "--weight", "20000"],
      dict(speed_range=(0, 50, 100, 100, 300), altitude_range=(-20000, 10000, 0, 10000, 40000),
           weight=20000)),
+    ("21,000 cells, computed on two threads", "generic-fighter.dat",
+     ["--speed", "150,1,500,1,849", "--altitude", "0,1000,10000,1000,29000"],
+     dict(speed_range=(150, 1, 500, 1, 849), altitude_range=(0, 1000, 10000, 1000, 29000))),
 ]
 IDS = [case[0] for case in TABLES]
 
@@ -74,6 +77,16 @@ def test_given_axes_equal_their_ranges():
     for name in ("fuel_flow", "lb_per_nm", "tas", "mach", "speeds", "altitudes"):
         assert_same_bits(getattr(given, name), getattr(ranged, name))
     assert np.array_equal(given.regime, ranged.regime)
+
+
+def test_given_values_are_used_as_they_are():
+    speed, altitude = 612.3456789012345, 12345.678  # 16 digits: a 15-digit header would differ
+    fighter = tz9perf.load(example("generic-fighter.dat"))
+    table = fighter.table(speeds=[speed], altitudes=[altitude])
+    point = fighter.point(speed, altitude)
+    assert (table.speeds[0], table.altitudes[0]) == (speed, altitude)
+    for name, key in (("tas", "tas_kt"), ("mach", "mach"), ("lb_per_nm", "lbs_per_nm")):
+        assert_same_bits(getattr(table, name)[0, 0], point[key])
 
 
 def analysis_columns(lines):
