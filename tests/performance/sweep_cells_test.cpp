@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A table without grids (CreateTableHeaders, StartTableComputation, SweepCells) has the axes
-// and cells of "Create Table" and "Compute Table" on grids, bit for bit, each cell once.
+// and cells of "Create Table" and "Compute Table" on grids, bit for bit, each cell once (the
+// guard on the weights is the sweep's own).
 
 #include <gtest/gtest.h>
 
@@ -77,26 +78,6 @@ TEST(SweepCells, GiveTheAxesAndCellsOfTheGridSweepOnce) {
       ASSERT_EQ(times[i], 1) << "cell " << i;
       ASSERT_TRUE(SameCell(cells[i], expected.cells[i])) << "cell " << i;
     }
-  }
-}
-
-TEST(SweepCells, StartRefusesAsTheGuardOfTheSweep) {
-  const AircraftRecord aircraft = test::CheckAircraft();
-  const StoreCountTexts counts = {"0", "0", "0", "0", "0", "0"};
-  const TableHeaders headers = StartupTableHeaders();
-  const struct {
-    const char* zeroFuelWeight;
-    const char* weight;
-    SweepRefusal refusal;
-  } cases[] = {{"", "20000", SweepRefusal::NoAircraft},
-               {"20000", "heavy", SweepRefusal::WeightNotNumber},
-               {"20000", "19999", SweepRefusal::WeightBelowZfw}};
-  for (const auto& c : cases) {
-    const SweepInputs inputs{c.zeroFuelWeight, c.weight, counts, DisplayMode::LbsPerNm};
-    const ComputationStart start =
-        StartTableComputation(aircraft, inputs, headers.speeds, headers.altitudes);
-    EXPECT_EQ(start.refusal, c.refusal) << c.weight;
-    EXPECT_EQ(start.computation, nullptr);
   }
 }
 
