@@ -23,9 +23,9 @@ import numpy.typing as npt
 
 __version__: str
 
-Number = Union[float, int, str]
-Stores = Union[Sequence[Number], str]
-Range = Union[Sequence[Number], str]
+_Number = Union[float, int, str]
+_Stores = Union[Sequence[_Number], str]
+_Range = Union[Sequence[_Number], str]
 
 class LoadError(ValueError):
     """The aircraft file could not be read whole; the message is tz9perf-table's.
@@ -55,7 +55,7 @@ class Aircraft:
     @property
     def internal_fuel(self) -> float:
         """The internal fuel, lb, as the window's field shows it (NaN where it shows none)."""
-    def loadout(self, stores: Stores = (0, 0, 0, 0, 0, 0)) -> Dict[str, float]:
+    def loadout(self, stores: _Stores = (0, 0, 0, 0, 0, 0)) -> Dict[str, float]:
         """The loadout's figures, lb, as the window's fields show them.
 
         stores: the counts of AA missiles, AG missiles, bombs, cluster bombs, ECM pods and
@@ -65,11 +65,11 @@ class Aircraft:
         """
     def point(
         self,
-        cas: Number,
-        altitude: Number,
+        cas: _Number,
+        altitude: _Number,
         *,
-        weight: Optional[Number] = None,
-        stores: Stores = (0, 0, 0, 0, 0, 0),
+        weight: Optional[_Number] = None,
+        stores: _Stores = (0, 0, 0, 0, 0, 0),
     ) -> Dict[str, Union[float, bool, str]]:
         """Every quantity of one cell, as ``tz9perf-table --explain CAS,ALT`` prints them.
 
@@ -83,12 +83,12 @@ class Aircraft:
     def table(
         self,
         *,
-        speed_range: Optional[Range] = None,
+        speed_range: Optional[_Range] = None,
         speeds: Optional[npt.ArrayLike] = None,
-        altitude_range: Optional[Range] = None,
+        altitude_range: Optional[_Range] = None,
         altitudes: Optional[npt.ArrayLike] = None,
-        weight: Optional[Number] = None,
-        stores: Stores = (0, 0, 0, 0, 0, 0),
+        weight: Optional[_Number] = None,
+        stores: _Stores = (0, 0, 0, 0, 0, 0),
     ) -> Table:
         """The level-flight table over speeds (CAS, kt) and altitudes (ft).
 
@@ -132,9 +132,9 @@ class Table:
         """
     def mission(
         self,
-        reserve: Number = 0,
-        cruise_cas: Optional[Number] = None,
-        bingo_distance: Optional[Number] = None,
+        reserve: _Number = 0,
+        cruise_cas: Optional[_Number] = None,
+        bingo_distance: Optional[_Number] = None,
     ) -> Dict[str, npt.NDArray[np.float64]]:
         """Each altitude's range, endurance and cruise on the fuel on board, and the bingo fuel.
 
@@ -143,3 +143,5 @@ class Table:
         under its CSV names, NaN where the CSV field is empty. ValueError with the tool's
         message for a figure below 0 or not a number.
         """
+    # climb(g_limit=9) and em(altitude, g_limit=9) join these once the core has the climb and
+    # turn analyses.
