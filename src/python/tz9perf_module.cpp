@@ -149,9 +149,12 @@ PYBIND11_MODULE(tz9perf, m) {
   });
   const py::tuple noStores = py::make_tuple(0, 0, 0, 0, 0, 0);
 
-  py::class_<ModuleAircraft, std::shared_ptr<ModuleAircraft>>(m, "Aircraft",
-                                                              "An aircraft file, loaded.")
-      .def_property_readonly("name", [](const ModuleAircraft& a) { return TextOf(a.Name()); })
+  // Both types first, so that each signature names the other by its Python name.
+  py::class_<ModuleAircraft, std::shared_ptr<ModuleAircraft>> aircraft(m, "Aircraft",
+                                                                       "An aircraft file, loaded.");
+  py::class_<ModuleTable> table(m, "Table", "A computed table: arrays shaped (altitudes, speeds).");
+
+  aircraft.def_property_readonly("name", [](const ModuleAircraft& a) { return TextOf(a.Name()); })
       .def_property_readonly("file_name",
                              [](const ModuleAircraft& a) { return TextOf(a.FileName()); })
       .def_property_readonly(
@@ -174,8 +177,7 @@ PYBIND11_MODULE(tz9perf, m) {
 
   // Table.climb(g_limit=9) and Table.em(altitude, g_limit=9) join summary and mission here once
   // the climb and turn analyses are in the core.
-  py::class_<ModuleTable>(m, "Table", "A computed table: arrays shaped (altitudes, speeds).")
-      .def_readonly("fuel_flow", &ModuleTable::fuelFlow)
+  table.def_readonly("fuel_flow", &ModuleTable::fuelFlow)
       .def_readonly("lb_per_nm", &ModuleTable::lbPerNm)
       .def_readonly("tas", &ModuleTable::tas)
       .def_readonly("mach", &ModuleTable::mach)
