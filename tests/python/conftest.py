@@ -9,7 +9,11 @@ import subprocess
 
 import numpy as np
 
-TOOL = os.environ.get("TZ9PERF_TABLE", "tz9perf-table")
+import tz9perf
+
+# The tool built beside the module, unless named; on the path when neither.
+_BESIDE = os.path.join(os.path.dirname(os.path.abspath(tz9perf.__file__)), "tz9perf-table")
+TOOL = os.environ.get("TZ9PERF_TABLE", _BESIDE if os.path.exists(_BESIDE) else "tz9perf-table")
 EXAMPLES = os.path.abspath(os.environ.get("TZ9_EXAMPLES_DIR",
                                           os.path.join(os.path.dirname(__file__), "..", "..", "examples")))
 
