@@ -18,3 +18,11 @@ QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*=false' ./build-bench/bench/tz9anal
   --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*=false' ./build-bench/bench/tz9charts_bench \
   --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+# The Python module's table against the core sweep, with the interpreter the module was built for.
+targets=$(cmake --build build-bench --target help)
+if grep -q tz9perf_python <<<"$targets"; then
+  cmake --build build-bench -j"$(nproc)" --target tz9perf_python
+  python=$(sed -n 's/^Python3_EXECUTABLE:FILEPATH=//p' build-bench/CMakeCache.txt)
+  PYTHONPATH=build-bench "${python:-python3}" bench/python_table_bench.py \
+    --core-bench build-bench/bench/tz9core_bench
+fi

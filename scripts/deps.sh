@@ -7,6 +7,8 @@ packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev qt6-
           libqt6opengl6-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
           # JSON output of the command-line tool; reading exports back in the tests
           nlohmann-json3-dev python3 poppler-utils
+          # the Python module, its tests and its example
+          pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib
           # installing and packaging: checkers of the desktop files and manual pages, cpack -G DEB
           desktop-file-utils appstream shared-mime-info groff-base dpkg-dev fakeroot file)
 missing=()
