@@ -4,14 +4,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -34,9 +37,11 @@
 #include "shell/aircraft_state.h"
 #include "shell/caption_fit.h"
 #include "shell/computation_indicators.h"
+#include "shell/file_follower.h"
 #include "shell/focus_rules.h"
 #include "shell/grid_area_layout.h"
 #include "shell/status_line.h"
+#include "shell/window_memory.h"
 #include "tables/table_layout.h"
 #include "widgets/credits_window.h"
 #include "widgets/twips.h"
@@ -133,6 +138,7 @@ static_assert(EachStoreRowOnce());
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent),
       workspace_(new Workspace(this)),
+      memory_(new WindowMemory(this)),
       chooser_(std::make_unique<DialogAircraftFileChooser>(this)),
       notifier_(std::make_unique<MessageBoxNotifier>(this)) {
   setObjectName(QStringLiteral("Form1"));
@@ -171,6 +177,53 @@ Form1::Form1(QWidget* parent)
   new GridScrollLink(MSFG1, MSFG2, mnuView);
   ConnectKeyboardCommands();
   AddUserGuideItem(mnuHelp1, mnuHelp, this);
+  fileFollower =
+      new AircraftFileFollower(*this, [this](const std::string& path) { LoadAircraftPath(path); });
+  memory_->Follow(this, {});
+  connect(memory_, &WindowMemory::RecentFilesChanged, this, &Form1::FillRecentMenu);
+  connect(memory_, &WindowMemory::WriteFailed, lblStatus, &QLabel::setText);
+  FillRecentMenu();
+}
+
+void Form1::RememberSettings() {
+  memory_->Open();
+  if (auto* dialog = dynamic_cast<DialogAircraftFileChooser*>(chooser_.get());
+      dialog != nullptr && !memory_->LastFolder().isEmpty()) {
+    dialog->SetStartFolder(memory_->LastFolder());
+  }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  memory_->SaveAll();
+  QMainWindow::closeEvent(event);
+}
+
+// The recent files, newest first, each named by its file name with the whole path as its
+// tooltip; "Clear" empties the list.
+void Form1::FillRecentMenu() {
+  mnuFileRecent->clear();
+  for (const QString& path : memory_->RecentFiles()) {
+    QAction* item = mnuFileRecent->addAction(QFileInfo(path).fileName());
+    item->setToolTip(path);
+    item->setData(path);
+    connect(item, &QAction::triggered, this, [this, path] { mnuFileRecent_Triggered(path); });
+  }
+  if (!memory_->RecentFiles().isEmpty()) mnuFileRecent->addSeparator();
+  QAction* clear = mnuFileRecent->addAction(QStringLiteral("Clear"));
+  clear->setObjectName(QStringLiteral("mnuFileRecentClear"));
+  clear->setEnabled(!memory_->RecentFiles().isEmpty());
+  connect(clear, &QAction::triggered, memory_, &WindowMemory::ClearRecentFiles);
+}
+
+// The same steps as a file chosen in the Load dialog; a file gone since is told and forgotten.
+void Form1::mnuFileRecent_Triggered(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    memory_->RemoveRecentFile(path);
+    lblStatus->setText(
+        QStringLiteral("%1 no longer exists: it was taken off the recent files.").arg(path));
+    return;
+  }
+  LoadAircraftPath(QFile::encodeName(path).toStdString());
 }
 
 Form1::~Form1() {
@@ -253,6 +306,8 @@ void Form1::LoadAircraftPath(const std::string& path) {
   }
   txtFile->setText(fileName);
   aircraftState_->ShowLoad(shown.written());
+  memory_->AddRecentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+  fileFollower->Follow(path);
   lblStatus->setText(QStringLiteral("Loaded %1.").arg(fileName));
 }
 

@@ -311,6 +311,9 @@ void Form1::BuildMenus() {
   mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
   mnuFileApri = mnuFile->addAction(QStringLiteral("&Load"));
+  mnuFileRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+  mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
+  mnuFileRecent->menuAction()->setObjectName(QStringLiteral("mnuFileRecent"));
   mnuFileSalva = mnuFile->addAction(QStringLiteral("&Save"));
   mnuFileNome = mnuFile->addAction(QStringLiteral("S&ave As"));
   mnuFileEsci = mnuFile->addAction(QStringLiteral("&Exit"));
