@@ -250,7 +250,7 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
   const LevelFlightPoint slowest = EvaluateLevelFlight(aircraft, 20000, {}, 250, 0);
   const double stepNm = slowest.tas * (100 / slowest.fuelFlow);  // the same at every weight
   const double reserve = 1234.5;
-  const double fullTanks = kZeroFuelWeight + reserve + 5800;  // 58 steps of fuel to fly
+  const double fullTanks = kZeroFuelWeight + reserve + 5850;  // 58.5 steps of fuel to fly
   struct Case {
     std::string name;
     double startLb;
@@ -269,7 +269,7 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
       {"a billion NM", 130000, 1e9 / stepNm, std::nullopt, StepLimit,
        kZeroFuelWeight + reserve + 1e5},
       {"within the fuel on board", fullTanks, 57.5, 5750},
-      {"beyond the fuel on board", fullTanks, 58.5, std::nullopt, BeyondFuelOnBoard, fullTanks, 58},
+      {"beyond the fuel on board", fullTanks, 59, std::nullopt, BeyondFuelOnBoard, fullTanks, 58.5},
       {"no fuel above the reserve", kZeroFuelWeight + reserve, 0, std::nullopt, NothingToBurn,
        kZeroFuelWeight + reserve},
   };
