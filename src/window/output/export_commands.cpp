@@ -259,8 +259,9 @@ std::shared_ptr<ExportCommands::ReportJob> ExportCommands::NewReportJob() const 
       {QStringLiteral("Fuel Flow (lb/h)"), std::make_shared<const ResultGrid>(workspace_.grid1())},
       {QStringFromView(InfoOf(c.mode).gridCaption),
        std::make_shared<const ResultGrid>(workspace_.grid2())}};
-  for (const ReportSectionSource& source : sectionSources_)
-    job->makers.push_back(source(computation));
+  for (const ReportSectionSource& source : sectionSources_) {
+    if (ReportSectionMaker make = source(computation)) job->makers.push_back(std::move(make));
+  }
   return job;
 }
 
