@@ -54,6 +54,7 @@ struct Analyses {
   std::optional<ClimbTurnReport> climb;
   std::optional<EmScan> em;
   ComparisonOutput comparison;
+  MissionInputs missionInputs;
 };
 
 void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
@@ -128,9 +129,9 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
     }
   }
   if (options.mission) {
-    const MissionInputs inputs{options.reserveLb.value_or(0), options.cruiseCasKnots,
-                               options.bingoDistanceNm};
-    analyses.mission = ComputeMission(computation, inputs);
+    analyses.missionInputs = {options.reserveLb.value_or(0), options.cruiseCasKnots,
+                              options.bingoDistanceNm};
+    analyses.mission = ComputeMission(computation, analyses.missionInputs);
     if (analyses.mission->status != MissionStatus::Done) {
       err << ToolMissionRefusalText(analyses.mission->status) << '\n';
       return false;
@@ -221,6 +222,11 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     print(out, ansiColours);
   }
   if (sweep.totals.cellsFailed > 0) err << sweep.totals.Summary() << '\n';
+  if (analyses.mission) {
+    for (const std::string& line :
+         ToolMissionFindingTexts(*analyses.mission, analyses.missionInputs))
+      err << line << '\n';
+  }
   return kExitDone;
 }
 

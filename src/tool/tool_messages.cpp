@@ -4,6 +4,7 @@
 #include "tool/tool_messages.h"
 
 #include <cctype>
+#include <cmath>
 #include <system_error>
 
 #include "common/number_text.h"
@@ -186,6 +187,38 @@ std::string_view ToolClimbTurnRefusalText(ClimbTurnStatus status) {
       return "The speed headers span more than 65536 whole knots: no climb or turn.";
   }
   return {};
+}
+
+std::vector<std::string> ToolMissionFindingTexts(const MissionReport& report,
+                                                 const MissionInputs& inputs) {
+  const MissionInputFindings findings = FindMissionInputFindings(report);
+  const auto ofAltitudes = [&findings](int rows) {
+    return std::to_string(rows) + " of " + std::to_string(findings.rows) + " altitudes";
+  };
+  const MissionWeights& w = report.weights;
+  std::vector<std::string> lines;
+  if (findings.reserveNotBelowFuel) {
+    lines.push_back(w.FuelOnBoardLb() > 0
+                        ? "--reserve " + FormatGeneral(inputs.reserveLb) + " lb is not below the " +
+                              FormatGeneral(w.FuelOnBoardLb()) +
+                              " lb of fuel on board: nothing is flown."
+                        : "--mission: no fuel on board: the weight " + FormatGeneral(w.startLb) +
+                              " lb is not above the empty weight " + FormatGeneral(w.emptyLb) +
+                              " lb (zero fuel and stores).");
+  }
+  if (findings.cruiseNeverSteadyRows > 0) {
+    lines.push_back("--cruise-cas " + FormatGeneral(inputs.cruiseCasKnots.value_or(0)) +
+                    " kt holds no steady flight at any weight of the burn at " +
+                    ofAltitudes(findings.cruiseNeverSteadyRows) + ".");
+  }
+  if (findings.bingoBeyondFuelRows > 0) {
+    lines.push_back("--bingo-distance " + FormatGeneral(inputs.bingoDistanceNm.value_or(0)) +
+                    " NM is beyond the fuel on board at " +
+                    ofAltitudes(findings.bingoBeyondFuelRows) + ": the fuel reaches " +
+                    std::to_string(std::lround(findings.mostCoveredNm.value_or(0))) +
+                    " NM at most.");
+  }
+  return lines;
 }
 
 // A file not read is worded from why (the core's cause would name the path a second time); a

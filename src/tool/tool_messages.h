@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "aircraft/aircraft_reader.h"
 #include "loadout/loadout.h"
@@ -53,6 +54,12 @@ std::string_view ToolMissionRefusalText(MissionStatus status);
 
 // Why --climb or --em has nothing to print, for stderr. Empty for ClimbTurnStatus::Done.
 std::string_view ToolClimbTurnRefusalText(ClimbTurnStatus status);
+
+// What the --mission figures ask that altitudes cannot give, one line each for stderr after the
+// rows (whose fields are then empty): "--reserve 9000 lb is not below the 7000 lb of fuel on
+// board: nothing is flown." None when every altitude flies them.
+std::vector<std::string> ToolMissionFindingTexts(const MissionReport& report,
+                                                 const MissionInputs& inputs);
 
 // The load did not complete: one line for stderr naming the path once, as given, then what
 // stopped the load ("a.dat: load stopped at line 39: ...", "/tmp: load stopped: the path is a

@@ -131,26 +131,6 @@ TEST(MissionFuel, BestSpeedsFallAsTheWeightFalls) {
   }
 }
 
-// With the reserve at or above the fuel on board nothing is flown: distances and times are 0
-// and no speed is given; the bingo fuel is still found (from the end weight up).
-TEST(MissionFuel, ReserveAtOrAboveTheFuelFliesNothing) {
-  const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, {200, 600}, {0});
-  for (double reserve : {7000.0, 9000.0}) {
-    SCOPED_TRACE(reserve);
-    const MissionReport report = ComputeMission(c, Inputs(reserve, 300, 100));
-    EXPECT_EQ(report.weights.FuelBurntLb(), 0);
-    const MissionRow& row = report.rows.at(0);
-    for (const FlightAnswer* answer : {&row.range, &row.endurance, &row.cruise}) {
-      ASSERT_TRUE(answer->flight.has_value());
-      EXPECT_EQ(answer->flight->distanceNm, 0);
-      EXPECT_EQ(answer->flight->timeHours, 0);
-      EXPECT_FALSE(answer->flight->startCasKnots || answer->flight->endCasKnots);
-    }
-    ASSERT_TRUE(row.bingo.fuelLb.has_value());
-    EXPECT_GT(*row.bingo.fuelLb, reserve);
-  }
-}
-
 // Each schedule without an answer says why and at which mid weight.
 TEST(MissionFuel, SchedulesWithoutAnAnswerSayWhyAndWhere) {
   AircraftRecord noFuelFlow = test::PolarAircraft();
@@ -187,15 +167,33 @@ TEST(MissionFuel, SchedulesWithoutAnAnswerSayWhyAndWhere) {
        FuelFlowNotPositive,
        FuelFlowNotPositive,
        25950},
-      {"a cruise speed beyond the afterburner",
+      {"a cruise speed beyond the afterburner at every weight",
        check,
        26000,
        {200, 600},
        Inputs(0, 700),
        None,
-       NoSteadyFlight,
+       NeverSteady,
        NotAsked,
        0},
+      {"the reserve at the fuel on board",
+       check,
+       26000,
+       {200, 600},
+       Inputs(7000, 300, 0),
+       NothingToBurn,
+       NothingToBurn,
+       NothingToBurn,
+       26000},
+      {"the reserve above the fuel on board",
+       check,
+       26000,
+       {200, 600},
+       Inputs(93000, 300, 100),
+       NothingToBurn,
+       NothingToBurn,
+       NothingToBurn,
+       26000},
       {"a cruise speed of 0",
        check,
        26000,
@@ -244,42 +242,110 @@ TEST(MissionFuel, SchedulesWithoutAnAnswerSayWhyAndWhere) {
   }
 }
 
-// The bingo walk: 0 NM costs the reserve alone; it ends after 1000 steps (100,000 lb). The
-// constant drag coefficient flies home at the least knot, 250 kt (steady up to 120,000 lb),
-// with the same fuel per mile at every weight.
-TEST(MissionFuel, BingoOfZeroIsTheReserveAndBeyond100000LbHasNoAnswer) {
+// The bingo walk: 0 NM costs the reserve alone; it ends after 1000 steps (100,000 lb) or at
+// the start weight, where the fuel on board runs out. The constant drag coefficient flies home
+// at the least knot, 250 kt, with the same fuel per mile at every weight.
+TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
   const AircraftRecord aircraft = test::ConstantDragAircraft();
-  const TableComputation c = MakeComputation(aircraft, 26000, {250, 600}, {0});
   const LevelFlightPoint slowest = EvaluateLevelFlight(aircraft, 20000, {}, 250, 0);
   const double stepNm = slowest.tas * (100 / slowest.fuelFlow);  // the same at every weight
+  const double reserve = 1234.5;
+  const double fullTanks = kZeroFuelWeight + reserve + 5850;  // 58.5 steps of fuel to fly
   struct Case {
     std::string name;
-    double distanceNm;
+    double startLb;
+    double steps;                  // the distance home in steps of 100 lb
     std::optional<double> fuelLb;  // less the reserve; none: no answer
+    NoAnswerCause cause = NoAnswerCause::None;
+    double weightLb = 0;
+    double coveredSteps = 0;
   };
+  using enum NoAnswerCause;
   const std::vector<Case> cases = {
-      {"0 NM", 0, 0},
-      {"half a step", stepNm / 2, 50},
-      {"999.5 steps", 999.5 * stepNm, 99950},
-      {"1000.5 steps", 1000.5 * stepNm, std::nullopt},
-      {"a billion NM", 1e9, std::nullopt},
+      {"0 NM", 130000, 0, 0},
+      {"half a step", 130000, 0.5, 50},
+      {"999.5 steps", 130000, 999.5, 99950},
+      {"1000.5 steps", 130000, 1000.5, std::nullopt, StepLimit, kZeroFuelWeight + reserve + 1e5},
+      {"a billion NM", 130000, 1e9 / stepNm, std::nullopt, StepLimit,
+       kZeroFuelWeight + reserve + 1e5},
+      {"within the fuel on board", fullTanks, 57.5, 5750},
+      {"beyond the fuel on board", fullTanks, 59, std::nullopt, BeyondFuelOnBoard, fullTanks, 58.5},
+      {"no fuel above the reserve", kZeroFuelWeight + reserve, 0, std::nullopt, NothingToBurn,
+       kZeroFuelWeight + reserve},
   };
-  const double reserve = 1234.5;
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
+    const TableComputation c = MakeComputation(aircraft, k.startLb, {250, 600}, {0});
     const BingoAnswer bingo =
-        ComputeMission(c, Inputs(reserve, std::nullopt, k.distanceNm)).rows.at(0).bingo;
+        ComputeMission(c, Inputs(reserve, std::nullopt, k.steps * stepNm)).rows.at(0).bingo;
     ASSERT_EQ(bingo.fuelLb.has_value(), k.fuelLb.has_value());
     if (!k.fuelLb) {
-      EXPECT_EQ(bingo.noAnswer.cause, NoAnswerCause::StepLimit);
-      EXPECT_EQ(bingo.noAnswer.weightLb, kZeroFuelWeight + reserve + 100000);
-      continue;
-    }
-    if (k.distanceNm == 0) {
+      EXPECT_EQ(bingo.noAnswer.cause, k.cause);
+      EXPECT_EQ(bingo.noAnswer.weightLb, k.weightLb);
+      EXPECT_NEAR(bingo.noAnswer.coveredNm, k.coveredSteps * stepNm, 1e-6);
+    } else if (k.steps == 0) {
       EXPECT_EQ(*bingo.fuelLb, reserve);
     } else {
       EXPECT_NEAR(*bingo.fuelLb, reserve + *k.fuelLb, 1e-6);
     }
+  }
+}
+
+// The fuel burnt at speeds that need the afterburner: the check aircraft at 0 ft holds 170 to
+// 280 kt on Military power and 600 kt only in afterburner, at every weight of the burn.
+TEST(MissionFuel, FuelBurntInAfterburnerIsCounted) {
+  struct Case {
+    std::string name;
+    std::vector<double> speeds;
+    double cruise;
+    bool rangeInAfterburner, cruiseInAfterburner;
+  };
+  const std::vector<Case> cases = {
+      {"Military power throughout", {180, 260}, 220, false, false},
+      {"a table above the Military band", {600, 640}, 600, true, true},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, k.speeds, {0});
+    const MissionRow row = ComputeMission(c, Inputs(1000, k.cruise, 50)).rows.at(0);
+    ASSERT_TRUE(row.range.flight && row.cruise.flight && row.bingo.fuelLb);
+    EXPECT_EQ(row.range.flight->afterburnerFuelLb, k.rangeInAfterburner ? 6000 : 0);
+    EXPECT_EQ(row.cruise.flight->afterburnerFuelLb, k.cruiseInAfterburner ? 6000 : 0);
+    EXPECT_NEAR(row.bingo.afterburnerFuelLb, k.rangeInAfterburner ? *row.bingo.fuelLb - 1000 : 0,
+                1e-9);
+  }
+}
+
+// Over every row, the inputs no row can fly: the window and the tool tell them beside the
+// fields and on stderr.
+TEST(MissionFuel, FindingsCountTheRowsAnInputCannotBeFlownAt) {
+  struct Case {
+    std::string name;
+    MissionInputs inputs;
+    bool reserve;
+    int cruiseRows, bingoRows;
+  };
+  const std::vector<Case> cases = {
+      {"all flown", Inputs(1000, 300, 50), false, 0, 0},
+      {"the reserve at the fuel on board", Inputs(7000, 300, 50), true, 0, 0},
+      {"a cruise beyond the afterburner", Inputs(0, 2000), false, 2, 0},
+      {"a way home beyond the fuel", Inputs(0, std::nullopt, 5000), false, 0, 2},
+  };
+  const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, {200, 600}, {0, 20000});
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const MissionReport report = ComputeMission(c, k.inputs);
+    const MissionInputFindings findings = FindMissionInputFindings(report);
+    EXPECT_EQ(findings.rows, 2);
+    EXPECT_EQ(findings.reserveNotBelowFuel, k.reserve);
+    EXPECT_EQ(findings.cruiseNeverSteadyRows, k.cruiseRows);
+    EXPECT_EQ(findings.bingoBeyondFuelRows, k.bingoRows);
+    if (k.bingoRows == 0) continue;
+    // As far as the fuel reaches: the range flown on it, the same steps summed upward.
+    double farthest = 0;
+    for (const MissionRow& row : report.rows)
+      farthest = std::max(farthest, row.range.flight->distanceNm);
+    EXPECT_NEAR(findings.mostCoveredNm.value_or(0), farthest, 1e-6);
   }
 }
 

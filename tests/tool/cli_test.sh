@@ -290,8 +290,14 @@ json_member summary | grep -qF '[{"altitude_ft":"0","best_range_cas_kt":280.0,' 
   fail "summary and mission json: '$(json_member summary)'"
 json_member mission | grep -qF '[{"altitude_ft":"0","start_weight_lb":26000.0,"end_weight_lb":19000.0,' ||
   fail "summary and mission json: '$(json_member mission)'"
+# What no altitude can fly leaves its fields empty and is told on stderr.
 run "mission flying nothing" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission --reserve 1e6 --cruise-cas 300
-expect_out_line "mission flying nothing" "0,26000,1019000,0,0,,,0,,,0,0,"
+expect_out_line "mission flying nothing" "0,26000,1019000,,,,,,,,,,"
+expect_err "mission flying nothing" "--reserve 1000000 lb is not below the 7000 lb of fuel on board: nothing is flown."
+run "mission out of reach" 0 "$aircraft" --weight 26000 --altitude 0,20000,20000,1,20000 --mission --cruise-cas 2000 --bingo-distance 5000
+grep -q '^20000,26000,19000,[0-9.]*,[0-9.]*,366,325,[0-9.]*,231,198,,,$' "$work/out" || fail "mission out of reach: '$(tail -n 1 "$work/out")'"
+expect_err "mission out of reach" "--cruise-cas 2000 kt holds no steady flight at any weight of the burn at 2 of 2 altitudes.
+--bingo-distance 5000 NM is beyond the fuel on board at 2 of 2 altitudes: the fuel reaches 1917 NM at most."
 run "mission stores beyond range" 1 "$aircraft" --weight 30000 --stores 0,0,0,0,0,1e306 --mission
 expect_err "mission stores beyond range" "The store counts give a stores weight beyond the range of numbers: no mission fuel."
 run "negative reserve" 2 "$aircraft" --mission --reserve -1

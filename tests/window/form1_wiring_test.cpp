@@ -103,6 +103,11 @@ class Form1WiringTest : public QObject {
       QCOMPARE(shown.pixelColor(shown.rect().center()).name() + " " + name,
                colour.name() + " " + name);
     }
+    // The best-speed frame, in the marks' colour, while the marks show.
+    const QImage frame = s.form->shpBestSpeed->grab().toImage();
+    QCOMPARE(frame.pixelColor(1, frame.height() / 2).name(), QStringLiteral("#000080"));
+    s.form->mnuViewMarks->trigger();
+    QVERIFY(!s.form->shpBestSpeed->isVisible() && !s.form->lblBestSpeed->isVisible());
   }
 
   // The start-up speed headers have a blank in front (" 150"); the copy does not.

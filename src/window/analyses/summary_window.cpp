@@ -116,8 +116,10 @@ QString OptimaLine(const TableComputation& computation, const TableSummary& summ
 
 }  // namespace
 
-QStringList SummaryReportLines(const TableComputation& computation) {
-  const TableSummary summary = SummarizeTable(computation, AnalysisControl{});
+QStringList SummaryReportLines(const TableComputation& computation,
+                               const AnalysisControl& control) {
+  const TableSummary summary = SummarizeTable(computation, control);
+  if (summary.status == SummaryStatus::Cancelled) return {};
   if (summary.status != SummaryStatus::Done) {
     return {QStringLiteral("No summary: the speed headers span more than %1 whole knots.")
                 .arg(kMaxScanKnots)};

@@ -23,6 +23,7 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "analyses/mission_window.h"
 #include "analyses/summary_window.h"
 #include "common/number_text.h"
 #include "grids/best_speed_marks.h"
@@ -162,12 +163,26 @@ Form1::Form1(QWidget* parent)
   model2_->SetToolTipProvider(cellToolTip);
   exports_ = new ExportCommands(*workspace_, *this, mnuFile, mnuFileEsci);
   connect(exports_, &ExportCommands::Status, lblStatus, &QLabel::setText);
-  exports_->AddReportSections([](const TableComputation& computation) {
-    return std::vector<ReportSection>{
-        {QStringLiteral("Performance Summary"), SummaryReportLines(computation), {}}};
+  exports_->AddReportSections([](const std::shared_ptr<const TableComputation>& computation) {
+    return [computation](const AnalysisControl& control) {
+      return std::vector<ReportSection>{
+          {QStringLiteral("Performance Summary"), SummaryReportLines(*computation, control), {}}};
+    };
   });
+  // The mission fuel window's table, as it shows it now, when it is of the report's computation.
+  exports_->AddReportSections([this](const std::shared_ptr<const TableComputation>& computation) {
+    const auto* mission = findChild<MissionWindow*>();
+    const QStringList lines = mission ? mission->ReportLines(computation) : QStringList();
+    return [lines](const AnalysisControl&) {
+      if (lines.isEmpty()) return std::vector<ReportSection>();
+      return std::vector<ReportSection>{{QStringLiteral("Mission Fuel"), lines, {}}};
+    };
+  });
+  statusBar()->addPermanentWidget(exports_->reportProgress);
   new AircraftFileDrop(*this, [this](const std::string& path) { LoadAircraftPath(path); });
   new BestSpeedMarks(*workspace_, {MSFG1, MSFG2}, mnuViewMarks);
+  for (QWidget* legend : {static_cast<QWidget*>(shpBestSpeed), static_cast<QWidget*>(lblBestSpeed)})
+    connect(mnuViewMarks, &QAction::toggled, legend, &QWidget::setVisible);
   BuildViews();
   Form_Load();
   status_ = new StatusLine(lblStatus, this);

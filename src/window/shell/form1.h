@@ -115,6 +115,8 @@ class Form1 final : public QMainWindow {
   QFrame* Shape2 = nullptr;
   QFrame* Shape3 = nullptr;
   QFrame* Shape4 = nullptr;
+  QFrame* shpBestSpeed = nullptr;  // a framed swatch: the best-speed marks, while they show
+  QLabel* lblBestSpeed = nullptr;
   ResultGridView* MSFG1 = nullptr;
   ResultGridView* MSFG2 = nullptr;
   QLabel* lblStatus = nullptr;
