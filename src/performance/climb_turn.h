@@ -14,6 +14,8 @@
 // A point is held up when its level-flight evaluation gets through the drag, whatever comes of
 // the thrust after it; one that cannot be computed that far has no figures. Every figure is the
 // step-by-step scan's: a point is evaluated exactly as a cell is, at each step the answer needs.
+// Only the computation's inputs and axes are read, never its cells: a computation without cells
+// (one swept into a sink) serves as well.
 // Rows and columns named by a number count from 1; vectors hold row 1 at index 0.
 #pragma once
 

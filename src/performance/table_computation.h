@@ -92,7 +92,7 @@ struct TableComputation {
   std::vector<CellFailure> altitudeFailures;
   // Column by column, each column top down; empty in a computation from StartTableComputation,
   // whose cells go to SweepCells' sink instead (only what reads the inputs and axes, such as the
-  // summary and the mission fuel, may take such a computation).
+  // summary, the mission fuel and climb and turn, may take such a computation).
   std::vector<CellResult> cells;
   SweepTotals totals;
 

@@ -14,10 +14,12 @@
 #include "common/large_buffer.h"
 #include "common/number_text.h"
 #include "performance/best_speeds.h"
+#include "performance/climb_turn.h"
 #include "performance/mission_fuel.h"
 #include "performance/sweep.h"
 #include "python/module_aircraft.h"
 #include "tables/csv_export.h"
+#include "tool/climb_output.h"
 #include "tool/csv_fields.h"
 #include "tool/mission_output.h"
 #include "tool/summary_output.h"
@@ -82,24 +84,31 @@ py::array_t<double> ArrayOf(const std::vector<double>& values) {
   return array;
 }
 
-// Columns keyed by the CSV header's names: the altitudes under the first, then each figure of
-// every row (NaN where the CSV field is empty).
+// One array per name, each figure of every row under its name (NaN where the CSV field is
+// empty): figuresOf(row)[f] goes under names[f].
 template <typename Row, typename Figures>
-py::dict AnalysisColumns(std::string_view csvHeader, const py::array_t<double>& altitudes,
-                         const std::vector<Row>& rows, const Figures& figuresOf) {
-  const std::vector<std::string> names = CsvHeaderNames(csvHeader);
-  py::dict columns;
-  columns[py::str(names[0])] = py::array_t<double>(altitudes.size(), altitudes.data());
+void AddFigureColumns(std::span<const std::string> names, const std::vector<Row>& rows,
+                      const Figures& figuresOf, py::dict& columns) {
   std::vector<py::array_t<double>> arrays;
-  for (size_t f = 1; f < names.size(); ++f) {
+  for (const std::string& name : names) {
     arrays.emplace_back(static_cast<py::ssize_t>(rows.size()));
-    columns[py::str(names[f])] = arrays.back();
+    columns[py::str(name)] = arrays.back();
   }
   for (size_t r = 0; r < rows.size(); ++r) {
     const auto figures = figuresOf(rows[r]);
     for (size_t f = 0; f < figures.size(); ++f)
       arrays[f].mutable_data()[r] = figures[f].value_or(kNaN);
   }
+}
+
+// Columns keyed by the CSV header's names: the altitudes under the first, then the figures.
+template <typename Row, typename Figures>
+py::dict AnalysisColumns(std::string_view csvHeader, const py::array_t<double>& altitudes,
+                         const std::vector<Row>& rows, const Figures& figuresOf) {
+  const std::vector<std::string> names = CsvHeaderNames(csvHeader);
+  py::dict columns;
+  columns[py::str(names[0])] = py::array_t<double>(altitudes.size(), altitudes.data());
+  AddFigureColumns(std::span(names).subspan(1), rows, figuresOf, columns);
   return columns;
 }
 
@@ -177,6 +186,42 @@ py::dict ModuleTable::Mission(const ToolOptions& options) const {
   return AnalysisColumns(kMissionCsvHeader, altitudes, report.rows, [&](const MissionRow& row) {
     return MissionRowFigures(report.weights, row);
   });
+}
+
+py::dict ModuleTable::Climb(const ToolOptions& options) const {
+  const double gLimit = options.gLimit.value_or(kDefaultGLimit);
+  InterruptibleControl interruptible;
+  ClimbTurnReport report;
+  {
+    const py::gil_scoped_release released;
+    report = ComputeClimbTurn(*computation_, gLimit, interruptible.control);
+  }
+  if (interruptible.interrupted) throw py::error_already_set();
+  if (report.status != ClimbTurnStatus::Done) {
+    throw ArgumentError(std::string(ToolClimbTurnRefusalText(report.status)));
+  }
+  return AnalysisColumns(kClimbCsvHeader, altitudes, report.rows,
+                         [](const ClimbTurnRow& row) { return ClimbRowFigures(row); });
+}
+
+py::dict ModuleTable::Em(const ToolOptions& options) const {
+  const double gLimit = options.gLimit.value_or(kDefaultGLimit);
+  InterruptibleControl interruptible;
+  EmScan scan;
+  {
+    const py::gil_scoped_release released;
+    scan = ScanEm(*computation_, options.emAltitudeFt.value(), gLimit, interruptible.control);
+  }
+  if (interruptible.interrupted) throw py::error_already_set();
+  if (scan.status != ClimbTurnStatus::Done) {
+    throw ArgumentError(std::string(ToolClimbTurnRefusalText(scan.status)));
+  }
+  const std::vector<std::string> names = CsvHeaderNames(kEmCsvHeader);
+  py::dict columns;
+  AddFigureColumns(
+      std::span(names), scan.points, [](const EmPoint& point) { return EmKnotFigures(point); },
+      columns);
+  return columns;
 }
 
 std::string ModuleTable::Describe() const {

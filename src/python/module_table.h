@@ -43,6 +43,14 @@ class ModuleTable {
   // --mission's columns for the mission options; ArgumentError likewise.
   pybind11::dict Mission(const ToolOptions& options) const;
 
+  // --climb's columns, one value per altitude row, at options.gLimit (9 without one);
+  // ArgumentError likewise.
+  pybind11::dict Climb(const ToolOptions& options) const;
+
+  // --em's columns at options.emAltitudeFt (which must be given), one value per knot held up at
+  // 1 g; ArgumentError likewise.
+  pybind11::dict Em(const ToolOptions& options) const;
+
   std::string Describe() const;
 
  private:

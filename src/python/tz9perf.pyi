@@ -143,5 +143,28 @@ class Table:
         under its CSV names, NaN where the CSV field is empty. ValueError with the tool's
         message for a figure below 0 or not a number.
         """
-    # climb(g_limit=9) and em(altitude, g_limit=9) join these once the core has the climb and
-    # turn analyses.
+    def climb(self, g_limit: _Number = 9) -> Dict[str, npt.NDArray[np.float64]]:
+        """Each altitude's best climb, time and fuel to climb, best sustained turn and corner.
+
+        g_limit: the highest load factor scanned, 1 to 15, taken to the hundredth. The columns
+        of ``tz9perf-table --climb --g-limit G`` under its CSV names (altitude_ft,
+        mil_climb_cas_kt, mil_climb_fpm, ..., corner_cas_kt, corner_turn_deg_s), one value per
+        altitude: climb rates in ft/min at 1 g in Military power and with afterburner, time
+        (min) and fuel (lb) to climb from the first altitude at each altitude's best climb speed,
+        the best sustained turn with afterburner (CAS, g, deg/s) and the corner speed with its
+        turn rate. NaN where the CSV field is empty. Computed on every core with the GIL
+        released. ValueError with the tool's message for a g limit outside 1..15 or not a
+        number, or a computing weight not above 0.
+        """
+    def em(self, altitude: _Number, g_limit: _Number = 9) -> Dict[str, npt.NDArray[np.float64]]:
+        """One altitude's energy-manoeuvrability figures, one value per whole knot.
+
+        altitude: ft, taken in single precision as a table's altitudes are; g_limit as for
+        climb(). The columns of ``tz9perf-table --em ALT --g-limit G`` under its CSV names
+        (cas_kt, tas_kt, mach, mil_climb_fpm, ab_climb_fpm, mil_sustained_g, ab_sustained_g,
+        instant_g, mil_turn_deg_s, ab_turn_deg_s, instant_turn_deg_s, instant_radius_ft), over
+        the whole knots of the table's speed span; a knot where level flight cannot be held up
+        even at 1 g is left out (every array is then shorter, empty beyond the atmosphere). NaN
+        where the CSV field is empty. Computed with the GIL released. ValueError with the
+        tool's message as for climb(), or for an altitude that is not a number.
+        """

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Python module tz9perf: load an aircraft file, then ask it for its loadout, one point
-// (--explain) or a table as numpy arrays, whose summary and mission fuel follow. Every figure is
-// the core's, and every refusal is worded as tz9perf-table words it. The full documentation is
-// the stub, tz9perf.pyi.
+// (--explain) or a table as numpy arrays, whose summary, mission fuel, climb and turn follow. Every
+// figure is the core's, and every refusal is worded as tz9perf-table words it. The full
+// documentation is the stub, tz9perf.pyi.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 
@@ -121,6 +121,21 @@ py::dict MissionDict(const ModuleTable& table, const py::object& reserve,
   return table.Mission(ReadToolOptions(arguments));
 }
 
+// The g limit as --g-limit, refused in the tool's words.
+std::vector<std::string> GLimitArguments(const char* analysis, const py::object& gLimit) {
+  return {analysis, "--g-limit", OptionText(gLimit)};
+}
+
+py::dict ClimbDict(const ModuleTable& table, const py::object& gLimit) {
+  return table.Climb(ReadToolOptions(GLimitArguments("--climb", gLimit)));
+}
+
+py::dict EmDict(const ModuleTable& table, const py::object& altitude, const py::object& gLimit) {
+  std::vector<std::string> arguments = GLimitArguments("--em", gLimit);
+  arguments.insert(arguments.begin() + 1, OptionText(altitude));
+  return table.Em(ReadToolOptions(arguments));
+}
+
 void SetError(PyObject* type, const char* message) {
   const py::str text = TextOf(message);
   PyErr_SetObject(type, text.ptr());
@@ -175,8 +190,6 @@ PYBIND11_MODULE(tz9perf, m) {
                py::repr(TextOf(a.FileName())).cast<std::string>() + ">";
       });
 
-  // Table.climb(g_limit=9) and Table.em(altitude, g_limit=9) join summary and mission here once
-  // the climb and turn analyses are in the core.
   table.def_readonly("fuel_flow", &ModuleTable::fuelFlow)
       .def_readonly("lb_per_nm", &ModuleTable::lbPerNm)
       .def_readonly("tas", &ModuleTable::tas)
@@ -188,6 +201,10 @@ PYBIND11_MODULE(tz9perf, m) {
       .def("summary", &ModuleTable::Summary, "Each altitude's best speeds and speed bands.")
       .def("mission", &MissionDict, "Each altitude's range, endurance, cruise and bingo fuel.",
            "reserve"_a = 0, "cruise_cas"_a = py::none(), "bingo_distance"_a = py::none())
+      .def("climb", &ClimbDict, "Each altitude's best climb, time and fuel to climb and turns.",
+           "g_limit"_a = 9)
+      .def("em", &EmDict, "One altitude's climb rates, load factors and turn rates per knot.",
+           "altitude"_a, "g_limit"_a = 9)
       .def("__repr__", &ModuleTable::Describe);
 
   m.def(

@@ -19,8 +19,9 @@ std::optional<double> Member(const std::optional<Answer>& answer, double Answer:
   return (*answer).*member;
 }
 
-// The figures of one row, in the order of the header after altitude_ft.
-std::array<std::optional<double>, 13> RowFigures(const ClimbTurnRow& row) {
+}  // namespace
+
+std::array<std::optional<double>, 13> ClimbRowFigures(const ClimbTurnRow& row) {
   const PowerClimb& mil = row.military;
   const PowerClimb& ab = row.afterburner;
   return {
@@ -40,8 +41,7 @@ std::array<std::optional<double>, 13> RowFigures(const ClimbTurnRow& row) {
   };
 }
 
-// The figures of one knot, in the order of its header.
-std::array<std::optional<double>, 12> KnotFigures(const EmPoint& p) {
+std::array<std::optional<double>, 12> EmKnotFigures(const EmPoint& p) {
   return {
       p.casKnots,
       p.tasKnots,
@@ -58,14 +58,12 @@ std::array<std::optional<double>, 12> KnotFigures(const EmPoint& p) {
   };
 }
 
-}  // namespace
-
 void PrintClimbCsv(const TableComputation& computation, const ClimbTurnReport& report,
                    std::ostream& out) {
   out << kClimbCsvHeader << '\n';
   for (size_t i = 0; i < report.rows.size(); ++i) {
     CsvField(AltitudeField(computation.altitudeHeaders[i]), out);
-    for (const std::optional<double>& field : RowFigures(report.rows[i]))
+    for (const std::optional<double>& field : ClimbRowFigures(report.rows[i]))
       out << ',' << CsvNumber(field);
     out << '\n';
   }
@@ -75,7 +73,7 @@ void PrintEmCsv(const EmScan& scan, std::ostream& out) {
   out << kEmCsvHeader << '\n';
   for (const EmPoint& point : scan.points) {
     const char* separator = "";
-    for (const std::optional<double>& field : KnotFigures(point)) {
+    for (const std::optional<double>& field : EmKnotFigures(point)) {
       out << separator << CsvNumber(field);
       separator = ",";
     }
@@ -89,7 +87,7 @@ nlohmann::ordered_json ClimbJson(const TableComputation& computation,
   nlohmann::ordered_json rows = nlohmann::ordered_json::array();
   for (size_t i = 0; i < report.rows.size(); ++i) {
     rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
-                                   RowFigures(report.rows[i])));
+                                   ClimbRowFigures(report.rows[i])));
   }
   return rows;
 }
@@ -98,7 +96,7 @@ nlohmann::ordered_json EmJson(const EmScan& scan) {
   const std::vector<std::string> names = CsvHeaderNames(kEmCsvHeader);
   nlohmann::ordered_json rows = nlohmann::ordered_json::array();
   for (const EmPoint& point : scan.points) {
-    const auto figures = KnotFigures(point);
+    const auto figures = EmKnotFigures(point);
     nlohmann::ordered_json row;
     for (size_t f = 0; f < figures.size(); ++f)
       row[names[f]] = figures[f] ? nlohmann::ordered_json(*figures[f]) : nullptr;

@@ -6,6 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -22,6 +24,11 @@ inline constexpr std::string_view kClimbCsvHeader =
 inline constexpr std::string_view kEmCsvHeader =
     "cas_kt,tas_kt,mach,mil_climb_fpm,ab_climb_fpm,mil_sustained_g,ab_sustained_g,instant_g,"
     "mil_turn_deg_s,ab_turn_deg_s,instant_turn_deg_s,instant_radius_ft";
+
+// The figures of one row of --climb, in the order of kClimbCsvHeader after altitude_ft, and of
+// one knot of --em, in the order of kEmCsvHeader; none where the CSV field is empty.
+std::array<std::optional<double>, 13> ClimbRowFigures(const ClimbTurnRow& row);
+std::array<std::optional<double>, 12> EmKnotFigures(const EmPoint& point);
 
 // kClimbCsvHeader, then one line per row of the report in row order; an empty field where
 // there is no answer.

@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The module's figures equal tz9perf-table's for the same arguments, bit for bit: the grids
-(CSV, and the JSON's uncut numbers), --summary, --mission and --explain."""
+(CSV, and the JSON's uncut numbers), --summary, --mission, --climb, --em and --explain."""
 
+import csv
+import io
 import json
 
 import numpy as np
@@ -134,3 +136,35 @@ def test_point_equals_explain(name, file, point, options, kwargs):
         else:
             assert type(value) is float, key
             assert_same_bits(value, float(text))
+
+
+def tool_columns(*args):
+    """The tool's CSV analysis as {column: array}, by its header even without a line under it."""
+    status, out, err = run_tool(*args)
+    assert status == 0, err
+    header, *lines = csv.reader(io.StringIO(out))
+    return {name: np.array([field(line[i]) for line in lines], dtype=np.float64)
+            for i, name in enumerate(header)}
+
+
+# (name, table of TABLES, the tool's options, the method, its arguments)
+CLIMB_TURN = [
+    ("climb, two tanks", 0, ["--climb"], "climb", {}),
+    ("climb, rows beyond the atmosphere, g 1.5", 2, ["--climb", "--g-limit", "1.5"], "climb",
+     dict(g_limit=1.5)),
+    ("em at 20000 ft", 0, ["--em", "20000"], "em", dict(altitude=20000)),
+    ("em at a fractional altitude, g as a text", 3, ["--em", "12345.678", "--g-limit", "3.255"], "em",
+     dict(altitude=12345.678, g_limit="3.255")),
+    ("em beyond the atmosphere: no knot", 2, ["--em", "300000"], "em", dict(altitude=300000)),
+]
+
+
+@pytest.mark.parametrize("name, table, options, method, kwargs", CLIMB_TURN,
+                         ids=[c[0] for c in CLIMB_TURN])
+def test_climb_and_em_equal_the_tools(name, table, options, method, kwargs):
+    _, file, table_options, table_kwargs = TABLES[table]
+    columns = getattr(module_table(file, table_kwargs), method)(**kwargs)
+    expected = tool_columns(example(file), *table_options, *options)
+    assert list(columns) == list(expected)
+    for column, values in expected.items():
+        assert_same_bits(columns[column], values)

@@ -22,6 +22,14 @@ def binary_file(tmp):
     return str(path)
 
 
+def weightless(tmp):
+    """The check aircraft with a zero fuel weight of 0, to be computed at a weight of 0."""
+    path = tmp / "weightless.dat"
+    text = open(example("check-aircraft.dat")).read()
+    path.write_text(text.replace("19000, zero fuel weight", "0, zero fuel weight"))
+    return str(path)
+
+
 # (name, the call given a temporary folder, the tool's arguments given it, the exception)
 CASES = [
     ("missing file", lambda tmp: tz9perf.load(str(tmp / "missing.dat")),
@@ -43,6 +51,10 @@ CASES = [
      lambda tmp: [FIGHTER, "--explain", "fast,0"], ValueError),
     ("negative reserve", lambda tmp: fighter().table().mission(reserve=-1),
      lambda tmp: [FIGHTER, "--mission", "--reserve", "-1"], ValueError),
+    ("g limit above 15", lambda tmp: fighter().table().climb(g_limit=15.5),
+     lambda tmp: [FIGHTER, "--climb", "--g-limit", "15.5"], ValueError),
+    ("em at a weight of 0", lambda tmp: tz9perf.load(weightless(tmp)).table(weight=0).em(0),
+     lambda tmp: [weightless(tmp), "--weight", "0", "--em", "0"], ValueError),
 ]
 
 
