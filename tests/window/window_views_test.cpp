@@ -8,6 +8,7 @@
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QImage>
+#include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -859,6 +860,32 @@ class WindowViewsTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(SummaryOfLastComputation(s), 60000);
     QCOMPARE(w->table().Rows(), 1001);
     QCOMPARE(w->lblSummaryState->text(), QString());
+  }
+
+  // The screenshot, kept in the build folder, shows every cell in view in its colour.
+  void ScreenshotShowsEachCellInItsColour() {
+    Session s;
+    s.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
+    ComputeTheCheckTable(s, "Option2");
+    const QImage shot = s.form->grab().toImage();
+    QVERIFY(shot.save(QStringLiteral(TZ9_SCREENSHOT_PATH)));
+    const tz9::ResultGridView* view = s.form->MSFG1;
+    QStringList colours;
+    for (int col = 0; col < view->model()->columnCount(); ++col) {
+      for (int row = 0; row < view->model()->rowCount(); ++row) {
+        const QModelIndex index = view->model()->index(row, col);
+        const QRect cell = view->visualRect(index);
+        if (!view->viewport()->rect().contains(cell)) continue;  // scrolled out of view
+        // Below the text, which stands at the top of the cell.
+        const QPoint below = view->viewport()->mapTo(s.form.get(), cell.bottomLeft());
+        colours << index.data().toString() + " " + shot.pixelColor(below + QPoint(2, -2)).name() +
+                       "/" + index.data(Qt::BackgroundRole).value<QColor>().name();
+      }
+    }
+    QVERIFY2(colours.size() >= 2 * 20,
+             qPrintable(colours.join(", ")));  // both rows, 20 speeds or more
+    QCOMPARE(colours.filter(QRegularExpression(" (#\\w+)/\\1$")), colours);
   }
 };
 
