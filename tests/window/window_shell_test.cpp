@@ -460,29 +460,6 @@ class WindowShellTest : public QObject {
     QCOMPARE(positions(), QStringList({"7", "3", "7", "3"}));
   }
 
-  // The window as a screen of each size shows it: opened on it, or maximised on it.
-  void Screenshots() {
-    struct Case {
-      const char* file;
-      QRect available;  // the screen without its panels and the window's frame
-      bool maximised;
-    };
-    const Case cases[] = {{"default", {}, false},
-                          {"maximised-1920x1080", {0, 27, 1920, 1053 - 38}, true},
-                          {"1366x768", {0, 27, 1366, 741}, false}};
-    for (const Case& c : cases) {
-      Session s;
-      QTemporaryDir scratch;
-      if (c.maximised) s.form->resize(c.available.size());
-      if (!c.maximised && c.available.isValid()) tz9::FitWindowToScreen(*s.form, c.available);
-      s.form->show();
-      QVERIFY(QTest::qWaitForWindowExposed(s.form.get()));
-      ShowEveryMarker(s, scratch);
-      const QString folder = QFileInfo(QStringLiteral(TZ9_SCREENSHOT_PATH)).path();
-      QVERIFY(s.form->grab().save(folder + "/tz9perf-" + c.file + ".png"));
-    }
-  }
-
   // With the check aircraft loaded, 20000 lb typed and "before" on the status line: a field, the
   // key pressed in it, and the status line and computing weight afterwards, which tell which
   // command ran.
