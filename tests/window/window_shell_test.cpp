@@ -729,6 +729,23 @@ class WindowShellTest : public QObject {
     QCOMPARE(s.Text("txtCompWeight"), QStringLiteral("35700"));
   }
 
+  void WaitCursorIsGoneAfterComputeTable() {
+    const struct {
+      const char* name;
+      bool load;
+      const char* weight;
+    } cases[] = {{"refused: no aircraft", false, "20000"},
+                 {"refused: weight below the zero fuel weight", true, "100"},
+                 {"computed", true, "20000"}};
+    for (const auto& c : cases) {
+      Session s;
+      if (c.load) s.Load(kCheckAircraft);
+      s.Type("txtCompWeight", c.weight);
+      s.Click(s.form->cmdCompute);
+      QVERIFY2(QApplication::overrideCursor() == nullptr, c.name);
+    }
+  }
+
   // What the legend shows in the middle of each swatch, drawn as the screen shows it.
   void LegendSwatchesShowTheFourCellColours() {
     const std::pair<const char*, QColor> swatches[] = {{"Shape1", QColor(255, 255, 255)},
