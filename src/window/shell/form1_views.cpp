@@ -55,7 +55,7 @@ const ViewRow kViews[] = {
      "txtReserve txtCruiseCas txtBingoDistance"},
     {"&Charts", kNoShortcut, "mnuViewCharts", &Form1::mnuViewCharts, Made::OnFirstUse,
      [](const ViewContext& c) -> QWidget* { return new frmCharts(c.workspace, &c.window); },
-     "optSpeedCas optSpeedTas optSpeedMach"},
+     "optSpeedCas optSpeedTas optSpeedMach optRangeNmPerKlb optRangeLbPerNm"},
     {"Cell &Details", kNoShortcut, "mnuViewDetails", &Form1::mnuViewDetails, Made::AtStart,
      [](const ViewContext& c) -> QWidget* {
        return new CellDetailsDock(c.workspace, c.window, c.opener);
