@@ -4,8 +4,8 @@
 # installation holds the package lock, waits for it (up to 10 minutes) instead of failing.
 set -euo pipefail
 
-packages=(cmake make g++ clang lld clang-format libclang-rt-14-dev qt6-base-dev qt6-charts-dev
-          libqt6opengl6-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make ninja-build g++ clang lld clang-format libclang-rt-14-dev qt6-base-dev
+          qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev
           # JSON output of the command-line tool; reading exports back in the tests
           nlohmann-json3-dev python3 poppler-utils
           # the Python module and its tests
@@ -31,8 +31,8 @@ trap 'rm -f "$log"' EXIT
 apt_get() {
   local start=$SECONDS timeout=0
   while :; do
-    if "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout="$timeout" \
-        "$@" >"$log" 2>&1; then
+    if "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get -o DPkg::Lock::Timeout="$timeout" "$@" >"$log" 2>&1; then
       cat "$log"
       return 0
     fi
@@ -41,7 +41,8 @@ apt_get() {
       return 1
     fi
     if [ "$timeout" -eq 0 ]; then
-      echo "Waiting for the package lock, held by another installation (up to $((lock_wait / 60)) min):"
+      echo "Waiting for the package lock, held by another installation" \
+        "(up to $((lock_wait / 60)) min):"
       grep -m 1 'Could not get lock' "$log" | sed 's/^E: /  /'
     else
       sleep 5

@@ -37,7 +37,8 @@ failed=0
 for program in "${programs[@]}"; do
   name=${program##*/}
   if [ "$(cat "$out/$name.status")" = 0 ]; then
-    echo "-- $name: $(grep -m 1 -o 'Done [0-9]* runs in [0-9]* second(s)' "$out/$name.log" || echo done)"
+    runs=$(grep -m 1 -o 'Done [0-9]* runs in [0-9]* second(s)' "$out/$name.log" || echo done)
+    echo "-- $name: $runs"
   else
     failed=1
     echo "-- $name FAILED (the input is under $out/findings):"
