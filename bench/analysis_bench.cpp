@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis benchmarks: the performance summary (every altitude row scanned over every whole
-// knot) and the mission fuel (a scan per 100 lb burnt), on computed tables of the generic
-// fighter.
+// knot), the mission fuel (a scan per 100 lb burnt) and climb and turn (each knot's load factors
+// up to the g limit), on computed tables of the generic fighter.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -13,6 +13,7 @@
 #include "aircraft/aircraft_reader.h"
 #include "loadout/loadout.h"
 #include "performance/best_speeds.h"
+#include "performance/climb_turn.h"
 #include "performance/mission_fuel.h"
 #include "performance/sweep.h"
 #include "tables/result_grid.h"
@@ -85,6 +86,43 @@ void BM_MissionBingo150(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MissionBingo150)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("threads")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Climb and turn at a g limit of 9: every row of the start-up table (n = 0, 11 x 701 knots) or
+// of the 1,000 x 1,000 table.
+void BM_ClimbTurn(benchmark::State& state) {
+  const auto computation = Computed(static_cast<int>(state.range(0)));
+  AnalysisControl control;
+  control.threads = static_cast<int>(state.range(1));
+  for (auto _ : state) {
+    const ClimbTurnReport report = ComputeClimbTurn(*computation, 9, control);
+    benchmark::DoNotOptimize(report.rows.data());
+  }
+}
+BENCHMARK(BM_ClimbTurn)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1000, 0})
+    ->Args({1000, 1})
+    ->ArgNames({"n", "threads"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The E-M scan of 20000 ft over the start-up table's 701 knots at a g limit of 9.
+void BM_EmScan20000(benchmark::State& state) {
+  const auto computation = Computed(0);
+  AnalysisControl control;
+  control.threads = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    const EmScan scan = ScanEm(*computation, 20000, 9, control);
+    benchmark::DoNotOptimize(scan.points.data());
+  }
+}
+BENCHMARK(BM_EmScan20000)
     ->Arg(0)
     ->Arg(1)
     ->ArgName("threads")

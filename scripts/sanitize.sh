@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The core, command-line and window tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer; the window tests run on the offscreen platform.
+# Builds everything once in build-check (scripts/configure_check.sh: -O1, AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs every test there; the window tests run on the offscreen
+# platform. Arguments go to ctest: `bash scripts/sanitize.sh -L performance`. The ctest output is
+# kept in build-check/logs/ctest.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-echo "== Build and test with AddressSanitizer + UndefinedBehaviorSanitizer"
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTZ9_SANITIZE=ON -DTZ9_BUILD_WINDOW=ON \
-  -DTZ9_BUILD_BENCH=OFF -DTZ9_BUILD_TESTS=ON -DTZ9_BUILD_FUZZ=OFF >/dev/null
-cmake --build build-sanitize -j"$(nproc)"
+jobs=$(nproc)
+rm -f build-check/logs/ctest.log
+echo "== Build (-O1, AddressSanitizer + UndefinedBehaviorSanitizer)"
+bash scripts/configure_check.sh
+cmake --build build-check -j"$jobs"
+echo "== Tests"
+mkdir -p build-check/logs
 QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+  ctest --test-dir build-check --output-on-failure -j"$jobs" "$@" | tee build-check/logs/ctest.log

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "performance/atmosphere.h"
@@ -351,8 +352,84 @@ double QuantityOf(const ScanPoint& point, ChartQuantity quantity) {
       return point.lbsPerNm;
     case ChartQuantity::FuelFlow:
       return point.fuelFlow;
+    case ChartQuantity::NmPer1000Lb:
+      return point.fuelFlow > 0 ? 1000 * point.tas / point.fuelFlow
+                                : std::numeric_limits<double>::quiet_NaN();
   }
   return point.lbsPerNm;
+}
+
+AxisScale FitAxis(double least, double greatest, int maxIntervals) {
+  if (!std::isfinite(least) || !std::isfinite(greatest) || least > greatest) return {};
+  if (least == greatest) {
+    const double half = least == 0 ? 1 : std::abs(least) / 10;
+    least = least - half;
+    greatest = greatest + half;
+  }
+  // The least of 1, 2 and 5 times a power of ten at or above the span's share of an interval.
+  const double share = (greatest - least) / std::max(1, maxIntervals);
+  const int exponent = static_cast<int>(std::floor(std::log10(share)));
+  // Negative powers as divisions, so that 0.1 and 0.05 are the doubles nearest them.
+  const auto times = [exponent](double mantissa) {
+    return exponent >= 0 ? mantissa * std::pow(10.0, exponent)
+                         : mantissa / std::pow(10.0, -exponent);
+  };
+  double step = times(10);
+  for (double mantissa : {1.0, 2.0, 5.0}) {
+    if (times(mantissa) >= share) {
+      step = times(mantissa);
+      break;
+    }
+  }
+  // A quotient a rounding short of a whole number is that number.
+  constexpr double kSlack = 1e-9;
+  const double half = step / 2;
+  return {std::floor(least / half + kSlack) * half, std::ceil(greatest / half - kSlack) * half,
+          step};
+}
+
+std::uint32_t OrderedLineColour(size_t i, size_t count) {
+  // viridis at 0, 0.1, ..., 0.9, as 0xRRGGBB; the lines use it up to kTop.
+  static constexpr std::uint32_t kViridis[] = {0x440154, 0x482475, 0x414487, 0x355f8d, 0x2a788e,
+                                               0x21918c, 0x22a884, 0x44bf70, 0x7ad151, 0xbddf26};
+  constexpr double kTop = 0.85;
+  constexpr size_t kLastStop = std::size(kViridis) - 1;
+  const double t = count > 1 ? kTop * static_cast<double>(i) / static_cast<double>(count - 1) : 0;
+  const double at = t * 10;
+  const auto low = std::min(static_cast<size_t>(at), kLastStop - 1);
+  const double share = at - static_cast<double>(low);
+  std::uint32_t colour = 0;
+  for (int shift : {16, 8, 0}) {
+    const double a = static_cast<double>((kViridis[low] >> shift) & 0xff);
+    const double b = static_cast<double>((kViridis[low + 1] >> shift) & 0xff);
+    colour |= static_cast<std::uint32_t>(std::lround(a + share * (b - a))) << shift;
+  }
+  return colour;
+}
+
+std::vector<double> SpreadLabels(const std::vector<double>& wanted, double height, double low,
+                                 double high) {
+  std::vector<size_t> order(wanted.size());
+  for (size_t i = 0; i < order.size(); ++i)
+    order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&wanted](size_t a, size_t b) { return wanted[a] < wanted[b]; });
+  std::vector<double> centres(wanted.size());
+  const double first = low + height / 2;
+  const double last = high - height / 2;
+  // Down from the least, each at least a height past the one before; then up from the last,
+  // each at least a height before the next.
+  for (size_t k = 0; k < order.size(); ++k) {
+    double centre = std::clamp(wanted[order[k]], first, std::max(first, last));
+    if (k > 0) centre = std::max(centre, centres[order[k - 1]] + height);
+    centres[order[k]] = centre;
+  }
+  for (size_t k = order.size(); k-- > 0;) {
+    double centre = std::min(centres[order[k]], last);
+    if (k + 1 < order.size()) centre = std::min(centre, centres[order[k + 1]] - height);
+    centres[order[k]] = centre;
+  }
+  return centres;
 }
 
 std::vector<int> ChooseChartRows(int rowCount, const std::vector<int>& picked,

@@ -24,11 +24,38 @@ namespace tz9 {
 
 // The quantity on a chart's speed axis.
 enum class ChartSpeed : std::uint8_t { Cas, Tas, Mach };
-// The quantity a line chart draws against the speed.
-enum class ChartQuantity : std::uint8_t { LbsPerNm, FuelFlow };
+// The quantity a line chart draws against the speed. Specific range, NM per 1000 lb, peaks at
+// the best range; its reciprocal, lb/NM, is the lower grid's.
+enum class ChartQuantity : std::uint8_t { LbsPerNm, FuelFlow, NmPer1000Lb };
 
-double SpeedOf(const ScanPoint& point, ChartSpeed speed);           // kt, kt or Mach
-double QuantityOf(const ScanPoint& point, ChartQuantity quantity);  // lb/NM or lb/h
+double SpeedOf(const ScanPoint& point, ChartSpeed speed);  // kt, kt or Mach
+// lb/NM, lb/h, or NM per 1000 lb (not a number without a fuel flow above 0).
+double QuantityOf(const ScanPoint& point, ChartQuantity quantity);
+
+// An axis' limits and the step of its ticks.
+struct AxisScale {
+  double min = 0;
+  double max = 1;
+  double tickStep = 0.2;
+};
+
+// Round limits just around the values from least to greatest: the tick step is the least of 1,
+// 2 or 5 times a power of ten that cuts the span into at most maxIntervals, and the limits are
+// the multiples of half that step nearest outside the values (150..850 kt: 150 to 850, ticks
+// every 100). No values (least above greatest, or either not finite): 0 to 1; one value: a
+// tenth of it either side (1 either side of 0).
+AxisScale FitAxis(double least, double greatest, int maxIntervals = 8);
+
+// The colour of line i of count, as 0xRRGGBB: evenly spread along the viridis scale from its
+// dark violet (i = 0) to its light green, short of its yellows, too pale on white. Lightness
+// grows with i, so the colours keep the order of the altitudes they stand for.
+std::uint32_t OrderedLineColour(size_t i, size_t count);
+
+// The centres of labels of one height along an axis: in the order of the wanted centres, none
+// overlapping another, each as near its wanted place as the others let it, and inside
+// [low, high] when they all fit there. Given and returned in the order of `wanted`.
+std::vector<double> SpreadLabels(const std::vector<double>& wanted, double height, double low,
+                                 double high);
 
 // More evenly spread rows than this make the lines unreadable.
 inline constexpr int kChartSpreadRows = 12;

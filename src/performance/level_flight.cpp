@@ -374,6 +374,12 @@ LevelFlightPoint LevelFlightModel::Evaluate(double weight, const StoreCounts& st
 }
 
 LevelFlightPoint LevelFlightModel::Evaluate(double weight, const StoreCounts& storeCounts,
+                                            const AtmosphereState& air,
+                                            const AltitudeRow& row) const {
+  return tz9::Evaluate(aircraft_, weight, storeCounts, air, row, &aero_);
+}
+
+LevelFlightPoint LevelFlightModel::Evaluate(double weight, const StoreCounts& storeCounts,
                                             double cas, float altitude) const {
   return Evaluate(weight, storeCounts, ComputeSpeedTerms(cas), PrepareRow(altitude));
 }

@@ -101,6 +101,10 @@ class LevelFlightModel {
                             const AltitudeRow& row) const;
   LevelFlightPoint Evaluate(double weight, const StoreCounts& storeCounts, double cas,
                             float altitude) const;
+  // The atmosphere of the speed and row already combined (CombineAtmosphere): for many weights
+  // at one point, as a turn's load factors are.
+  LevelFlightPoint Evaluate(double weight, const StoreCounts& storeCounts,
+                            const AtmosphereState& air, const AltitudeRow& row) const;
 
  private:
   const AircraftRecord& aircraft_;

@@ -19,6 +19,7 @@ struct StepPoint {
   double tas = 0;       // kt
   double fuelFlow = 0;  // lb/h
   NoAnswer noAnswer;
+  bool afterburner = false;  // Military power does not hold it
 };
 
 NoAnswer NoPointIn(const RowScan& scan, const KnotSpeeds& knots, double weight) {
@@ -31,7 +32,7 @@ NoAnswer NoPointIn(const RowScan& scan, const KnotSpeeds& knots, double weight) 
 StepPoint FromScan(const std::optional<ScanPoint>& best, const RowScan& scan,
                    const KnotSpeeds& knots, double weight) {
   if (!best) return {0, 0, 0, NoPointIn(scan, knots, weight)};
-  return {best->cas, best->tas, best->fuelFlow, {}};
+  return {best->cas, best->tas, best->fuelFlow, {}, best->regime == PowerRegime::Afterburner};
 }
 
 StepPoint FromPoint(const LevelFlightPoint& point, double cas, double weight) {
@@ -39,7 +40,7 @@ StepPoint FromPoint(const LevelFlightPoint& point, double cas, double weight) {
   if (point.regime == PowerRegime::NoSteadyFlight) {
     return {0, 0, 0, {NoAnswerCause::NoSteadyFlight, weight, CellFailure::None}};
   }
-  return {cas, point.tas, point.fuelFlow, {}};
+  return {cas, point.tas, point.fuelFlow, {}, point.regime == PowerRegime::Afterburner};
 }
 
 // A step's speed is usable when it exists and burns fuel.
@@ -72,6 +73,7 @@ void FlyStep(FlightAnswer& answer, const StepPoint& point, double dF, double wei
   flight.timeHours = flight.timeHours + dt;
   if (!flight.startCasKnots) flight.startCasKnots = point.cas;
   flight.endCasKnots = point.cas;
+  if (point.afterburner) flight.afterburnerFuelLb = flight.afterburnerFuelLb + dF;
 }
 
 // What one row shares: the model, the row's altitude terms and thrust cuts, the knots.
@@ -94,6 +96,22 @@ struct RowContext {
   }
 };
 
+// The burn's steps hold at most this many: beyond, 100 lb no longer changes the weight.
+constexpr auto kMaxBurnSteps = static_cast<long long>(kMaxBurnLb / kMissionStepLb) + 2;
+
+// Whether the speed holds level flight at the mid weight of any step from W0 down to We.
+bool SteadyAtSomeWeight(const RowContext& context, const SpeedTerms& speed,
+                        const MissionWeights& weights, const StopSignal& stop) {
+  double w = weights.startLb;
+  for (long long step = 0; w > weights.endLb && step < kMaxBurnSteps && !stop.Requested(); ++step) {
+    const double dF = std::min(kMissionStepLb, w - weights.endLb);
+    const LevelFlightPoint point = context.At(speed, w - dF / 2);
+    if (!point.Failed() && point.regime != PowerRegime::NoSteadyFlight) return true;
+    w = w - dF;
+  }
+  return false;
+}
+
 // The three schedules burn the same steps from W0 down to We; range and endurance share each
 // step's scan.
 void Burn(const RowContext& context, const MissionWeights& weights, const MissionInputs& inputs,
@@ -108,18 +126,19 @@ void Burn(const RowContext& context, const MissionWeights& weights, const Missio
   }
   const double w0 = weights.startLb;
   const double we = weights.endLb;
-  if (w0 > we && !(w0 - we <= kMaxBurnLb)) {
+  const auto closeAll = [&result](const NoAnswer& why) {
     for (FlightAnswer* answer : {&result.range, &result.endurance, &result.cruise}) {
-      if (Open(*answer)) Close(*answer, {NoAnswerCause::StepLimit, w0, CellFailure::None});
+      if (Open(*answer)) Close(*answer, why);
     }
-    return;
-  }
-  const auto maxSteps = static_cast<long long>(kMaxBurnLb / kMissionStepLb) + 2;
+  };
+  if (!(w0 > we)) return closeAll({NoAnswerCause::NothingToBurn, w0, CellFailure::None});
+  if (!(w0 - we <= kMaxBurnLb)) return closeAll({NoAnswerCause::StepLimit, w0, CellFailure::None});
+  bool cruiseFlew = false;
   double w = w0;
   for (long long step = 0; w > we && !stop.Requested(); ++step) {
     const double dF = std::min(kMissionStepLb, w - we);
     const double mid = w - dF / 2;
-    if (step == maxSteps) {  // a weight too large for 100 lb to change it
+    if (step == kMaxBurnSteps) {  // a weight too large for 100 lb to change it
       for (FlightAnswer* answer : {&result.range, &result.endurance, &result.cruise}) {
         if (Open(*answer)) Close(*answer, {NoAnswerCause::StepLimit, mid, CellFailure::None});
       }
@@ -132,19 +151,30 @@ void Burn(const RowContext& context, const MissionWeights& weights, const Missio
     if (Open(result.cruise)) {
       const StepPoint point = FromPoint(context.At(cruiseSpeed, mid), cruiseSpeed.cas, mid);
       FlyStep(result.cruise, point, dF, mid);
+      cruiseFlew = cruiseFlew || Open(result.cruise);
     }
-    if (!Open(result.range) && !Open(result.endurance) && !Open(result.cruise)) return;
+    if (!Open(result.range) && !Open(result.endurance) && !Open(result.cruise)) break;
     w = w - dF;
+  }
+  // A cruise that ended at its first step may yet hold at a lighter weight; when it holds at
+  // none, the speed itself is out of reach.
+  if (result.cruise.noAnswer.cause == NoAnswerCause::NoSteadyFlight && !cruiseFlew &&
+      !SteadyAtSomeWeight(context, cruiseSpeed, weights, stop)) {
+    result.cruise.noAnswer.cause = NoAnswerCause::NeverSteady;
   }
 }
 
 // The fuel to fly the distance home on the range schedule and arrive at We, plus the reserve:
-// steps of 100 lb upward from We.
+// steps of 100 lb upward from We, the last one flown in part. The fuel on board ends at W0: a
+// way home that needs more is beyond it.
 BingoAnswer Bingo(const RowContext& context, const MissionWeights& weights, double reserveLb,
                   double distanceNm, const StopSignal& stop) {
+  const double w0 = weights.startLb;
   double w = weights.endLb;
+  if (!(w0 > w)) return {std::nullopt, {NoAnswerCause::NothingToBurn, w0, CellFailure::None}};
   double distance = 0;
   double fuel = 0;
+  double afterburnerFuel = 0;
   for (int step = 0; step < kMaxBingoSteps && !stop.Requested(); ++step) {
     const double mid = w + kMissionStepLb / 2;
     const RowScan scan = context.Scan(mid);
@@ -152,9 +182,16 @@ BingoAnswer Bingo(const RowContext& context, const MissionWeights& weights, doub
     const NoAnswer why = Usable(point, mid);
     if (why.cause != NoAnswerCause::None) return {std::nullopt, why};
     const double dd = point.tas * (kMissionStepLb / point.fuelFlow);  // NM
-    if (distance + dd >= distanceNm) {
-      return {reserveLb + (fuel + kMissionStepLb * ((distanceNm - distance) / dd)), {}};
+    const bool home = distance + dd >= distanceNm;
+    const double share = home ? (distanceNm - distance) / dd : 1;  // of this step, flown
+    const double room = (w0 - w) / kMissionStepLb;                 // of this step, on board
+    if (room < share) {
+      NoAnswer beyond{NoAnswerCause::BeyondFuelOnBoard, w0, CellFailure::None};
+      beyond.coveredNm = distance + dd * room;
+      return {std::nullopt, beyond};
     }
+    if (point.afterburner) afterburnerFuel = afterburnerFuel + kMissionStepLb * share;
+    if (home) return {reserveLb + (fuel + kMissionStepLb * share), {}, afterburnerFuel};
     distance = distance + dd;
     fuel = fuel + kMissionStepLb;
     w = w + kMissionStepLb;
@@ -235,6 +272,21 @@ MissionReport ComputeMission(const TableComputation& computation, const MissionI
     report.rows.clear();
   }
   return report;
+}
+
+MissionInputFindings FindMissionInputFindings(const MissionReport& report) {
+  MissionInputFindings findings;
+  findings.rows = static_cast<int>(report.rows.size());
+  findings.reserveNotBelowFuel = !(report.weights.startLb > report.weights.endLb);
+  for (const MissionRow& row : report.rows) {
+    if (row.cruise.noAnswer.cause == NoAnswerCause::NeverSteady) ++findings.cruiseNeverSteadyRows;
+    if (row.bingo.noAnswer.cause == NoAnswerCause::BeyondFuelOnBoard) {
+      ++findings.bingoBeyondFuelRows;
+      findings.mostCoveredNm =
+          std::max(findings.mostCoveredNm.value_or(0), row.bingo.noAnswer.coveredNm);
+    }
+  }
+  return findings;
 }
 
 }  // namespace tz9

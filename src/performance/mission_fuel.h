@@ -47,12 +47,20 @@ enum class NoAnswerCause : std::uint8_t {
   NotComputable,   // at weightLb, no point could be computed at all: failure says why
   FuelFlowNotPositive,  // at weightLb, the speed found has a fuel flow of 0 or less
   StepLimit,            // more than kMaxBurnLb to burn, or the bingo walk passed kMaxBingoSteps
+  NothingToBurn,        // the reserve is at or above the fuel on board: no fuel to fly on
+  // The cruise speed holds level flight at no weight of the burn, from weightLb (the first
+  // step's mid weight) down to the last step's.
+  NeverSteady,
+  // The way home takes more than the fuel on board above the end weight: coveredNm is as far
+  // as that fuel reaches.
+  BeyondFuelOnBoard,
 };
 
 struct NoAnswer {
   NoAnswerCause cause = NoAnswerCause::None;
   double weightLb = 0;                      // the step's mid weight where it was found
   CellFailure failure = CellFailure::None;  // with NotComputable (or a failure seen on the way)
+  double coveredNm = 0;                     // with BeyondFuelOnBoard
 };
 
 // One schedule flown from the start weight down to the end weight.
@@ -61,6 +69,9 @@ struct Flight {
   double timeHours = 0;
   std::optional<double> startCasKnots;  // the first step's speed; none when nothing was flown
   std::optional<double> endCasKnots;    // the last step's speed
+  // The fuel burnt at steps whose speed needs the afterburner; 0 when Military power holds
+  // every step.
+  double afterburnerFuelLb = 0;
 };
 
 struct FlightAnswer {
@@ -71,6 +82,7 @@ struct FlightAnswer {
 struct BingoAnswer {
   std::optional<double> fuelLb;  // reserve included; none: see noAnswer
   NoAnswer noAnswer;
+  double afterburnerFuelLb = 0;  // of the way home, at steps whose speed needs the afterburner
 };
 
 struct MissionRow {
@@ -98,6 +110,8 @@ struct MissionWeights {
 
   // What the schedules burn: W0 - We, or 0 when nothing is flown.
   double FuelBurntLb() const { return startLb > endLb ? startLb - endLb : 0; }
+  // W0 - E: at or below the reserve, nothing is flown.
+  double FuelOnBoardLb() const { return startLb - emptyLb; }
 };
 
 struct MissionReport {
@@ -113,5 +127,17 @@ std::optional<MissionWeights> MissionWeightsOf(const TableComputation& computati
 // Every row, on every core when it pays; the answers are those of a sequential run.
 MissionReport ComputeMission(const TableComputation& computation, const MissionInputs& inputs,
                              const AnalysisControl& control = {});
+
+// What the inputs ask that the rows cannot give, over the whole report: the window tells it
+// beside the fields, the tool on stderr.
+struct MissionInputFindings {
+  bool reserveNotBelowFuel = false;  // nothing is flown at any row
+  int rows = 0;
+  int cruiseNeverSteadyRows = 0;        // rows with NoAnswerCause::NeverSteady for the cruise
+  int bingoBeyondFuelRows = 0;          // rows with NoAnswerCause::BeyondFuelOnBoard
+  std::optional<double> mostCoveredNm;  // the farthest of those rows' coveredNm
+};
+
+MissionInputFindings FindMissionInputFindings(const MissionReport& report);
 
 }  // namespace tz9

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <span>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -169,10 +170,9 @@ void ComputeOnTwoThreads(const ComputeRange& computeRange, int firstCol, size_t 
   helper.join();
 }
 
-// The computation's inputs, before any cell: the record copied, the texts and headers kept.
-std::shared_ptr<TableComputation> StartComputation(const AircraftRecord& aircraft,
-                                                   const SweepInputs& inputs,
-                                                   const ResultGrid& msfg1) {
+// The computation's inputs, before any header or cell: the record copied, the texts kept.
+std::shared_ptr<TableComputation> NewComputation(const AircraftRecord& aircraft,
+                                                 const SweepInputs& inputs) {
   auto computation = std::make_shared<TableComputation>();
   computation->aircraft = std::make_shared<const AircraftRecord>(aircraft);
   computation->weight = ParseLeadingNumber(inputs.compWeight);
@@ -182,21 +182,98 @@ std::shared_ptr<TableComputation> StartComputation(const AircraftRecord& aircraf
   computation->compWeightText = std::string(inputs.compWeight);
   for (size_t i = 0; i < inputs.counts.size(); ++i)
     computation->countTexts[i] = std::string(inputs.counts[i]);
+  return computation;
+}
+
+// The next row's header, kept and read back.
+void AddAltitudeHeader(TableComputation& computation, std::string_view text) {
+  const HeaderAltitude header = ReadAltitude(text);
+  computation.altitudeHeaders.emplace_back(text);
+  computation.altitudes.push_back(header.altitude);
+  computation.altitudeFailures.push_back(header.failure);
+}
+
+// The next column's header, kept and read back.
+void AddSpeedHeader(TableComputation& computation, std::string_view text) {
+  const HeaderSpeed header = ReadSpeed(text);
+  computation.speedHeaders.emplace_back(text);
+  computation.speeds.push_back(header.cas);
+  computation.speedFailures.push_back(header.failure);
+}
+
+// The computation's inputs with msfg1's headers.
+std::shared_ptr<TableComputation> StartComputation(const AircraftRecord& aircraft,
+                                                   const SweepInputs& inputs,
+                                                   const ResultGrid& msfg1) {
+  const std::shared_ptr<TableComputation> computation = NewComputation(aircraft, inputs);
   const int rows = std::max(msfg1.Rows() - 1, 0);
   const int cols = std::max(msfg1.Cols() - 1, 0);
-  for (int row = 1; row <= rows; ++row) {
-    const HeaderAltitude header = ReadAltitude(msfg1.TextAt(row, 0));
-    computation->altitudeHeaders.emplace_back(msfg1.TextAt(row, 0));
-    computation->altitudes.push_back(header.altitude);
-    computation->altitudeFailures.push_back(header.failure);
-  }
-  for (int col = 1; col <= cols; ++col) {
-    const HeaderSpeed header = ReadSpeed(msfg1.TextAt(0, col));
-    computation->speedHeaders.emplace_back(msfg1.TextAt(0, col));
-    computation->speeds.push_back(header.cas);
-    computation->speedFailures.push_back(header.failure);
-  }
+  for (int row = 1; row <= rows; ++row)
+    AddAltitudeHeader(*computation, msfg1.TextAt(row, 0));
+  for (int col = 1; col <= cols; ++col)
+    AddSpeedHeader(*computation, msfg1.TextAt(0, col));
   return computation;
+}
+
+// Columns per block: small enough for a hundred progress reports and for the cache.
+int BlockColumns(const TableComputation& c) {
+  const int speedCount = c.SpeedCount();
+  const int dataRows = std::max(c.AltitudeCount(), 1);
+  return std::max(1, std::min(kBlockCells / dataRows,
+                              (speedCount + kMaxProgressCalls - 1) / kMaxProgressCalls));
+}
+
+// Every cell of the computation's axes, column by column, each column top down. The headers
+// were read once, so each row's altitude terms and each column's speed terms are made once. The
+// cells of a block of columns are computed first, on both cores when the table is large (a cell
+// depends on nothing but its headers and the inputs); onRange(firstCol, first, last, cells)
+// then sees cells [first, last) of the block on the thread that computed them, and
+// onBlock(firstCol, endCol, cells) the whole block on this thread, in sweep order. Columns count
+// from 0; a block's cells are indexed col * rows + row from its first column.
+template <typename OnRange, typename OnBlock>
+void SweepBlocks(const TableComputation& c, const OnRange& onRange, const OnBlock& onBlock) {
+  const int speedCount = c.SpeedCount();
+  const int dataRows = c.AltitudeCount();
+  if (speedCount < 1 || dataRows < 1) return;
+  const LevelFlightModel model(*c.aircraft);
+  std::vector<AltitudeRow> rows(static_cast<size_t>(dataRows));
+  for (int row = 0; row < dataRows; ++row) {
+    if (c.altitudeFailures[row] == CellFailure::None)
+      rows[row] = model.PrepareRow(c.altitudes[row]);
+  }
+  std::vector<SpeedTerms> speeds(static_cast<size_t>(speedCount));
+  for (int col = 0; col < speedCount; ++col)
+    speeds[col] = ComputeSpeedTerms(c.speeds[col]);
+
+  const bool twoCores = std::thread::hardware_concurrency() >= 2 &&
+                        static_cast<long long>(dataRows) * speedCount >= kParallelCells;
+  const int blockCols = BlockColumns(c);
+  std::vector<CellResult> blockCells(static_cast<size_t>(blockCols) * dataRows);
+  auto computeRange = [&](int firstCol, size_t first, size_t last) {
+    for (size_t i = first; i < last; ++i) {
+      const int col = firstCol + static_cast<int>(i / dataRows);
+      const int row = static_cast<int>(i % dataRows);
+      const CellFailure header = c.altitudeFailures[row] != CellFailure::None
+                                     ? c.altitudeFailures[row]
+                                     : c.speedFailures[col];
+      blockCells[i] =
+          header != CellFailure::None
+              ? CellResult::Failed(header)
+              : CellResultOf(model.Evaluate(c.weight, c.counts, speeds[col], rows[row]), c.mode);
+    }
+    onRange(firstCol, first, last, blockCells);
+  };
+
+  for (int firstCol = 0; firstCol < speedCount; firstCol += blockCols) {
+    const int blockEnd = std::min(speedCount, firstCol + blockCols);
+    const size_t cells = static_cast<size_t>(blockEnd - firstCol) * dataRows;
+    if (twoCores) {
+      ComputeOnTwoThreads(computeRange, firstCol, cells);
+    } else {
+      computeRange(firstCol, 0, cells);
+    }
+    onBlock(firstCol, blockEnd, std::span<const CellResult>(blockCells.data(), cells));
+  }
 }
 
 }  // namespace
@@ -231,11 +308,9 @@ SweepRefusal CheckSweep(const SweepInputs& inputs, const ResultGrid& msfg1,
   return SweepRefusal::None;
 }
 
-// Column by column, each column top down. The headers cannot change during a sweep, so each
-// row's altitude and each column's speed are read once. The cells of a block of columns are
-// computed first, on both cores when the table is large (a cell depends on nothing but its
-// headers and the inputs), then written in sweep order by this thread alone, so the grids end
-// exactly as a cell-by-cell sweep leaves them, current cell included.
+// The cells come from SweepBlocks; their texts are made on the thread that computed them, then
+// written in sweep order by this thread alone, so the grids end exactly as a cell-by-cell sweep
+// leaves them, current cell included.
 SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inputs,
                           ResultGrid& msfg1, ResultGrid& msfg2, const SweepProgress& progress) {
   SweepOutcome outcome;
@@ -243,78 +318,63 @@ SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inp
   if (!outcome.Started()) return outcome;
   const std::shared_ptr<TableComputation> computation = StartComputation(aircraft, inputs, msfg1);
   const TableComputation& c = *computation;
-  const int cols = msfg1.Cols();
+  const int speedCount = c.SpeedCount();
   const int dataRows = c.AltitudeCount();
   // Filled block by block in sweep order: each page of a large table is written once.
-  computation->cells.reserve(static_cast<size_t>(c.SpeedCount()) * dataRows);
+  computation->cells.reserve(static_cast<size_t>(speedCount) * dataRows);
   AdviseLargeBuffer(computation->cells.data(), computation->cells.capacity() * sizeof(CellResult));
-  if (cols >= 2 && dataRows >= 1) {
-    const LevelFlightModel model(*c.aircraft);
-    std::vector<AltitudeRow> rows(static_cast<size_t>(dataRows));
-    for (int row = 0; row < dataRows; ++row) {
-      if (c.altitudeFailures[row] == CellFailure::None)
-        rows[row] = model.PrepareRow(c.altitudes[row]);
+  std::vector<CellTexts> block(static_cast<size_t>(BlockColumns(c)) * std::max(dataRows, 0));
+  const auto makeTexts = [&](int, size_t first, size_t last,
+                             const std::vector<CellResult>& blockCells) {
+    for (size_t i = first; i < last; ++i)
+      block[i] = MakeCellTexts(blockCells[i], c.mode);
+  };
+  int percentShown = 0;
+  const auto writeBlock = [&](int firstCol, int blockEnd, std::span<const CellResult> cells) {
+    for (size_t i = 0; i < cells.size(); ++i) {
+      const int col = firstCol + 1 + static_cast<int>(i / dataRows);
+      const int row = 1 + static_cast<int>(i % dataRows);
+      WriteCell(block[i], col, row, msfg1, msfg2);
+      ++outcome.totals.cellsWritten;
+      const CellFailure failure = cells[i].failure;
+      if (failure != CellFailure::None) NoteFailure(failure, col, row, msfg1, outcome.totals);
     }
-    std::vector<SpeedTerms> speeds(static_cast<size_t>(c.SpeedCount()));
-    for (int col = 0; col < c.SpeedCount(); ++col)
-      speeds[col] = ComputeSpeedTerms(c.speeds[col]);
-
-    const bool twoCores = std::thread::hardware_concurrency() >= 2 &&
-                          static_cast<long long>(dataRows) * (cols - 1) >= kParallelCells;
-    // Blocks small enough for a hundred progress reports and for the cache.
-    const int blockCols = std::max(
-        1,
-        std::min(kBlockCells / dataRows, (cols - 1 + kMaxProgressCalls - 1) / kMaxProgressCalls));
-    std::vector<CellTexts> block(static_cast<size_t>(blockCols) * dataRows);
-    std::vector<CellResult> blockCells(block.size());
-    // Cells [first, last) of the block starting at data column firstCol (from 0), by index
-    // col * dataRows + row within the block.
-    auto computeRange = [&](int firstCol, size_t first, size_t last) {
-      for (size_t i = first; i < last; ++i) {
-        const int col = firstCol + static_cast<int>(i / dataRows);
-        const int row = static_cast<int>(i % dataRows);
-        const CellFailure header = c.altitudeFailures[row] != CellFailure::None
-                                       ? c.altitudeFailures[row]
-                                       : c.speedFailures[col];
-        const CellResult cell =
-            header != CellFailure::None
-                ? CellResult::Failed(header)
-                : CellResultOf(model.Evaluate(c.weight, c.counts, speeds[col], rows[row]), c.mode);
-        blockCells[i] = cell;
-        block[i] = MakeCellTexts(cell, c.mode);
-      }
-    };
-
-    int percentShown = 0;
-    for (int firstCol = 0; firstCol < cols - 1; firstCol += blockCols) {
-      const int blockEnd = std::min(cols - 1, firstCol + blockCols);
-      const size_t cells = static_cast<size_t>(blockEnd - firstCol) * dataRows;
-      if (twoCores) {
-        ComputeOnTwoThreads(computeRange, firstCol, cells);
-      } else {
-        computeRange(firstCol, 0, cells);
-      }
-      for (size_t i = 0; i < cells; ++i) {
-        const int col = firstCol + 1 + static_cast<int>(i / dataRows);
-        const int row = 1 + static_cast<int>(i % dataRows);
-        WriteCell(block[i], col, row, msfg1, msfg2);
-        ++outcome.totals.cellsWritten;
-        const CellFailure failure = blockCells[i].failure;
-        if (failure != CellFailure::None) NoteFailure(failure, col, row, msfg1, outcome.totals);
-      }
-      computation->cells.insert(computation->cells.end(), blockCells.begin(),
-                                blockCells.begin() + static_cast<std::ptrdiff_t>(cells));
-      const int percent =
-          static_cast<int>(static_cast<long long>(blockEnd) * kMaxProgressCalls / (cols - 1));
-      if (progress && percent > percentShown) {
-        percentShown = percent;
-        progress(static_cast<double>(blockEnd) / (cols - 1));
-      }
+    computation->cells.insert(computation->cells.end(), cells.begin(), cells.end());
+    const int percent =
+        static_cast<int>(static_cast<long long>(blockEnd) * kMaxProgressCalls / speedCount);
+    if (progress && percent > percentShown) {
+      percentShown = percent;
+      progress(static_cast<double>(blockEnd) / speedCount);
     }
-  }
+  };
+  SweepBlocks(c, makeTexts, writeBlock);
   computation->totals = outcome.totals;
   outcome.computation = computation;
   return outcome;
+}
+
+ComputationStart StartTableComputation(const AircraftRecord& aircraft, const SweepInputs& inputs,
+                                       const std::vector<std::string>& speedHeaders,
+                                       const std::vector<std::string>& altitudeHeaders) {
+  ComputationStart start;
+  start.refusal = Guard(inputs);
+  if (start.refusal != SweepRefusal::None) return start;
+  start.computation = NewComputation(aircraft, inputs);
+  for (const std::string& text : altitudeHeaders)
+    AddAltitudeHeader(*start.computation, text);
+  for (const std::string& text : speedHeaders)
+    AddSpeedHeader(*start.computation, text);
+  return start;
+}
+
+void SweepCells(const TableComputation& computation, const CellSink& sink) {
+  const size_t dataRows = computation.altitudes.size();
+  const auto toSink = [&](int firstCol, size_t first, size_t last,
+                          const std::vector<CellResult>& blockCells) {
+    sink(static_cast<size_t>(firstCol) * dataRows + first,
+         std::span<const CellResult>(blockCells.data() + first, last - first));
+  };
+  SweepBlocks(computation, toSink, [](int, int, std::span<const CellResult>) {});
 }
 
 }  // namespace tz9

@@ -3,9 +3,13 @@
 // column, each evaluated from its own header texts and written into both grids.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "aircraft/aircraft_record.h"
 #include "loadout/loadout.h"
@@ -53,6 +57,28 @@ SweepRefusal CheckSweep(const SweepInputs& inputs, const ResultGrid& msfg1,
 // into the computation it returns.
 SweepOutcome ComputeTable(const AircraftRecord& aircraft, const SweepInputs& inputs,
                           ResultGrid& msfg1, ResultGrid& msfg2, const SweepProgress& progress = {});
+
+// The computation ComputeTable would start over grids headed by these texts (speedHeaders[i]
+// heads column i + 1, altitudeHeaders[i] row i + 1): the guard on the weights, then the inputs
+// and every header read back, with no cells yet. For callers that want the cells without the
+// grids' texts (SweepCells).
+struct ComputationStart {
+  SweepRefusal refusal = SweepRefusal::None;
+  std::shared_ptr<TableComputation> computation;  // none when refused
+};
+ComputationStart StartTableComputation(const AircraftRecord& aircraft, const SweepInputs& inputs,
+                                       const std::vector<std::string>& speedHeaders,
+                                       const std::vector<std::string>& altitudeHeaders);
+
+// Receives computed cells: cells[k] is the cell of index first + k in TableComputation::cells
+// order (column by column, each column top down). It runs on the thread that computed them:
+// calls for different cells may run at the same time, and each cell comes exactly once.
+using CellSink = std::function<void(std::size_t first, std::span<const CellResult> cells)>;
+
+// Every cell of the computation's axes, evaluated exactly as ComputeTable evaluates them (in
+// blocks of columns, on both cores when the table is large), handed to sink instead of being
+// written into grids and kept. The computation itself is not changed.
+void SweepCells(const TableComputation& computation, const CellSink& sink);
 
 // One cell: reads its altitude and speed from msfg1's headers, evaluates, writes both grids.
 // Returns the evaluation (whose failure, if any, the caller counts).

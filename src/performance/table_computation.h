@@ -90,7 +90,10 @@ struct TableComputation {
   std::vector<float> altitudes;  // ft, single precision
   std::vector<CellFailure> speedFailures;
   std::vector<CellFailure> altitudeFailures;
-  std::vector<CellResult> cells;  // column by column, each column top down
+  // Column by column, each column top down; empty in a computation from StartTableComputation,
+  // whose cells go to SweepCells' sink instead (only what reads the inputs and axes, such as the
+  // summary, the mission fuel and climb and turn, may take such a computation).
+  std::vector<CellResult> cells;
   SweepTotals totals;
 
   int SpeedCount() const { return static_cast<int>(speeds.size()); }

@@ -211,11 +211,11 @@ AxisRange SpeedRange(const RangeTexts& t, double maxKnots) {
           ParseLeadingNumber(t.speedStep), ParseLeadingNumber(t.speedStep2), maxKnots};
 }
 
-void WriteSpeedHeaders(const std::vector<double>& speeds, ResultGrid& msfg1, ResultGrid& msfg2) {
+void WriteSpeedHeaders(const std::vector<std::string>& speeds, ResultGrid& msfg1,
+                       ResultGrid& msfg2) {
   int k = 0;
-  for (double speed : speeds) {
+  for (const std::string& text : speeds) {
     k = k + 1;
-    const std::string text = SpeedHeaderText(speed);
     for (ResultGrid* grid : {&msfg1, &msfg2}) {
       grid->SetCol(k);
       grid->SetText(text);
@@ -225,12 +225,11 @@ void WriteSpeedHeaders(const std::vector<double>& speeds, ResultGrid& msfg1, Res
   }
 }
 
-void WriteAltitudeHeaders(const std::vector<double>& altitudes, ResultGrid& msfg1,
+void WriteAltitudeHeaders(const std::vector<std::string>& altitudes, ResultGrid& msfg1,
                           ResultGrid& msfg2) {
   int r = 0;
-  for (double altitude : altitudes) {
+  for (const std::string& text : altitudes) {
     r = r + 1;
-    const std::string text = AltitudeHeaderText(altitude);
     for (ResultGrid* grid : {&msfg1, &msfg2}) {
       grid->SetRow(r);
       grid->SetText(text);
@@ -298,31 +297,62 @@ RangeTexts DefaultRangeTexts() {
   return {"150", "50", "250", "30", "660", "0", "500", "1000", "5000", "40000"};
 }
 
-LayoutOutcome CreateTableLayout(const RangeTexts& ranges, ResultGrid& msfg1, ResultGrid& msfg2) {
+TableHeaders CreateTableHeaders(const RangeTexts& ranges) {
+  TableHeaders headers;
   const AxisValues altitudes = BuildAxisValues(AltitudeRange(ranges), TableAxis::Altitude);
-  if (altitudes.refusal) return {false, altitudes.refusal};
+  if (altitudes.refusal) {
+    headers.refusal = altitudes.refusal;
+    return headers;
+  }
   const SpeedMax speedMax = RoundSpeedMax(ranges.speedMax);
-  if (speedMax.refusal) return {false, speedMax.refusal};
+  if (speedMax.refusal) {
+    headers.refusal = speedMax.refusal;
+    return headers;
+  }
   const AxisValues speeds = BuildAxisValues(SpeedRange(ranges, speedMax.knots), TableAxis::Speed);
-  if (speeds.refusal) return {false, speeds.refusal};
+  if (speeds.refusal) {
+    headers.refusal = speeds.refusal;
+    return headers;
+  }
   const long long cells = static_cast<long long>(altitudes.values.size()) *
                           static_cast<long long>(speeds.values.size());
   if (cells > kMaxTableCells) {
-    return {false, LayoutRefusal{.kind = LayoutRefusalKind::TooManyCells, .cells = cells}};
+    headers.refusal = LayoutRefusal{.kind = LayoutRefusalKind::TooManyCells, .cells = cells};
+    return headers;
   }
-  // The size comes from the values themselves, so every header lands inside the grid.
-  const int rows = static_cast<int>(altitudes.values.size()) + 1;
-  const int cols = static_cast<int>(speeds.values.size()) + 1;
+  headers.speeds.reserve(speeds.values.size());
+  for (double speed : speeds.values)
+    headers.speeds.push_back(SpeedHeaderText(speed));
+  headers.altitudes.reserve(altitudes.values.size());
+  for (double altitude : altitudes.values)
+    headers.altitudes.push_back(AltitudeHeaderText(altitude));
+  return headers;
+}
+
+TableHeaders StartupTableHeaders() {
+  TableHeaders headers;
+  for (int c = 1; c <= kStartupSpeeds; ++c)
+    headers.speeds.push_back(FormatBlankLed(StartupSpeedKnots(c)));
+  headers.altitudes.assign(kStartupAltitudes.begin(), kStartupAltitudes.end());
+  return headers;
+}
+
+LayoutOutcome CreateTableLayout(const RangeTexts& ranges, ResultGrid& msfg1, ResultGrid& msfg2) {
+  const TableHeaders headers = CreateTableHeaders(ranges);
+  if (headers.refusal) return {false, headers.refusal};
+  // The size comes from the headers themselves, so every header lands inside the grid.
+  const int rows = static_cast<int>(headers.altitudes.size()) + 1;
+  const int cols = static_cast<int>(headers.speeds.size()) + 1;
   msfg1.SetRows(rows);
   msfg2.SetRows(rows);
   msfg1.SetCols(cols);
   msfg2.SetCols(cols);
   msfg1.SetRow(0);
   msfg2.SetRow(0);
-  WriteSpeedHeaders(speeds.values, msfg1, msfg2);
+  WriteSpeedHeaders(headers.speeds, msfg1, msfg2);
   msfg1.SetCol(0);
   msfg2.SetCol(0);
-  WriteAltitudeHeaders(altitudes.values, msfg1, msfg2);
+  WriteAltitudeHeaders(headers.altitudes, msfg1, msfg2);
   return {true, std::nullopt};
 }
 

@@ -100,4 +100,19 @@ struct LayoutOutcome {
 // the number of cells; the first refusal found is the one returned.
 LayoutOutcome CreateTableLayout(const RangeTexts& ranges, ResultGrid& msfg1, ResultGrid& msfg2);
 
+// The header texts of a layout without its grids: speeds[i] heads column i + 1, altitudes[i]
+// row i + 1.
+struct TableHeaders {
+  std::vector<std::string> speeds;
+  std::vector<std::string> altitudes;
+  std::optional<LayoutRefusal> refusal;  // set: refused, and both lists are empty
+};
+
+// The headers CreateTableLayout would write for the ranges, or its refusal: the same checks in
+// the same order.
+TableHeaders CreateTableHeaders(const RangeTexts& ranges);
+
+// The headers ApplyStartupLayout writes.
+TableHeaders StartupTableHeaders();
+
 }  // namespace tz9

@@ -10,13 +10,20 @@
 namespace tz9 {
 
 std::string CsvNumber(double value) {
-  char text[32];
-  const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, written.ptr);
+  std::string text;
+  AppendCsvNumber(value, text);
+  return text;
 }
 
 std::string CsvNumber(const std::optional<double>& value) {
   return value ? CsvNumber(*value) : std::string();
+}
+
+void AppendCsvNumber(const std::optional<double>& value, std::string& text) {
+  if (!value) return;
+  char digits[32];
+  const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, *value);
+  text.append(digits, written.ptr);
 }
 
 std::vector<std::string> CsvHeaderNames(std::string_view header) {

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "tables/result_grid.h"
 
@@ -20,14 +21,16 @@ std::string RoundTrip(double value) {
   return std::string(buffer.data(), result.ptr);
 }
 
-std::optional<std::string> Number(const std::optional<double>& value) {
-  if (!value) return std::nullopt;
-  return RoundTrip(*value);
+using LineValue = std::variant<std::monostate, double, bool, std::string>;
+
+LineValue Number(const std::optional<double>& value) {
+  if (!value) return {};
+  return *value;
 }
 
-std::optional<std::string> Number(const std::optional<float>& value) {
-  if (!value) return std::nullopt;
-  return RoundTrip(static_cast<double>(*value));
+LineValue Number(const std::optional<float>& value) {
+  if (!value) return {};
+  return static_cast<double>(*value);
 }
 
 std::string_view RegimeName(CellOutcome outcome) {
@@ -44,14 +47,17 @@ std::string_view RegimeName(CellOutcome outcome) {
   return "failed";
 }
 
-std::optional<std::string> YesNo(const std::optional<bool>& value) {
-  if (!value) return std::nullopt;
-  return std::string(*value ? "yes" : "no");
+LineValue YesNo(const std::optional<bool>& value) {
+  if (!value) return {};
+  return *value;
 }
 
-struct Line {
-  std::string_view name;
-  std::optional<std::string> value;
+// A line's value as printed.
+struct LineText {
+  std::string operator()(std::monostate) const { return {}; }
+  std::string operator()(double value) const { return RoundTrip(value); }
+  std::string operator()(bool value) const { return value ? "yes" : "no"; }
+  std::string operator()(const std::string& words) const { return words; }
 };
 
 }  // namespace
@@ -75,11 +81,11 @@ ExplainedPoint ExplainPoint(const AircraftRecord& aircraft, const SweepInputs& i
   return {SweepRefusal::None, DetailComputationCell(*sweep.computation, 1, 1)};
 }
 
-void PrintExplanation(const CellDetails& d, std::ostream& out) {
-  const Line lines[] = {
+std::vector<ExplainLine> ExplanationLines(const CellDetails& d) {
+  return {
       {"cas_kt", Number(d.cas)},
       {"altitude_ft", Number(d.altitude)},
-      {"weight_lb", RoundTrip(d.weight)},
+      {"weight_lb", d.weight},
       {"density_slug_ft3", Number(d.density)},
       {"temperature_k", Number(d.temperatureK)},
       {"speed_of_sound_kt", Number(d.speedOfSound)},
@@ -104,8 +110,11 @@ void PrintExplanation(const CellDetails& d, std::ostream& out) {
       {"lbs_per_nm", Number(d.lbsPerNm)},
       {"reason", CellReason(d)},
   };
-  for (const Line& line : lines) {
-    if (line.value) out << line.name << ": " << *line.value << '\n';
+}
+
+void PrintExplanation(const CellDetails& d, std::ostream& out) {
+  for (const ExplainLine& line : ExplanationLines(d)) {
+    if (line.Reached()) out << line.name << ": " << std::visit(LineText{}, line.value) << '\n';
   }
 }
 

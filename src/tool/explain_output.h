@@ -4,7 +4,10 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "aircraft/aircraft_record.h"
 #include "performance/cell_details.h"
@@ -23,9 +26,20 @@ struct ExplainedPoint {
 ExplainedPoint ExplainPoint(const AircraftRecord& aircraft, const SweepInputs& inputs,
                             std::string_view casText, std::string_view altitudeText);
 
-// One line per quantity reached, in a fixed order; a quantity not reached has no line. Numbers
-// in the shortest form that reads back as the same double; single-precision values as the
-// double that holds them.
+// One quantity of the explanation: a number (a single-precision value as the double that
+// holds it), yes or no, or words; nothing when the evaluation did not reach it.
+struct ExplainLine {
+  std::string_view name;  // "cas_kt", "regime", "reason" ...
+  std::variant<std::monostate, double, bool, std::string> value;
+
+  bool Reached() const { return !std::holds_alternative<std::monostate>(value); }
+};
+
+// Every quantity in the fixed order of the lines, reached or not.
+std::vector<ExplainLine> ExplanationLines(const CellDetails& details);
+
+// One line per quantity reached, in that order; a quantity not reached has no line. Numbers in
+// the shortest form that reads back as the same double, yes or no, words as they are.
 void PrintExplanation(const CellDetails& details, std::ostream& out);
 
 }  // namespace tz9

@@ -118,7 +118,7 @@ void Member(std::string_view name, const json& value, std::ostream& out) {
 }  // namespace
 
 void WriteResultJson(const ComputedTable& table, const JsonSections& extraSections,
-                     std::ostream& out) {
+                     std::ostream& out, const JsonStreamedSections& streamedSections) {
   const TableComputation& computation = table.computation;
   out << "{\n\"program\": "
       << Dump({{"name", "tz9perf-table"}, {"version", kVersion}, {"licence", kLicence}});
@@ -136,6 +136,10 @@ void WriteResultJson(const ComputedTable& table, const JsonSections& extraSectio
   Member("totals", Totals(computation.totals), out);
   for (const auto& [name, value] : extraSections)
     Member(name, value, out);
+  for (const auto& [name, write] : streamedSections) {
+    out << ",\n" << Dump(json(name)) << ": ";
+    write(out);
+  }
   out << "\n}\n";
 }
 

@@ -4,6 +4,7 @@
 // flag, failure cause and the numbers behind the texts) and the sweep's totals.
 #pragma once
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
@@ -29,9 +30,14 @@ struct ComputedTable {
 // Further top-level members after the standard ones, in order: ("summary", {...}).
 using JsonSections = std::vector<std::pair<std::string, nlohmann::ordered_json>>;
 
+// Members that write their own value after those, in order: a long array streams out a line at
+// a time instead of growing a tree of nodes.
+using JsonStreamedSections =
+    std::vector<std::pair<std::string, std::function<void(std::ostream& out)>>>;
+
 // The document, members in the order written here, one member per line and one cell per line of
 // "cells", so that a table of a million cells streams out without a million-node tree in memory.
 void WriteResultJson(const ComputedTable& table, const JsonSections& extraSections,
-                     std::ostream& out);
+                     std::ostream& out, const JsonStreamedSections& streamedSections = {});
 
 }  // namespace tz9

@@ -31,25 +31,24 @@ std::optional<double> EndCas(const FlightAnswer& answer) {
   return answer.flight ? answer.flight->endCasKnots : std::nullopt;
 }
 
-// The figures of one row, in the order of the header after altitude_ft.
-std::array<std::optional<double>, 12> RowFigures(const MissionWeights& weights,
-                                                 const MissionRow& row) {
+void PrintRow(std::string_view altitudeHeader, const MissionWeights& weights, const MissionRow& row,
+              std::ostream& out) {
+  CsvField(AltitudeField(altitudeHeader), out);
+  for (const std::optional<double>& field : MissionRowFigures(weights, row))
+    out << ',' << CsvNumber(field);
+  out << '\n';
+}
+
+}  // namespace
+
+std::array<std::optional<double>, 12> MissionRowFigures(const MissionWeights& weights,
+                                                        const MissionRow& row) {
   return {
       weights.startLb,       weights.endLb,        Distance(row.range), Time(row.range),
       StartCas(row.range),   EndCas(row.range),    Time(row.endurance), StartCas(row.endurance),
       EndCas(row.endurance), Distance(row.cruise), Time(row.cruise),    row.bingo.fuelLb,
   };
 }
-
-void PrintRow(std::string_view altitudeHeader, const MissionWeights& weights, const MissionRow& row,
-              std::ostream& out) {
-  CsvField(AltitudeField(altitudeHeader), out);
-  for (const std::optional<double>& field : RowFigures(weights, row))
-    out << ',' << CsvNumber(field);
-  out << '\n';
-}
-
-}  // namespace
 
 void PrintMissionCsv(const TableComputation& computation, const MissionReport& report,
                      std::ostream& out) {
@@ -64,7 +63,7 @@ nlohmann::ordered_json MissionJson(const TableComputation& computation,
   nlohmann::ordered_json rows = nlohmann::ordered_json::array();
   for (size_t i = 0; i < report.rows.size(); ++i) {
     rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
-                                   RowFigures(report.weights, report.rows[i])));
+                                   MissionRowFigures(report.weights, report.rows[i])));
   }
   return rows;
 }

@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -17,6 +19,11 @@ inline constexpr std::string_view kMissionCsvHeader =
     "altitude_ft,start_weight_lb,end_weight_lb,range_nm,range_time_h,range_start_cas_kt,"
     "range_end_cas_kt,endurance_h,endurance_start_cas_kt,endurance_end_cas_kt,cruise_range_nm,"
     "cruise_time_h,bingo_fuel_lb";
+
+// The figures of one row, in the order of the header after altitude_ft; none where the CSV
+// field is empty.
+std::array<std::optional<double>, 12> MissionRowFigures(const MissionWeights& weights,
+                                                        const MissionRow& row);
 
 // kMissionCsvHeader, then one line per row of the report in row order; an empty field where
 // there is no answer.

@@ -20,8 +20,16 @@ std::optional<double> Member(const std::optional<Answer>& answer, double Answer:
   return (*answer).*member;
 }
 
-// The figures of one row, in the order of the header after altitude_ft.
-std::array<std::optional<double>, 11> RowFigures(const RowScan& row) {
+void PrintRow(std::string_view altitudeHeader, const RowScan& row, std::ostream& out) {
+  CsvField(AltitudeField(altitudeHeader), out);
+  for (const std::optional<double>& field : SummaryRowFigures(row))
+    out << ',' << CsvNumber(field);
+  out << '\n';
+}
+
+}  // namespace
+
+std::array<std::optional<double>, 11> SummaryRowFigures(const RowScan& row) {
   return {
       Member(row.bestRange, &ScanPoint::cas),          Member(row.bestRange, &ScanPoint::tas),
       Member(row.bestRange, &ScanPoint::mach),         Member(row.bestRange, &ScanPoint::fuelFlow),
@@ -31,15 +39,6 @@ std::array<std::optional<double>, 11> RowFigures(const RowScan& row) {
       Member(row.afterburner, &SpeedBand::maxCas),
   };
 }
-
-void PrintRow(std::string_view altitudeHeader, const RowScan& row, std::ostream& out) {
-  CsvField(AltitudeField(altitudeHeader), out);
-  for (const std::optional<double>& field : RowFigures(row))
-    out << ',' << CsvNumber(field);
-  out << '\n';
-}
-
-}  // namespace
 
 void PrintSummaryCsv(const TableComputation& computation, const TableSummary& summary,
                      std::ostream& out) {
@@ -54,7 +53,7 @@ nlohmann::ordered_json SummaryJson(const TableComputation& computation,
   nlohmann::ordered_json rows = nlohmann::ordered_json::array();
   for (size_t i = 0; i < summary.rows.size(); ++i) {
     rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
-                                   RowFigures(summary.rows[i])));
+                                   SummaryRowFigures(summary.rows[i])));
   }
   return rows;
 }

@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -17,6 +19,10 @@ inline constexpr std::string_view kSummaryCsvHeader =
     "altitude_ft,best_range_cas_kt,best_range_tas_kt,best_range_mach,best_range_fuel_flow,"
     "best_range_lbs_per_nm,best_endurance_cas_kt,best_endurance_fuel_flow,military_min_cas_kt,"
     "military_max_cas_kt,afterburner_min_cas_kt,afterburner_max_cas_kt";
+
+// The figures of one row, in the order of the header after altitude_ft; none where the CSV
+// field is empty.
+std::array<std::optional<double>, 11> SummaryRowFigures(const RowScan& row);
 
 // kSummaryCsvHeader, then one line per row of the summary in row order; an empty field where
 // the row has no such point.

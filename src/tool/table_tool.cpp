@@ -6,36 +6,25 @@
 #include <optional>
 #include <string>
 
-#include "aircraft/aircraft_reader.h"
 #include "common/atomic_file.h"
 #include "loadout/loadout.h"
 #include "performance/sweep.h"
 #include "tables/csv_export.h"
 #include "tables/table_layout.h"
+#include "tool/baseline_table.h"
+#include "tool/climb_output.h"
+#include "tool/compare_output.h"
 #include "tool/explain_output.h"
 #include "tool/grid_output.h"
 #include "tool/json_output.h"
 #include "tool/mission_output.h"
 #include "tool/summary_output.h"
+#include "tool/tool_aircraft.h"
 #include "tool/tool_messages.h"
 
 namespace tz9 {
-namespace {
 
-// Keeps the three texts the reader shows, as the window's fields would.
-class CapturedDisplay final : public AircraftDisplay {
- public:
-  void ShowAircraftName(const std::string& name) override { aircraftName = name; }
-  void ShowZeroFuelWeight(const std::string& text) override { zeroFuelWeight = text; }
-  void ShowMaxInternalFuel(const std::string& text) override { maxInternalFuel = text; }
-
-  std::string aircraftName;
-  std::string zeroFuelWeight;   // txtZFW
-  std::string maxInternalFuel;  // txtIntFuel
-};
-
-// The start-up layout, then "Create Table" when either axis was given.
-LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
+LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
   ApplyStartupLayout(msfg1, msfg2);
   if (!options.speedRange && !options.altitudeRange) return {true, std::nullopt};
   RangeTexts ranges = DefaultRangeTexts();
@@ -56,10 +45,16 @@ LayoutOutcome LayOut(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& 
   return CreateTableLayout(ranges, msfg1, msfg2);
 }
 
+namespace {
+
 // The analyses the options ask for instead of the grids, or beside them in JSON.
 struct Analyses {
   std::optional<TableSummary> summary;
   std::optional<MissionReport> mission;
+  std::optional<ClimbTurnReport> climb;
+  std::optional<EmScan> em;
+  ComparisonOutput comparison;
+  MissionInputs missionInputs;
 };
 
 void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
@@ -73,6 +68,18 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
   }
   if (analyses.summary && options.format != OutputFormat::Json) {
     PrintSummaryCsv(computation, *analyses.summary, out);
+    return;
+  }
+  if (analyses.climb && options.format != OutputFormat::Json) {
+    PrintClimbCsv(computation, *analyses.climb, out);
+    return;
+  }
+  if (analyses.em && options.format != OutputFormat::Json) {
+    PrintEmCsv(*analyses.em, out);
+    return;
+  }
+  if ((options.compare || options.compareCells) && options.format != OutputFormat::Json) {
+    PrintComparisonCsv(computation, analyses.comparison, out);
     return;
   }
   switch (options.format) {
@@ -93,7 +100,12 @@ void PrintResult(const ToolOptions& options, const CapturedDisplay& display,
       if (analyses.mission) {
         extraSections.emplace_back("mission", MissionJson(computation, *analyses.mission));
       }
-      WriteResultJson(table, extraSections, out);
+      if (analyses.climb)
+        extraSections.emplace_back("climb", ClimbJson(computation, *analyses.climb));
+      if (analyses.em) extraSections.emplace_back("em", EmJson(*analyses.em));
+      JsonStreamedSections streamedSections;
+      AddComparisonJson(computation, analyses.comparison, extraSections, streamedSections);
+      WriteResultJson(table, extraSections, out, streamedSections);
       return;
     }
     case OutputFormat::Grid:
@@ -117,11 +129,26 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
     }
   }
   if (options.mission) {
-    const MissionInputs inputs{options.reserveLb.value_or(0), options.cruiseCasKnots,
-                               options.bingoDistanceNm};
-    analyses.mission = ComputeMission(computation, inputs);
+    analyses.missionInputs = {options.reserveLb.value_or(0), options.cruiseCasKnots,
+                              options.bingoDistanceNm};
+    analyses.mission = ComputeMission(computation, analyses.missionInputs);
     if (analyses.mission->status != MissionStatus::Done) {
       err << ToolMissionRefusalText(analyses.mission->status) << '\n';
+      return false;
+    }
+  }
+  const double gLimit = options.gLimit.value_or(kDefaultGLimit);
+  if (options.climb) {
+    analyses.climb = ComputeClimbTurn(computation, gLimit);
+    if (analyses.climb->status != ClimbTurnStatus::Done) {
+      err << ToolClimbTurnRefusalText(analyses.climb->status) << '\n';
+      return false;
+    }
+  }
+  if (options.emAltitudeFt) {
+    analyses.em = ScanEm(computation, *options.emAltitudeFt, gLimit);
+    if (analyses.em->status != ClimbTurnStatus::Done) {
+      err << ToolClimbTurnRefusalText(analyses.em->status) << '\n';
       return false;
     }
   }
@@ -133,11 +160,8 @@ bool MakeAnalyses(const ToolOptions& options, const TableComputation& computatio
 int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out,
                  std::ostream& err) {
   const auto aircraft = std::make_unique<AircraftRecord>();
-  ResetAircraftRecord(*aircraft);
-  aircraft->AircraftFilePath = options.aircraftPath;
-  aircraft->AircraftFileName = AircraftFileNameOf(options.aircraftPath);
   CapturedDisplay display;
-  const LoadOutcome load = LoadAircraftFile(options.aircraftPath, *aircraft, display);
+  const LoadOutcome load = LoadToolAircraft(options.aircraftPath, *aircraft, display);
   if (!load.completed) {
     err << ToolLoadFailureText(options.aircraftPath, load) << '\n';
     return kExitRefused;
@@ -164,7 +188,7 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
 
   ResultGrid msfg1;
   ResultGrid msfg2;
-  const LayoutOutcome layout = LayOut(options, msfg1, msfg2);
+  const LayoutOutcome layout = LayOutToolTable(options, msfg1, msfg2);
   if (!layout.applied) {
     err << ToolLayoutRefusalText(*layout.refusal) << '\n';
     return kExitRefused;
@@ -176,6 +200,14 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
   }
   Analyses analyses;
   if (!MakeAnalyses(options, *sweep.computation, analyses, err)) return kExitRefused;
+  if (options.compare || options.compareCells) {
+    const auto baseline = ComputeBaseline(
+        options, {*aircraft, display.zeroFuelWeight, display.maxInternalFuel, msfg1, msfg2}, err);
+    if (!baseline) return kExitRefused;
+    if (!MakeComparison(options, *sweep.computation, *baseline, analyses.comparison, err)) {
+      return kExitRefused;
+    }
+  }
   const auto print = [&](std::ostream& to, bool paint) {
     PrintResult(options, display, weight, *sweep.computation, analyses, msfg1, msfg2, paint, to);
   };
@@ -190,6 +222,11 @@ int RunTableTool(const ToolOptions& options, bool ansiColours, std::ostream& out
     print(out, ansiColours);
   }
   if (sweep.totals.cellsFailed > 0) err << sweep.totals.Summary() << '\n';
+  if (analyses.mission) {
+    for (const std::string& line :
+         ToolMissionFindingTexts(*analyses.mission, analyses.missionInputs))
+      err << line << '\n';
+  }
   return kExitDone;
 }
 

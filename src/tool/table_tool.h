@@ -5,11 +5,17 @@
 
 #include <ostream>
 
+#include "tables/result_grid.h"
+#include "tables/table_layout.h"
 #include "tool/tool_options.h"
 
 namespace tz9 {
 
 enum ToolExit : int { kExitDone = 0, kExitRefused = 1, kExitUsage = 2 };
+
+// The grids as the options lay them out: the start-up layout, then "Create Table" when either
+// axis was given.
+LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2);
 
 // Loads, lays out, computes and prints. Messages go to err, one line each; ansiColours paints
 // the grid form's cells.

@@ -4,6 +4,8 @@
 #include "tool/tool_messages.h"
 
 #include <cctype>
+#include <cmath>
+#include <system_error>
 
 #include "common/number_text.h"
 
@@ -171,6 +173,54 @@ std::string_view ToolMissionRefusalText(MissionStatus status) {
   return {};
 }
 
+std::string_view ToolClimbTurnRefusalText(ClimbTurnStatus status) {
+  switch (status) {
+    case ClimbTurnStatus::Done:
+      return {};
+    case ClimbTurnStatus::Cancelled:
+      return "The climb and turn scan was stopped before its end.";
+    case ClimbTurnStatus::WeightNotPositive:
+      return "The computing weight is not above 0: no climb or turn.";
+    case ClimbTurnStatus::GLimitOutOfRange:
+      return "The g limit is not within 1 to 15: no climb or turn.";
+    case ClimbTurnStatus::SpeedRangeTooWide:
+      return "The speed headers span more than 65536 whole knots: no climb or turn.";
+  }
+  return {};
+}
+
+std::vector<std::string> ToolMissionFindingTexts(const MissionReport& report,
+                                                 const MissionInputs& inputs) {
+  const MissionInputFindings findings = FindMissionInputFindings(report);
+  const auto ofAltitudes = [&findings](int rows) {
+    return std::to_string(rows) + " of " + std::to_string(findings.rows) + " altitudes";
+  };
+  const MissionWeights& w = report.weights;
+  std::vector<std::string> lines;
+  if (findings.reserveNotBelowFuel) {
+    lines.push_back(w.FuelOnBoardLb() > 0
+                        ? "--reserve " + FormatGeneral(inputs.reserveLb) + " lb is not below the " +
+                              FormatGeneral(w.FuelOnBoardLb()) +
+                              " lb of fuel on board: nothing is flown."
+                        : "--mission: no fuel on board: the weight " + FormatGeneral(w.startLb) +
+                              " lb is not above the empty weight " + FormatGeneral(w.emptyLb) +
+                              " lb (zero fuel and stores).");
+  }
+  if (findings.cruiseNeverSteadyRows > 0) {
+    lines.push_back("--cruise-cas " + FormatGeneral(inputs.cruiseCasKnots.value_or(0)) +
+                    " kt holds no steady flight at any weight of the burn at " +
+                    ofAltitudes(findings.cruiseNeverSteadyRows) + ".");
+  }
+  if (findings.bingoBeyondFuelRows > 0) {
+    lines.push_back("--bingo-distance " + FormatGeneral(inputs.bingoDistanceNm.value_or(0)) +
+                    " NM is beyond the fuel on board at " +
+                    ofAltitudes(findings.bingoBeyondFuelRows) + ": the fuel reaches " +
+                    std::to_string(std::lround(findings.mostCoveredNm.value_or(0))) +
+                    " NM at most.");
+  }
+  return lines;
+}
+
 // A file not read is worded from why (the core's cause would name the path a second time); a
 // stopped walk keeps the reader's message, line and cause, as the rest of the sentence.
 std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load) {
@@ -183,6 +233,36 @@ std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load) 
     message[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(message[0])));
   }
   return named + message;
+}
+
+std::string ToolStandardOutputFailureText(int systemError) {
+  return "cannot write the standard output: " +
+         (systemError == 0 ? "the write failed"
+                           : std::error_code(systemError, std::generic_category()).message());
+}
+
+std::string ToolBaselineLoadFailureText(std::string_view path, const LoadOutcome& load) {
+  return "baseline " + ToolLoadFailureText(path, load);
+}
+
+std::string ToolBaselineText(std::string_view message) {
+  return "baseline: " + std::string(message);
+}
+
+std::string_view ToolComparisonRefusalText(ComparisonStatus status) {
+  switch (status) {
+    case ComparisonStatus::Done:
+      return {};
+    case ComparisonStatus::Cancelled:
+      return "The comparison was stopped before its end.";
+    case ComparisonStatus::NoCommonAltitude:
+      return "The table and its baseline have no altitude in common: no comparison.";
+    case ComparisonStatus::NoCommonSpeed:
+      return "The table and its baseline have no speed in common: no comparison.";
+    case ComparisonStatus::SpeedRangeTooWide:
+      return "The speed headers span more than 65536 whole knots: no comparison.";
+  }
+  return {};
 }
 
 }  // namespace tz9

@@ -7,10 +7,13 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "aircraft/aircraft_reader.h"
 #include "loadout/loadout.h"
 #include "performance/best_speeds.h"
+#include "performance/climb_turn.h"
+#include "performance/comparison.h"
 #include "performance/mission_fuel.h"
 #include "performance/sweep.h"
 #include "tables/table_layout.h"
@@ -49,9 +52,32 @@ std::string_view ToolSummaryRefusalText(SummaryStatus status);
 // Why --mission has nothing to print, for stderr. Empty for MissionStatus::Done.
 std::string_view ToolMissionRefusalText(MissionStatus status);
 
+// Why --climb or --em has nothing to print, for stderr. Empty for ClimbTurnStatus::Done.
+std::string_view ToolClimbTurnRefusalText(ClimbTurnStatus status);
+
+// What the --mission figures ask that altitudes cannot give, one line each for stderr after the
+// rows (whose fields are then empty): "--reserve 9000 lb is not below the 7000 lb of fuel on
+// board: nothing is flown." None when every altitude flies them.
+std::vector<std::string> ToolMissionFindingTexts(const MissionReport& report,
+                                                 const MissionInputs& inputs);
+
 // The load did not complete: one line for stderr naming the path once, as given, then what
 // stopped the load ("a.dat: load stopped at line 39: ...", "/tmp: load stopped: the path is a
 // folder").
 std::string ToolLoadFailureText(std::string_view path, const LoadOutcome& load);
+
+// The standard output took not every byte; systemError is the errno of the write that failed:
+// "cannot write the standard output: No space left on device", as an --output file is named.
+std::string ToolStandardOutputFailureText(int systemError);
+
+// The same for the baseline's file: "baseline b.dat: load stopped: ...".
+std::string ToolBaselineLoadFailureText(std::string_view path, const LoadOutcome& load);
+
+// A message about the baseline's loadout or sweep, worded as the table's and marked as the
+// baseline's: "baseline: The computing weight is below the zero fuel weight."
+std::string ToolBaselineText(std::string_view message);
+
+// Why --compare or --compare-cells has nothing to print, for stderr. Empty for Done.
+std::string_view ToolComparisonRefusalText(ComparisonStatus status);
 
 }  // namespace tz9

@@ -9,6 +9,7 @@
 
 #include "common/number_text.h"
 #include "loadout/loadout.h"
+#include "performance/climb_turn.h"
 #include "performance/mission_fuel.h"
 #include "tool/tool_messages.h"
 
@@ -62,18 +63,56 @@ std::optional<size_t> StoreOptionKind(std::string_view name) {
 struct Given {
   std::set<std::string, std::less<>> options;
   std::array<std::string, kStoreKinds> countSetBy;  // "--stores", "--aa" ...; "" while unset
+  std::array<std::string, kStoreKinds> baselineCountSetBy;  // the same for the baseline
 };
 
-// A store count from --stores or its own option; an error when the other form set it already.
-std::string SetStoreCount(size_t kind, std::string_view option, std::string value,
-                          ToolOptions& options, Given& given) {
-  std::string& setBy = given.countSetBy[kind];
+// A store count is given by --stores or by its own option; an error when the other form set it
+// already.
+std::string ClaimStoreCount(size_t kind, std::string_view option, std::string& setBy) {
   if (!setBy.empty()) {
     return std::string(option) + " and " + setBy + " both give the " +
            std::string(kStoreShortNames[kind]) + " count";
   }
   setBy = std::string(option);
-  options.storeCounts[kind] = std::move(value);
+  return {};
+}
+
+std::string SetStoreCount(size_t kind, std::string_view option, std::string value,
+                          ToolOptions& options, Given& given) {
+  std::string error = ClaimStoreCount(kind, option, given.countSetBy[kind]);
+  if (error.empty()) options.storeCounts[kind] = std::move(value);
+  return error;
+}
+
+// --baseline-file, --baseline-weight, --baseline-stores and --baseline-aa ... --baseline-tanks,
+// in the forms of the current table's options.
+std::string ApplyBaselineOption(std::string_view name, std::string_view value, ToolOptions& options,
+                                Given& given) {
+  constexpr std::string_view kPrefix = "--baseline-";
+  const auto setCount = [&](size_t kind, std::string_view count) {
+    std::string error = ClaimStoreCount(kind, name, given.baselineCountSetBy[kind]);
+    if (error.empty()) options.baselineStoreCounts[kind] = std::string(count);
+    return error;
+  };
+  if (name == "--baseline-file") {
+    if (value.empty()) return "--baseline-file needs a file name";
+    options.baselinePath = std::string(value);
+  } else if (name == "--baseline-weight") {
+    if (!IsNumericText(value)) return "--baseline-weight needs a number of pounds";
+    options.baselineWeightLb = std::string(value);
+  } else if (name == "--baseline-stores") {
+    const auto counts = NumberList<kStoreKinds>(value);
+    if (!counts) return "--baseline-stores needs six numbers: " + StorePositionList();
+    for (size_t kind = 0; kind < kStoreKinds; ++kind) {
+      std::string error = setCount(kind, (*counts)[kind]);
+      if (!error.empty()) return error;
+    }
+  } else if (const auto kind = StoreOptionKind("--" + std::string(name.substr(kPrefix.size())))) {
+    if (!IsNumericText(value)) return std::string(name) + " needs a number of stores";
+    return setCount(*kind, value);
+  } else {
+    return "unknown option " + std::string(name);
+  }
   return {};
 }
 
@@ -111,7 +150,15 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     (name == "--reserve"      ? options.reserveLb
      : name == "--cruise-cas" ? options.cruiseCasKnots
                               : options.bingoDistanceNm) = *figure;
-  } else if (name == "--summary" || name == "--mission") {
+  } else if (name == "--em") {
+    if (!IsNumericText(value)) return "--em needs an altitude in feet";
+    options.emAltitudeFt = ParseLeadingNumber(value);
+  } else if (name == "--g-limit") {
+    if (!IsNumericText(value) || !GLimitInRange(ParseLeadingNumber(value))) {
+      return "--g-limit needs a number from 1 to 15";
+    }
+    options.gLimit = ParseLeadingNumber(value);
+  } else if (name == "--summary" || name == "--mission" || name == "--climb") {
     return std::string(name) + " takes no value";
   } else if (name == "--format") {
     const auto format = FormatNamed(value);
@@ -121,11 +168,39 @@ std::string ApplyOption(std::string_view name, std::string_view value, ToolOptio
     const auto point = NumberList<2>(value);
     if (!point) return "--explain needs two numbers: CAS,ALT";
     options.explainPoint = *point;
+  } else if (name.starts_with("--baseline-")) {
+    return ApplyBaselineOption(name, value, options, given);
+  } else if (name == "--compare" || name == "--compare-cells") {
+    return std::string(name) + " takes no value";
   } else if (name == "--output") {
     if (value.empty()) return "--output needs a file name";
     options.outputPath = std::string(value);
   } else {
     return "unknown option " + std::string(name);
+  }
+  return {};
+}
+
+// A baseline is given for a comparison and only for one; a comparison prints alone but in JSON.
+std::string ComparisonError(const ToolOptions& options) {
+  const bool compares = options.compare || options.compareCells;
+  const bool baseline =
+      options.baselinePath || options.baselineWeightLb ||
+      std::ranges::any_of(options.baselineStoreCounts, [](const auto& c) { return c.has_value(); });
+  if (baseline && !compares) {
+    return "--baseline-file, --baseline-stores, --baseline-weight and the --baseline- store "
+           "counts need --compare or --compare-cells";
+  }
+  if (compares && !baseline) {
+    return "--compare and --compare-cells need a baseline: --baseline-file, --baseline-stores, "
+           "--baseline-weight or a --baseline- store count";
+  }
+  const int analyses = options.summary + options.mission + options.compare + options.compareCells;
+  if (analyses > 1 && options.format != OutputFormat::Json) {
+    return "--summary, --mission, --compare and --compare-cells: more than one needs --format json";
+  }
+  if (compares && options.explainPoint) {
+    return "--explain cannot be combined with --compare or --compare-cells";
   }
   return {};
 }
@@ -142,7 +217,16 @@ std::string CombinationError(const ToolOptions& options) {
   if (options.explainPoint && (options.mission || options.summary)) {
     return "--explain cannot be combined with --mission or --summary";
   }
-  return {};
+  const bool climbTurn = options.climb || options.emAltitudeFt;
+  if (options.gLimit && !climbTurn) return "--g-limit needs --climb or --em";
+  if (options.explainPoint && climbTurn) return "--explain cannot be combined with --climb or --em";
+  const int analyses = (options.summary ? 1 : 0) + (options.mission ? 1 : 0) +
+                       (options.climb ? 1 : 0) + (options.emAltitudeFt ? 1 : 0) +
+                       (options.compare ? 1 : 0) + (options.compareCells ? 1 : 0);
+  if (climbTurn && analyses > 1 && options.format != OutputFormat::Json) {
+    return "--climb and --em beside another analysis need --format json";
+  }
+  return ComparisonError(options);
 }
 
 }  // namespace
@@ -160,8 +244,12 @@ ParsedArguments ParseToolArguments(const std::vector<std::string>& args) {
       parsed.options.version = true;
       return parsed;
     }
-    if (arg == "--summary" || arg == "--mission") {
-      (arg == "--summary" ? parsed.options.summary : parsed.options.mission) = true;
+    if (arg == "--summary" || arg == "--mission" || arg == "--climb") {
+      (arg == "--summary"   ? parsed.options.summary
+       : arg == "--mission" ? parsed.options.mission
+                            : parsed.options.climb) = true;
+    } else if (arg == "--compare" || arg == "--compare-cells") {
+      (arg == "--compare" ? parsed.options.compare : parsed.options.compareCells) = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       const size_t equals = arg.find('=');
       if (equals != std::string_view::npos) {
@@ -218,15 +306,38 @@ std::string ToolUsage() {
          "  --reserve LB            with --mission: fuel left at the end (default 0)\n"
          "  --cruise-cas KT         with --mission: the cruise speed (CAS)\n"
          "  --bingo-distance NM     with --mission: the way home, for the bingo fuel\n"
+         "  --climb                 each altitude's best climb speed and rate in Military power\n"
+         "                          and afterburner, time and fuel to climb, best sustained turn\n"
+         "                          and corner speed: CSV instead of the grids, or with\n"
+         "                          --format json a \"climb\" member beside them\n"
+         "  --em ALT                at ALT feet, each whole knot's climb rates, sustained and\n"
+         "                          instantaneous load factors and turn rates: CSV instead of\n"
+         "                          the grids, or with --format json an \"em\" member; --climb\n"
+         "                          and --em beside each other or another analysis, JSON only\n"
+         "  --g-limit G             with --climb or --em: the g limit, 1 to 15 (default 9)\n"
          "  --explain CAS,ALT       instead of the tables, every quantity of the one cell at\n"
          "                          CAS knots and ALT feet, one name: value line each\n"
+         "  --compare               each altitude's best-range and best-endurance speeds and\n"
+         "                          fuel, of the table and of a baseline, with the change in %:\n"
+         "                          CSV instead of the grids, or a \"compare\" member in JSON\n"
+         "  --compare-cells         each cell's fuel flow, of the table and of the baseline,\n"
+         "                          with the change in %: CSV, or a \"compare_cells\" member;\n"
+         "                          the baseline is computed on the table's axes from:\n"
+         "  --baseline-file FILE    its aircraft file (default: AIRCRAFT.dat)\n"
+         "  --baseline-stores " +
+         StorePositionList() +
+         "\n"
+         "  --baseline-aa N ... --baseline-tanks N\n"
+         "                          its store counts (default: each the table's)\n"
+         "  --baseline-weight LB    its computing weight (default: --weight, else the one its\n"
+         "                          loadout proposes)\n"
          "  --help                  this text\n"
          "  --version               the program's version\n"
          "\n"
          "Each option may be given once.\n"
          "\n"
-         "Exit status: 0 done, 1 load failure, refused computation or layout, or output file\n"
-         "not written, 2 usage error.\n";
+         "Exit status: 0 done, 1 load failure, refused computation or layout, or output not\n"
+         "written (to the file or the standard output), 2 usage error.\n";
 }
 
 }  // namespace tz9

@@ -28,8 +28,17 @@ struct ToolOptions {
   std::optional<double> reserveLb;  // with mission only; each >= 0
   std::optional<double> cruiseCasKnots;
   std::optional<double> bingoDistanceNm;
+  bool climb = false;                  // climb and turn of every altitude: CSV, or a JSON member
+  std::optional<double> emAltitudeFt;  // the E-M scan of one altitude: CSV, or a JSON member
+  std::optional<double> gLimit;        // with climb or em only; 1..15
   std::optional<std::array<std::string, 2>> explainPoint;  // CAS (kt), altitude (ft): one cell
-  std::optional<std::string> outputPath;                   // the file to write instead of stdout
+  // The baseline of --compare and --compare-cells; each part not given is the current one's.
+  std::optional<std::string> baselinePath;
+  std::array<std::optional<std::string>, kStoreKinds> baselineStoreCounts;  // StoreTable order
+  std::optional<std::string> baselineWeightLb;
+  bool compare = false;       // both sides' best speeds of every altitude: CSV, or a JSON member
+  bool compareCells = false;  // both sides' fuel flow of every cell: CSV, or a JSON member
+  std::optional<std::string> outputPath;  // the file to write instead of stdout
   bool help = false;
   bool version = false;
 };

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -30,8 +31,8 @@ class Folder {
   }
   ~Folder() { fs::remove_all(path_); }
   const fs::path& path() const { return path_; }
-  // Every entry's name and, for a file, its bytes: "t.csv=abc", joined by "; ".
-  std::string Entries() const {
+  // Every entry's name and, for a file, its bytes: "t.csv=abc".
+  std::vector<std::string> Entries() const {
     std::vector<std::string> entries;
     for (const auto& entry : fs::directory_iterator(path_)) {
       std::string line = entry.path().filename().string();
@@ -44,17 +45,13 @@ class Folder {
       entries.push_back(line);
     }
     std::sort(entries.begin(), entries.end());
-    std::string joined;
-    for (const std::string& e : entries)
-      joined += (joined.empty() ? "" : "; ") + e;
-    return joined;
+    return entries;
   }
 
  private:
   fs::path path_;
 };
 
-// A writer that throws leaves no file behind either; the exception reaches the caller.
 TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
   const auto writes = [](const std::string& text) {
     return [text](std::ostream& out) { out << text; };
@@ -63,45 +60,120 @@ TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
     out << "half";
     out.setstate(std::ios::badbit);  // as a full disk leaves it
   };
-  const auto throws = [](std::ostream& out) {
-    out << "part";
-    throw std::runtime_error("out of memory");
-  };
   const struct {
     const char* name;
     const char* before;  // the file there before; nullptr: none
     const char* target;  // relative to the folder
     std::function<void(std::ostream&)> write;
-    std::string after, error;  // the error after "cannot write FOLDER/"; none: written
+    bool written;
+    std::vector<std::string> after;
+    std::string error;
   } cases[] = {
-      {"new file", nullptr, "t.csv", writes("a,b\n"), "t.csv=a,b\n", ""},
-      {"replaces a file", "old", "t.csv", writes("new"), "t.csv=new", ""},
-      {"empty content", "old", "t.csv", writes(""), "t.csv=", ""},
-      {"failed stream, no file", nullptr, "t.csv", fails, "", "t.csv: the write failed"},
-      {"failed stream keeps the old file", "old", "t.csv", fails, "t.csv=old",
+      {"new file", nullptr, "t.csv", writes("a,b\n"), true, {"t.csv=a,b\n"}, ""},
+      {"replaces a file", "old", "t.csv", writes("new"), true, {"t.csv=new"}, ""},
+      {"empty content", "old", "t.csv", writes(""), true, {"t.csv="}, ""},
+      {"failed stream, no file", nullptr, "t.csv", fails, false, {}, "t.csv: the write failed"},
+      {"failed stream keeps the old file",
+       "old",
+       "t.csv",
+       fails,
+       false,
+       {"t.csv=old"},
        "t.csv: the write failed"},
-      {"missing folder", nullptr, "no/such/t.csv", writes("x"), "",
+      {"missing folder",
+       nullptr,
+       "no/such/t.csv",
+       writes("x"),
+       false,
+       {},
        "no/such/t.csv: No such file or directory"},
-      {"a folder of that name", nullptr, "sub", writes("x"), "sub", "sub: Is a directory"},
-      {"a writer that throws", nullptr, "t.csv", throws, "", "threw out of memory"},
+      {"a folder of that name", nullptr, "sub", writes("x"), false, {"sub"}, "sub: Is a directory"},
+  };
+  for (const TemporaryFileKind kind : {TemporaryFileKind::Unnamed, TemporaryFileKind::Named}) {
+    const char* kindName = kind == TemporaryFileKind::Unnamed ? "unnamed: " : "named: ";
+    for (const auto& c : cases) {
+      const Folder folder("case");
+      if (std::string(c.target) == "sub") fs::create_directory(folder.path() / "sub");
+      if (c.before != nullptr) std::ofstream(folder.path() / c.target) << c.before;
+      const std::string target = (folder.path() / c.target).string();
+      const FileWriteOutcome outcome = WriteFileWhole(target, c.write, kind);
+      EXPECT_EQ(outcome.written, c.written) << kindName << c.name;
+      EXPECT_EQ(folder.Entries(), c.after) << kindName << c.name;
+      if (!c.error.empty()) {
+        EXPECT_EQ(outcome.error, "cannot write " + folder.path().string() + "/" + c.error)
+            << kindName << c.name;
+      }
+    }
+  }
+}
+
+// The name is taken only at the end; when that fails, the temporary's own name must go too.
+TEST(WriteFileWhole, NoTemporaryIsLeftWhenTheNameCannotBeTaken) {
+  for (const TemporaryFileKind kind : {TemporaryFileKind::Unnamed, TemporaryFileKind::Named}) {
+    const Folder folder("taken");
+    const fs::path target = folder.path() / "t.csv";
+    std::ofstream(target) << "old";
+    const FileWriteOutcome outcome = WriteFileWhole(
+        target.string(),
+        [&target](std::ostream& out) {
+          out << "new";
+          fs::remove(target);
+          fs::create_directory(target);
+        },
+        kind);
+    EXPECT_EQ(outcome.error, "cannot write " + target.string() + ": Is a directory");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.csv"});
+  }
+}
+
+TEST(WriteFileWhole, ALinkToAFileStaysALink) {
+  const Folder folder("link");
+  std::ofstream(folder.path() / "t.csv") << "old";
+  fs::create_symlink("t.csv", folder.path() / "link.csv");
+  const std::string target = (folder.path() / "link.csv").string();
+  EXPECT_TRUE(WriteFileWhole(target, [](std::ostream& out) { out << "new"; }).written);
+  EXPECT_TRUE(fs::is_symlink(target));
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"link.csv=new", "t.csv=new"}));
+}
+
+TEST(WriteFileWhole, AProgramEndedMidWriteLeavesTheOldFileAndNoTemporary) {
+  // The child is forked at the write (the "fast" style), so it writes into this same folder.
+  const struct {
+    const char* name;
+    TemporaryFileKind kind;
+    int signal;
+  } cases[] = {
+      // An unnamed temporary has nothing to remove, whatever ends the program.
+      {"unnamed, SIGKILL", TemporaryFileKind::Unnamed, SIGKILL},
+      {"unnamed, SIGINT", TemporaryFileKind::Unnamed, SIGINT},
+      {"named, SIGINT", TemporaryFileKind::Named, SIGINT},
+      {"named, SIGTERM", TemporaryFileKind::Named, SIGTERM},
+      {"named, SIGHUP", TemporaryFileKind::Named, SIGHUP},
   };
   for (const auto& c : cases) {
-    const Folder folder("case");
-    if (std::string(c.target) == "sub") fs::create_directory(folder.path() / "sub");
-    if (c.before != nullptr) std::ofstream(folder.path() / c.target) << c.before;
-    const std::string prefix = "cannot write " + folder.path().string() + "/";
-    std::string error;
-    try {
-      const FileWriteOutcome outcome = WriteFileWhole((folder.path() / c.target).string(), c.write);
-      EXPECT_EQ(outcome.written, outcome.error.empty()) << c.name;
-      error =
-          outcome.error.starts_with(prefix) ? outcome.error.substr(prefix.size()) : outcome.error;
-    } catch (const std::runtime_error& e) {
-      error = "threw " + std::string(e.what());
-    }
-    EXPECT_EQ(folder.Entries(), c.after) << c.name;
-    EXPECT_EQ(error, c.error) << c.name;
+    const Folder folder("signal");
+    std::ofstream(folder.path() / "t.csv") << "old";
+    const std::string target = (folder.path() / "t.csv").string();
+    const auto interrupted = [&c](std::ostream& out) {
+      out << std::string(1 << 17, 'x') << std::flush;
+      std::raise(c.signal);
+    };
+    EXPECT_EXIT(WriteFileWhole(target, interrupted, c.kind), testing::KilledBySignal(c.signal), "")
+        << c.name;
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.csv=old"}) << c.name;
   }
+}
+
+TEST(WriteFileWhole, AWriterThatThrowsLeavesNoFileBehind) {
+  const Folder folder("throws");
+  const std::string target = (folder.path() / "t.csv").string();
+  EXPECT_THROW(WriteFileWhole(target,
+                              [](std::ostream& out) {
+                                out << "part";
+                                throw std::runtime_error("out of memory");
+                              }),
+               std::runtime_error);
+  EXPECT_EQ(folder.Entries(), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -4,10 +4,14 @@
 # desktop entry, metainfo, MIME type and manual pages pass their checkers, the installed
 # programs run, and `cpack -G DEB` builds a package with these files, the project's version and
 # dependencies on the libraries the programs link.
-# Usage: install_test.sh BUILD_DIR VERSION WINDOW(ON|OFF)
+# With the Python module, it lies in PYTHON_DIR under the prefix with its stub and example,
+# imports from there, and that folder is one the interpreter searches under its own prefix.
+# Usage: install_test.sh BUILD_DIR VERSION WINDOW(ON|OFF) [PYTHON_DIR PYTHON] ("-" for none)
 build=$1
 version=$2
 window=$3
+python_dir=${4:--}
+python=${5:--}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -47,6 +51,19 @@ share/applications/$id.desktop
 share/metainfo/$id.metainfo.xml
 share/icons/hicolor/scalable/apps/$id.svg
 share/mime/packages/$id.xml"
+fi
+if [ "$python_dir" != - ]; then
+  files="$files
+$python_dir/tz9perf.pyi
+share/tz9perf/examples/specific_range.py"
+  module=$(cd "$prefix" && ls "$python_dir"/tz9perf.*.so 2>/dev/null | head -n 1)
+  [ -n "$module" ] && files="$files
+$module" || fail "install tree: no $python_dir/tz9perf.*.so"
+  out=$(cd "$work" && PYTHONPATH="$prefix/$python_dir" "$python" -c \
+        'import tz9perf; print(tz9perf.__version__, tz9perf.__file__)' 2>&1)
+  [ "$out" = "$version $prefix/$module" ] || fail "import tz9perf from the install tree: '$out'"
+  "$python" -c "import sys; sys.exit(sys.prefix + '/$python_dir' not in sys.path)" ||
+    fail "$python does not search $python_dir under its prefix"
 fi
 for file in $files; do
   [ -f "$prefix/$file" ] || fail "install tree: no $file"

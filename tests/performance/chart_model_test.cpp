@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -192,6 +196,9 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
       {"fuel per NM against CAS",
        CellOnLineChart(*c, {1, ColumnOf(300)}, ChartSpeed::Cas, ChartQuantity::LbsPerNm),
        ChartPosition{300, cell.lbsPerNm}},
+      {"specific range against CAS",
+       CellOnLineChart(*c, {1, ColumnOf(300)}, ChartSpeed::Cas, ChartQuantity::NmPer1000Lb),
+       ChartPosition{300, 1000 * cell.tas / 1896}},
       {"fuel flow against TAS",
        CellOnLineChart(*c, {1, ColumnOf(300)}, ChartSpeed::Tas, ChartQuantity::FuelFlow),
        ChartPosition{cell.tas, 1896}},
@@ -239,6 +246,96 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
   };
   for (const auto& k : clicks)
     EXPECT_EQ(k.got, k.want) << k.name;
+}
+
+// More knots than a chart can show: every k-th knot is drawn, the last one always, and the
+// marks still come from every knot.
+TEST(ChartModel, ManyKnotsAreThinnedButMarkedFromEveryKnot) {
+  const TableComputation c = MakeComputation(test::CheckAircraft(), 20000, {-20000, 613}, {0});
+  const AltitudeLine line = BuildAltitudeLines(c, {1}).at(0);
+  ASSERT_FALSE(line.runs.empty());
+  size_t points = 0;
+  for (const auto& run : line.runs)
+    points += run.size();
+  EXPECT_LE(points, 4097U);
+  EXPECT_EQ(line.runs.back().back().cas, 613);
+  const RowScan want = SummarizeTable(c).rows.at(0);
+  EXPECT_TRUE(test::SamePoint(line.marks.bestRange, want.bestRange));
+}
+
+// Round limits just around the values, no wider than half a tick step either side.
+TEST(ChartModel, AxesFitTheValuesBetweenRoundLimits) {
+  struct Case {
+    std::string name;
+    double least, greatest;
+    AxisScale want;
+  };
+  const std::vector<Case> cases = {
+      {"CAS of a table", 150, 850, {150, 850, 100}},
+      {"CAS off the round numbers", 147, 853, {100, 900, 100}},
+      {"lb/NM", 2.3, 78, {0, 80, 10}},
+      {"NM per 1000 lb", 12.8, 247, {0, 250, 50}},
+      {"Mach", 0.23, 1.75, {0.2, 1.8, 0.2}},
+      {"Mach on a half step", 0.3, 0.9, {0.3, 0.9, 0.1}},
+      {"fuel flow", 1480, 61300, {0, 65000, 10000}},
+      {"below 0", -3, 7, {-3, 7, 2}},
+      {"one value", 5, 5, {4.5, 5.5, 0.2}},
+      {"one value of 0", 0, 0, {-1, 1, 0.5}},
+      {"no values", 1, 0, {0, 1, 0.2}},
+      {"not a number", std::nan(""), 3, {0, 1, 0.2}},
+  };
+  for (const Case& k : cases) {
+    const AxisScale got = FitAxis(k.least, k.greatest);
+    EXPECT_DOUBLE_EQ(got.min, k.want.min) << k.name;
+    EXPECT_DOUBLE_EQ(got.max, k.want.max) << k.name;
+    EXPECT_DOUBLE_EQ(got.tickStep, k.want.tickStep) << k.name;
+  }
+}
+
+// CIE L* and the a*, b* of an sRGB colour, white D65.
+std::array<double, 3> Lab(std::uint32_t rgb) {
+  const auto linear = [rgb](int shift) {
+    const double c = static_cast<double>((rgb >> shift) & 0xff) / 255;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  const double r = linear(16), g = linear(8), b = linear(0);
+  const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+  const double x = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047);
+  const double y = f(0.2126 * r + 0.7152 * g + 0.0722 * b);
+  const double z = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+  return {116 * y - 16, 500 * (x - y), 200 * (y - z)};
+}
+
+// Up to the thirteen lines of an even spread and the grids' row: darkest first, each lighter
+// than the one before and clearly apart from it, none too pale on white.
+TEST(ChartModel, LineColoursGrowLighterInOrderAndStayApart) {
+  EXPECT_EQ(OrderedLineColour(0, 1), 0x440154U);
+  for (size_t count = 2; count <= 13; ++count) {
+    for (size_t i = 0; i < count; ++i) {
+      const std::array<double, 3> lab = Lab(OrderedLineColour(i, count));
+      EXPECT_LE(lab[0], 81) << i << " of " << count;
+      if (i == 0) continue;
+      const std::array<double, 3> before = Lab(OrderedLineColour(i - 1, count));
+      EXPECT_GT(lab[0], before[0]) << i << " of " << count;
+      const double apart = std::hypot(lab[0] - before[0], lab[1] - before[1], lab[2] - before[2]);
+      EXPECT_GE(apart, 8) << i << " of " << count;
+    }
+  }
+}
+
+TEST(ChartModel, LabelsSpreadApartInTheirOrder) {
+  struct Case {
+    std::string name;
+    std::vector<double> wanted, want;
+  };
+  const std::vector<Case> cases = {
+      {"apart already", {30, 10, 50}, {30, 10, 50}},
+      {"two on one place", {40, 40}, {40, 50}},
+      {"a cluster at the end", {95, 99, 90}, {85, 95, 75}},
+      {"beyond the ends", {-20, 200}, {5, 95}},
+  };
+  for (const Case& k : cases)
+    EXPECT_EQ(SpreadLabels(k.wanted, 10, 0, 100), k.want) << k.name;
 }
 
 }  // namespace

@@ -267,8 +267,14 @@ json_member summary | grep -qF '[{"altitude_ft":"0","best_range_cas_kt":280.0,' 
   fail "summary and mission json: '$(json_member summary)'"
 json_member mission | grep -qF '[{"altitude_ft":"0","start_weight_lb":26000.0,"end_weight_lb":19000.0,' ||
   fail "summary and mission json: '$(json_member mission)'"
+# What no altitude can fly leaves its fields empty and is told on stderr.
 run "mission flying nothing" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission --reserve 1e6 --cruise-cas 300
-expect_out_line "mission flying nothing" "0,26000,1019000,0,0,,,0,,,0,0,"
+expect_out_line "mission flying nothing" "0,26000,1019000,,,,,,,,,,"
+expect_err "mission flying nothing" "--reserve 1000000 lb is not below the 7000 lb of fuel on board: nothing is flown."
+run "mission out of reach" 0 "$aircraft" --weight 26000 --altitude 0,20000,20000,1,20000 --mission --cruise-cas 2000 --bingo-distance 5000
+grep -q '^20000,26000,19000,[0-9.]*,[0-9.]*,366,325,[0-9.]*,231,198,,,$' "$work/out" || fail "mission out of reach: '$(tail -n 1 "$work/out")'"
+expect_err "mission out of reach" "--cruise-cas 2000 kt holds no steady flight at any weight of the burn at 2 of 2 altitudes.
+--bingo-distance 5000 NM is beyond the fuel on board at 2 of 2 altitudes: the fuel reaches 1917 NM at most."
 run "mission stores beyond range" 1 "$aircraft" --weight 30000 --stores 0,0,0,0,0,1e306 --mission
 run "negative reserve" 2 "$aircraft" --mission --reserve -1
 run "cruise speed not a number" 2 "$aircraft" --mission --cruise-cas 300kt
@@ -278,6 +284,30 @@ run "mission with summary" 2 "$aircraft" --mission --summary
 run "mission with explain" 2 "$aircraft" --mission --explain 300,0
 run "summary with explain" 2 "$aircraft" --summary --explain 300,0
 run "mission with a value" 2 "$aircraft" --mission=1
+# Climb and turn: one line per altitude (--climb) or per knot of one altitude (--em); the g limit
+# with them only; the "climb" and "em" members in JSON.
+climb_header="altitude_ft,mil_climb_cas_kt,mil_climb_fpm,ab_climb_cas_kt,ab_climb_fpm,mil_time_to_climb_min,mil_fuel_to_climb_lb,ab_time_to_climb_min,ab_fuel_to_climb_lb,best_turn_cas_kt,best_turn_g,best_turn_deg_s,corner_cas_kt,corner_turn_deg_s"
+run "climb" 0 "$aircraft" --weight 20000 --altitude 0,40000,40000,1,40000 --climb
+[ "$(head -n 1 "$work/out")" = "$climb_header" ] || fail "climb: header line '$(head -n 1 "$work/out")'"
+expect_out_line "climb" "0,181,917.2965867310809,418,11298.163753955216,0,0,0,0,384,6.74,18.95800543791826,385,25.373577572673717"
+grep -q "^40000,365,[0-9.]*,567,[0-9.]*,28.61[0-9]*,935.45[0-9]*,3.13[0-9]*,751.9[0-9]*,600,4.04,4.51[0-9]*,,$" "$work/out" ||
+  fail "climb: 40000 ft line '$(sed -n 3p "$work/out")'"
+em_header="cas_kt,tas_kt,mach,mil_climb_fpm,ab_climb_fpm,mil_sustained_g,ab_sustained_g,instant_g,mil_turn_deg_s,ab_turn_deg_s,instant_turn_deg_s,instant_radius_ft"
+run "em" 0 "$aircraft" --weight 20000 --speed 300,10,320,10,320 --em 0 --g-limit 5.5
+[ "$(head -n 1 "$work/out")" = "$em_header" ] || fail "em: header line '$(head -n 1 "$work/out")'"
+[ "$(wc -l <"$work/out")" -eq 22 ] || fail "em: $(wc -l <"$work/out") lines, expected 22"
+expect_out_line "em" "314,314.0000020287484,0.47469411708859544,-3.4098644346077096,10331.210030337188,,4.82,5.5,,16.400646466871518,18.811816270492105,1614.1793999572053"
+expect_usage_error "g limit above 15" "--g-limit needs a number from 1 to 15" "$aircraft" --climb --g-limit 15.5
+expect_usage_error "g limit alone" "--g-limit needs --climb or --em" "$aircraft" --g-limit 9
+run "climb and em json" 0 "$aircraft" --weight 20000 --speed 300,10,320,10,320 --altitude 0,1,0,1,0 --summary --climb --em 0 --format json
+[ "$(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')" = '"program": "inputs": "axes": "cells": "totals": "summary": "climb": "em": ' ] ||
+  fail "climb and em json: members $(grep -o '^"[a-z]*": ' "$work/out" | tr -d '\n')"
+json_member climb | grep -qF '[{"altitude_ft":"0","mil_climb_cas_kt":300.0,' || fail "climb json: '$(json_member climb)'"
+json_member em | grep -qF '"cas_kt":314.0,"tas_kt":314.0000020287484,"mach":0.47469411708859544,"mil_climb_fpm":-3.4098644346077096,"ab_climb_fpm":10331.210030337188,"mil_sustained_g":null,' ||
+  fail "em json: '$(json_member em | cut -c 1-300)'"
+sed 's/^19000, zero fuel weight/0, zero fuel weight/' "$aircraft" >"$work/weightless.dat"
+run "climb at a weight of 0" 1 "$work/weightless.dat" --weight 0 --climb
+expect_err "climb at a weight of 0" "The computing weight is not above 0: no climb or turn."
 # One cell explained: the check aircraft's published figures at 300 kt / 0 ft and 600 kt / 0 ft.
 run "explain one number" 2 "$aircraft" --explain 300
 run "explain text" 2 "$aircraft" --explain 300,sea
@@ -312,6 +342,40 @@ expect_out_line "explain speed of zero" "regime: failed"
 run "explain single precision" 0 "$aircraft" --weight=20000 --explain=300.1,1234.567
 expect_out_line "explain single precision" "altitude_ft: 1234.5670166015625"
 expect_out_line "explain single precision" "cas_kt: 300.1"
+
+# --compare and --compare-cells: the table beside a baseline on the same axes (one more tank).
+run "compare" 0 "$aircraft" --weight 20000 $axes --compare --baseline-tanks 1
+expect_out "compare" <<'END'
+altitude_ft,best_range_cas_kt,best_range_lb_nm,baseline_best_range_cas_kt,baseline_best_range_lb_nm,best_range_change_pct,best_endurance_cas_kt,best_endurance_lb_h,baseline_best_endurance_cas_kt,baseline_best_endurance_lb_h,best_endurance_change_pct
+0,300,6.3199999591666005,300,6.48333329144464,-2.5192802056555226,300,1896,300,1945,-2.519280205655527
+40000,425,1.8483887840184594,400,1.9045296541267975,-2.9477551051352884,300,1070,300,1087,-1.5639374425023
+END
+run "compare cells" 0 "$aircraft" --weight 20000 $axes --compare-cells --baseline-stores 0,0,0,0,0,1
+expect_out "compare cells" <<'END'
+altitude_ft,cas_kt,fuel_flow_lb_h,baseline_fuel_flow_lb_h,change_pct
+0,300,1896,1945,-2.519280205655527
+40000,300,1070,1087,-1.5639374425023
+0,600,17110,17796,-3.8547988311980217
+40000,600,1880,1976,-4.8582995951417
+0,660,,,
+40000,660,5267,5557,-5.2186431527802775
+END
+run "compare json" 0 "$aircraft" --weight 20000 $axes --compare --compare-cells --baseline-tanks 1 --format json
+[ "$(grep -o '^"[a-z_]*": ' "$work/out" | tr -d '\n')" = '"program": "inputs": "axes": "cells": "totals": "compare": "compare_cells": ' ] ||
+  fail "compare json: members $(grep -o '^"[a-z_]*": ' "$work/out" | tr -d '\n')"
+expect_out_line "compare json" '{"altitude_ft":"0","cas_kt":"660","fuel_flow_lb_h":null,"baseline_fuel_flow_lb_h":null,"change_pct":null},'
+# The baseline's weight: --baseline-weight, else --weight, else what its own loadout proposes.
+for weights in "--weight 26000|--baseline-weight 26000" "|--baseline-weight 30800"; do
+  run "baseline weight ${weights%|*}" 0 "$aircraft" --compare-cells --baseline-tanks 1 ${weights%|*}
+  mv "$work/out" "$work/compared.csv"
+  run "baseline weight ${weights#*|}" 0 "$aircraft" --compare-cells --baseline-tanks 1 ${weights#*|}
+  cmp -s "$work/out" "$work/compared.csv" || fail "baseline weight: ${weights%|*} is not ${weights#*|}"
+done
+run "baseline not loaded" 1 "$aircraft" --compare --baseline-file "$work/none.dat"
+expect_err "baseline not loaded" "baseline $work/none.dat: load stopped: cannot open the file (no such file)"
+expect_usage_error "compare without a baseline" "--compare and --compare-cells need a baseline: --baseline-file, --baseline-stores, --baseline-weight or a --baseline- store count" "$aircraft" --compare-cells
+run "baseline without compare" 2 "$aircraft" --baseline-weight 30000
+run "compare and summary in csv" 2 "$aircraft" --compare --summary --baseline-aa 1
 
 [ "$failures" -eq 0 ] && echo "all tz9perf-table checks passed"
 exit "$failures"

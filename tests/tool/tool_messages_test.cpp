@@ -133,6 +133,27 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
     EXPECT_EQ(ToolLoadFailureText(c.path, c.outcome), c.text);
 }
 
+// --climb and --em: the g limit from 1 to 15 with either of them only; beside another analysis
+// in JSON only; never with --explain.
+TEST(ToolOptionsCombination, ClimbAndEmTakeTheGLimitAndShareJsonOnly) {
+  const std::string range = "--g-limit needs a number from 1 to 15";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"a.dat", "--climb", "--g-limit", "1"}, ""},
+      {{"a.dat", "--em", "-500", "--g-limit=15"}, ""},
+      {{"a.dat", "--climb", "--g-limit", "0.99"}, range},
+      {{"a.dat", "--climb", "--g-limit", "15.01"}, range},
+      {{"a.dat", "--g-limit", "9"}, "--g-limit needs --climb or --em"},
+      {{"a.dat", "--em", "10000ft"}, "--em needs an altitude in feet"},
+      {{"a.dat", "--climb", "--em", "0"},
+       "--climb and --em beside another analysis need --format json"},
+      {{"a.dat", "--climb", "--em", "0", "--summary", "--format", "json"}, ""},
+      {{"a.dat", "--em", "0", "--explain", "300,0"},
+       "--explain cannot be combined with --climb or --em"},
+  };
+  for (const auto& [args, error] : cases)
+    EXPECT_EQ(ParseToolArguments(args).error, error) << args[1] << ' ' << args[2];
+}
+
 // A usage error names the option and what it needs; a list option takes exactly its count of
 // numbers; --summary and --mission together are two members of one JSON document.
 TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {

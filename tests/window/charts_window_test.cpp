@@ -135,7 +135,7 @@ class ChartsWindowTest : public QObject {
     QCOMPARE(charts->chtSpecificRange->XAxis()->titleText(),
              QStringLiteral("Calibrated airspeed (kt)"));
     QCOMPARE(charts->chtSpecificRange->YAxis()->titleText(),
-             QStringLiteral("Fuel per nautical mile (lb/NM)"));
+             QStringLiteral("Specific range (NM per 1000 lb)"));
     QCOMPARE(charts->chtFuelFlow->YAxis()->titleText(), QStringLiteral("Fuel flow (lb/h)"));
     QCOMPARE(charts->chtEnvelope->YAxis()->titleText(), QStringLiteral("Altitude (ft)"));
     // The best-range marks of the check aircraft at 0 and 40000 ft (256 kt below the table's
@@ -144,6 +144,22 @@ class ChartsWindowTest : public QObject {
     QCOMPARE(best.size(), 2);
     QCOMPARE(best[0].x(), 300.0);
     QCOMPARE(best[1].x(), 425.0);
+    // The speeds drawn, 300 to 660 kt, between round limits; the lines named at their ends.
+    QCOMPARE(charts->chtSpecificRange->XAxis()->min(), 300.0);
+    QCOMPARE(charts->chtSpecificRange->XAxis()->max(), 675.0);
+    QStringList labels;
+    for (const tz9::LineLabel& label : charts->chtSpecificRange->LineLabels())
+      labels << label.text + " " + label.colour.name();
+    QCOMPARE(labels, QStringList({"0 ft #440154", "40000 ft #9cd83c"}));
+    // Specific range peaks at the best range; as lb/NM it bottoms out there.
+    QTest::mouseClick(charts->optRangeLbPerNm, Qt::LeftButton, {},
+                      QPoint(6, charts->optRangeLbPerNm->height() / 2));
+    QCOMPARE(charts->chtSpecificRange->YAxis()->titleText(),
+             QStringLiteral("Fuel per nautical mile (lb/NM)"));
+    const QList<QPointF> least = PointsOf(charts->chtSpecificRange, "Best range");
+    QCOMPARE(least.size(), 2);
+    QCOMPARE(least[1].x(), 425.0);
+    QVERIFY(qFuzzyCompare(least[1].y() * best[1].y(), 1000.0));
     QTRY_VERIFY(charts->EnvelopeFromEveryRow());
     QVERIFY(LegendNames(charts->chtEnvelope).contains("Military band limits"));
     QVERIFY(LegendNames(charts->chtEnvelope).contains("Best-range line"));
@@ -166,7 +182,7 @@ class ChartsWindowTest : public QObject {
     };
     const std::vector<Case> cases = {
         {"specific range at 600 kt, 0 ft", 0, charts->optSpeedCas,
-         QPointF(600, c.Cell(1, ColumnOf(600)).lbsPerNm), GridCell{1, ColumnOf(600)}},
+         QPointF(600, 1000 / c.Cell(1, ColumnOf(600)).lbsPerNm), GridCell{1, ColumnOf(600)}},
         {"fuel flow at 660 kt, 40000 ft", 1, charts->optSpeedCas, QPointF(660, 5267),
          GridCell{2, ColumnOf(660)}},
         {"fuel flow against TAS", 1, charts->optSpeedTas,
@@ -193,7 +209,7 @@ class ChartsWindowTest : public QObject {
     ClickCell(s.form->MSFG2, 1, ColumnOf(600));
     const tz9::CellResult& cell = c.Cell(1, ColumnOf(600));
     QCOMPARE(PointsOf(charts->chtSpecificRange, "Selected cell"),
-             QList<QPointF>({QPointF(600, cell.lbsPerNm)}));
+             QList<QPointF>({QPointF(600, 1000 * cell.tas / cell.fuelFlow)}));
     QCOMPARE(PointsOf(charts->chtFuelFlow, "Selected cell"), QList<QPointF>({QPointF(600, 17110)}));
     QCOMPARE(PointsOf(charts->chtEnvelope, "Selected cell"), QList<QPointF>({QPointF(600, 0)}));
     QVERIFY2(charts->lblChartStatus->text().startsWith(
@@ -335,7 +351,7 @@ class ChartsWindowTest : public QObject {
     renderer.render(&painter);
     painter.end();
     QVERIFY(DistinctColours(drawn) > 8);
-    QVERIFY(HasColour(drawn, 0xe69f00));  // the first altitude's line
+    QVERIFY(HasColour(drawn, 0x440154));  // the first altitude's line
 
     for (const QString& bad : {folder.filePath("range.jpg"), folder.filePath("none/range.png")}) {
       QVERIFY(!charts->SaveImage(bad));

@@ -9,11 +9,14 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "analyses/mission_window.h"
 #include "app/window_command_line.h"
 #include "common/version.h"
 #include "grids/result_grid_view.h"
@@ -25,12 +28,14 @@ using namespace tz9::test;
 
 namespace {
 
-// Answers the save dialog with the next path of a list (nothing: a cancel) and the print dialog
-// by printing to a PDF file (an empty name: a cancel); notes what each dialog offered.
+// Answers the save dialog with the next path of a list (nothing: a cancel), the print dialog
+// by printing to a PDF file (an empty name: a cancel) and the question before a long report with
+// scope; notes what each dialog offered.
 struct ScriptedExportDialogs final : tz9::ExportDialogs {
   std::vector<std::optional<std::string>> paths;
   QString printFile;
-  QStringList offered;  // "csv check-aircraft.csv", "print"
+  std::optional<tz9::ReportScope> scope;
+  QStringList offered;  // "csv check-aircraft.csv", "print", "pages 163 or 3"
 
   std::optional<std::string> ChooseSavePath(tz9::ExportKind kind,
                                             const QString& suggestedName) override {
@@ -47,6 +52,10 @@ struct ScriptedExportDialogs final : tz9::ExportDialogs {
     printer.setOutputFileName(printFile);
     return true;
   }
+  std::optional<tz9::ReportScope> ChooseReportScope(int wholePages, int summaryPages) override {
+    offered << QStringLiteral("pages %1 or %2").arg(wholePages).arg(summaryPages);
+    return scope;
+  }
 };
 
 // A session whose export dialogs the test answers.
@@ -61,6 +70,7 @@ struct ExportSession : Session {
     dialogs->paths = {QFile::encodeName(path).toStdString()};
     item->trigger();
   }
+  bool ReportEnded() const { return !form->exports()->ReportRunning(); }
 };
 
 // The check aircraft on kCheckRanges (37 speeds by 2 altitudes).
@@ -131,11 +141,12 @@ class Form1ExportTest : public QObject {
       items << item->objectName() + "=" + item->text() + " " +
                    item->shortcut().toString(QKeySequence::PortableText);
     }
-    QCOMPARE(items, QStringList(
-                        {"mnuFileApri=&Load Ctrl+O", "mnuFileSalva=&Save ", "mnuFileNome=S&ave As ",
-                         QString::fromUtf8("mnuFileExport=&Export Tables… Ctrl+E"),
-                         QString::fromUtf8("mnuFileReport=Export &Report… "),
-                         QString::fromUtf8("mnuFilePrint=&Print… Ctrl+P"), "mnuFileEsci=&Exit "}));
+    QCOMPARE(items,
+             QStringList({"mnuFileApri=&Load Ctrl+O", "mnuFileRecent=Open &Recent ",
+                          "mnuFileSalva=&Save ", "mnuFileNome=S&ave As ",
+                          QString::fromUtf8("mnuFileExport=&Export Tables… Ctrl+E"),
+                          QString::fromUtf8("mnuFileReport=Export &Report… "),
+                          QString::fromUtf8("mnuFilePrint=&Print… Ctrl+P"), "mnuFileEsci=&Exit "}));
   }
 
   // The lines under the comments are the command-line tool's CSV for the same inputs, byte for
@@ -239,6 +250,7 @@ class Form1ExportTest : public QObject {
     for (QAction* item : {s.form->exports()->mnuFileExport, s.form->exports()->mnuFileReport}) {
       const QString path = folder.filePath(QStringLiteral("missing/table.out"));
       s.Export(item, path);
+      QTRY_VERIFY_WITH_TIMEOUT(s.ReportEnded(), 30000);
       QVERIFY2(s.Status().startsWith(QStringLiteral("Could not export to %1: ").arg(path)),
                qPrintable(s.Status()));
       s.form->lblStatus->clear();
@@ -262,15 +274,21 @@ class Form1ExportTest : public QObject {
     ComputeCheckTable(s, "Option1", "txtMisAA=2");
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     s.Export(s.form->exports()->mnuFileReport, pdf);
+    QTRY_VERIFY_WITH_TIMEOUT(s.ReportEnded(), 30000);
     QCOMPARE(s.Status(), QStringLiteral("Wrote the report to %1.").arg(pdf));
     QCOMPARE(s.dialogs->offered, QStringList({"pdf check-aircraft.pdf"}));
-    QCOMPARE(PdfPages(pdf), 5);
+    // Then the performance summary: the optima, the captions and one line an altitude.
+    QCOMPARE(PdfPages(pdf), 6);
+    const QString summary = PdfPageText(pdf, 6);
+    for (const char* text :
+         {"Performance Summary", "Best range at 40000 ft", "Altitude | Range CAS", "40000 ft |"})
+      QVERIFY2(summary.contains(QString::fromLatin1(text)), qPrintable(text + (" in " + summary)));
     const QString inputs = PdfPageText(pdf, 1);
     for (const char* text : {"Aircraft file: check-aircraft.dat", "Aircraft: Check Aircraft",
                              "Computing weight: 20000 lb", "Stores: AIM120 2, AGM65B 0",
                              "Speeds (CAS): 37, 300 to 660 kt", "Altitudes: 2, 0 ft to 40000 ft",
                              "Result: Computed 74 cells.", "Grids: current", "Subsonic, Military",
-                             "Supersonic, AB", "Page 1 of 5"}) {
+                             "Supersonic, AB", "Page 1 of 6"}) {
       QVERIFY2(inputs.contains(QString::fromLatin1(text)), qPrintable(text + (" in " + inputs)));
     }
     const struct {
@@ -280,12 +298,12 @@ class Form1ExportTest : public QObject {
         // Each block under its own speed headers, beside the altitude headers.
         {2,
          {"Fuel Flow (lb/h): 300 to 530 kt, 0 ft to 40000 ft (part 1 of 2)", "300 310 320 330 340",
-          "510 520 530 0 ft", "40000 ft 1070", "Page 2 of 5"}},
+          "510 520 530 0 ft", "40000 ft 1070", "Page 2 of 6"}},
         {3,
          {"Fuel Flow (lb/h): 540 to 660 kt, 0 ft to 40000 ft (part 2 of 2)",
           "540 550 560 570 580 590 600 610 620 630 640 650 660 0 ft", "40000 ft 1676"}},
         {4, {"Lbs/NM: 300 to 530 kt", "(part 1 of 2)", "300 310 320", "Subsonic, AB"}},
-        {5, {"Lbs/NM: 540 to 660 kt", "540 550 560", "40000 ft", "Page 5 of 5"}},
+        {5, {"Lbs/NM: 540 to 660 kt", "540 550 560", "40000 ft", "Page 5 of 6"}},
     };
     for (const auto& [page, texts] : pages) {
       const QString text = PdfPageText(pdf, page);
@@ -297,39 +315,52 @@ class Form1ExportTest : public QObject {
         QString::fromStdString(std::string(s.form->grid1().TextAt(1, 1)))));
   }
 
-  // 91 speeds by 61 altitudes: 4 blocks of columns by 2 of rows a grid; then the sections a
-  // source adds: 50 lines at 36 a page and a picture on a page of its own.
-  void ALargeTableAndFurtherSectionsTakeTheirPages() {
+  // 1901 speeds by 2 altitudes take 163 pages: the window asks first, and the summary pages
+  // (the inputs, the performance summary, the mission fuel window's table) come alone. The
+  // whole report is painted off the window's thread, its progress shown while the window
+  // answers, and Cancel leaves no file.
+  void ALongReportAsksFirstAndCanBeCancelled() {
     const QTemporaryDir folder;
     ExportSession s;
-    s.form->exports()->AddReportSections([](const tz9::TableComputation& computation) {
-      tz9::ReportSection section;
-      section.heading = QStringLiteral("Performance summary");
-      for (int i = 1; i <= 50; ++i)
-        section.lines
-            << QStringLiteral("summary line %1 of %2 cells").arg(i).arg(computation.cells.size());
-      section.picture = QImage(300, 200, QImage::Format_RGB32);
-      section.picture.fill(Qt::blue);
-      return std::vector<tz9::ReportSection>{section};
-    });
     s.Load(kCheckAircraft);
     s.TypeAll(
-        "txtSpMi=100 txtSpS1=10 txtSpSt=1000 txtSpS2=10 txtSpMa=1000 "
-        "txtAlMi=0 txtAlS1=1000 txtAlSt=60000 txtAlS2=1000 txtAlMa=60000");
+        "txtSpMi=100 txtSpS1=1 txtSpSt=2000 txtSpS2=1 txtSpMa=2000 "
+        "txtAlMi=0 txtAlS1=40000 txtAlSt=40000 txtAlS2=1000 txtAlMa=40000");
     s.Click(s.form->cmdTable);
-    s.Type("txtCompWeight", "20000");
+    s.Type("txtCompWeight", "26000");
     s.Click(s.form->cmdCompute);
-    QCOMPARE(s.Status(), QStringLiteral("Computed 5551 cells."));
-    const QString pdf = folder.filePath(QStringLiteral("large.pdf"));
-    s.Export(s.form->exports()->mnuFileReport, pdf);
-    QCOMPARE(PdfPages(pdf), 1 + 2 * 8 + 3);
-    const QString lastBlock = PdfPageText(pdf, 17);
-    for (const char* text : {"(part 8 of 8)", "820 830 840", "990 1000", "37000 ft", "59000 ft"})
-      QVERIFY2(lastBlock.contains(QString::fromLatin1(text)),
-               qPrintable(text + (" in " + lastBlock)));
-    QVERIFY(PdfPageText(pdf, 18).contains("Performance summary summary line 1 of 5551 cells"));
-    QVERIFY(PdfPageText(pdf, 19).contains("summary line 50 of 5551 cells"));
-    QVERIFY(PdfPageText(pdf, 20).contains("Performance summary"));
+    s.form->mnuViewMission->trigger();
+    auto* mission = s.form->findChild<tz9::MissionWindow*>();
+    mission->txtCruiseCas->setText(QStringLiteral("600"));
+    mission->cmdMission_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!mission->Running(), 30000);
+    const QString summary = folder.filePath(QStringLiteral("summary.pdf"));
+    s.dialogs->scope = tz9::ReportScope::SummaryPages;
+    s.Export(s.form->exports()->mnuFileReport, summary);
+    QTRY_VERIFY_WITH_TIMEOUT(s.ReportEnded(), 30000);
+    QCOMPARE(s.dialogs->offered, QStringList({"pdf check-aircraft.pdf", "pages 163 or 3"}));
+    QCOMPARE(s.Status(),
+             QStringLiteral("Wrote the summary pages of the report to %1.").arg(summary));
+    QCOMPARE(PdfPages(summary), 3);
+    QVERIFY(PdfPageText(summary, 2).contains("Performance Summary"));
+    for (const char* text : {"Mission Fuel", "Cruise at 600 kt.", "0 ft |", "40000 ft |", " AB |",
+                             "AB after a figure: the schedule's speed needs the afterburner"}) {
+      QVERIFY2(PdfPageText(summary, 3).contains(QString::fromLatin1(text)), text);
+    }
+
+    s.dialogs->scope = tz9::ReportScope::Whole;
+    s.Export(s.form->exports()->mnuFileReport, folder.filePath(QStringLiteral("whole.pdf")));
+    QVERIFY(!s.form->exports()->reportProgress->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(s.form->exports()->prgReport->value() > 0, 30000);
+    s.Export(s.form->exports()->mnuFilePrint, {});  // one report at a time
+    QVERIFY(s.Status().startsWith(QStringLiteral("A report is being made")));
+    QTest::mouseClick(s.form->exports()->cmdReportCancel, Qt::LeftButton);
+    QVERIFY(s.ReportEnded());
+    QVERIFY(s.form->exports()->reportProgress->isHidden());
+    QCOMPARE(s.Status(), QStringLiteral("Cancelled the report: %1 was not written.")
+                             .arg(folder.filePath(QStringLiteral("whole.pdf"))));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"summary.pdf"}));
   }
 
   void PrintPaintsTheReportOnThePrinterTheDialogSetUp() {
@@ -338,8 +369,9 @@ class Form1ExportTest : public QObject {
     ComputeCheckTable(s, "Option3");
     s.dialogs->printFile = folder.filePath(QStringLiteral("printed.pdf"));
     s.form->exports()->mnuFilePrint->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(s.ReportEnded(), 30000);
     QCOMPARE(s.Status(), QStringLiteral("Printed the report to %1.").arg(s.dialogs->printFile));
-    QCOMPARE(PdfPages(s.dialogs->printFile), 5);
+    QCOMPARE(PdfPages(s.dialogs->printFile), 6);
     QVERIFY(PdfPageText(s.dialogs->printFile, 4).contains("Mach Number: 300 to 530 kt"));
   }
 
@@ -436,7 +468,8 @@ class Form1ExportTest : public QObject {
         {"missing .dat file",
          {QUrl::fromLocalFile(folder.filePath("none.dat"))},
          true,
-         "Load stopped: cannot open file: " + folder.filePath("none.dat") + " (no such file)"},
+         "Load stopped: cannot open file: " + folder.filePath("none.dat") +
+             " (no such file). No aircraft is loaded."},
         {"another suffix", {QUrl::fromLocalFile(folder.filePath("table.csv"))}, false, ""},
         {"two files", {aircraft, aircraft}, false, ""},
         {"not a local file", {QUrl("https://example.org/a.dat")}, false, ""},

@@ -9,9 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "grids/result_grid_view.h"
 #include "shell/form1.h"
 #include "widgets/aircraft_file_chooser.h"  // with <optional> and <string>
 #include "widgets/message_notifier.h"
@@ -86,6 +88,49 @@ inline void ComputeTheCheckTable(Session& s, const QString& mode = {}) {
   s.Type("txtCompWeight", "20000");
   if (!mode.isEmpty()) s.Choose(mode);
   s.Click(s.form->cmdCompute);
+}
+
+// The check aircraft on the start-up ranges (Create Table), computed at 20000 lb.
+inline void ComputeOnDefaults(Session& s) {
+  s.Load(kCheckAircraft);
+  s.Click(s.form->cmdTable);
+  s.Type("txtCompWeight", "20000");
+  s.Click(s.form->cmdCompute);
+}
+
+inline void ShowActive(Session& s) {
+  s.form->show();
+  s.form->activateWindow();
+  if (!QTest::qWaitForWindowActive(s.form.get())) qFatal("window not active");
+}
+
+// What a label of the window shows: its text while it is visible, else nothing.
+inline QString Shown(const Session& s, const char* name) {
+  const auto* label = s.form->findChild<QLabel*>(name);
+  if (label == nullptr) return QStringLiteral("no %1").arg(name);
+  return label->isVisibleTo(s.form.get()) ? label->text() : QString();
+}
+
+// A data cell's text and background: "1896 #ffff00", or "300 none" without one of its own.
+inline QString CellShown(const ResultGridView* view, int gridRow, int gridCol) {
+  const QModelIndex index = view->model()->index(gridRow - 1, gridCol - 1);
+  const QVariant background = index.data(Qt::BackgroundRole);
+  return index.data().toString() + " " +
+         (background.isValid() ? background.value<QColor>().name() : QStringLiteral("none"));
+}
+
+// The check aircraft's text with one text replaced, or cut short before it (to == nullptr),
+// written to name in folder; returns the path.
+inline std::string CheckAircraftFile(const QTemporaryDir& folder, const QString& name,
+                                     const char* from, const char* to) {
+  QFile whole(QString::fromStdString(kCheckAircraft));
+  if (!whole.open(QIODevice::ReadOnly)) qFatal("no check aircraft");
+  QByteArray text = whole.readAll().replace("\r", "");
+  if (!text.contains(from)) qFatal("no %s in the check aircraft", from);
+  text = to == nullptr ? text.left(text.indexOf(from)) : text.replace(from, to);
+  QFile file(folder.filePath(name));
+  if (!file.open(QFile::WriteOnly) || file.write(text) != text.size()) qFatal("cannot write");
+  return file.fileName().toStdString();
 }
 
 }  // namespace tz9::test

@@ -210,9 +210,11 @@ CellDetailsDock::CellDetailsDock(const Workspace& workspace, QMainWindow& window
         static_cast<QWidget*>(lblCellDetailsReason), static_cast<QWidget*>(tblCellDetails)}) {
     layout->addWidget(widget);
   }
-  // Wide enough for a quantity's name and value side by side, and the reason in a few lines.
-  constexpr int kBodyWidthPixels = 380;
+  // Narrow enough that the window with the panel still fits a 1366-pixel screen; a value that
+  // does not fit beside its name scrolls, and the sentences wrap.
+  constexpr int kBodyWidthPixels = 300;
   body->setMinimumWidth(kBodyWidthPixels);
+  tblCellDetails->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setWidget(body);
 
   window.addDockWidget(Qt::RightDockWidgetArea, this);

@@ -4,9 +4,12 @@
 
 #include <QBrush>
 #include <QChart>
+#include <QFontMetricsF>
+#include <QLegend>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 #include "grids/result_grid_model.h"
@@ -46,6 +49,22 @@ ChartCanvas::ChartCanvas(QWidget* parent) : QChartView(new QChart(), parent) {
   yAxis_ = new QValueAxis(chart());
   chart()->addAxis(xAxis_, Qt::AlignBottom);
   chart()->addAxis(yAxis_, Qt::AlignLeft);
+  labels_ = new LineEndLabels(*this);
+  scene()->addItem(labels_);
+  connect(chart(), &QChart::plotAreaChanged, this, [this] { labels_->PlotAreaChanged(); });
+}
+
+void ChartCanvas::SetLineLabels(std::vector<LineLabel> labels) {
+  labels_->SetLabels(std::move(labels));
+  // The legend's left margin keeps the labels' room free beside the plot area.
+  qreal left = 0, top = 0, right = 0, bottom = 0;
+  QLegend* legend = chart()->legend();
+  legend->getContentsMargins(&left, &top, &right, &bottom);
+  legend->setContentsMargins(labels_->Width(), top, right, bottom);
+}
+
+const std::vector<LineLabel>& ChartCanvas::LineLabels() const {
+  return labels_->Labels();
 }
 
 PlotMapping ChartCanvas::Mapping() const {
@@ -83,6 +102,69 @@ QColor EnvelopeRegionColour(EnvelopeRegion region) {
       return QColor::fromRgb(kNotComputedGrey);
   }
   return QColor::fromRgb(kNotComputedGrey);
+}
+
+namespace {
+
+constexpr qreal kLabelGap = 6;       // between the plot area and a label's stroke
+constexpr qreal kStrokeLength = 14;  // the stroke in the line's colour before the name
+constexpr qreal kStrokeWidth = 3;
+
+QFont LabelFont() {
+  QFont font;
+  font.setPointSizeF(8);
+  return font;
+}
+
+}  // namespace
+
+LineEndLabels::LineEndLabels(const ChartCanvas& canvas) : canvas_(canvas) {
+  setZValue(1);  // over the chart
+}
+
+void LineEndLabels::SetLabels(std::vector<LineLabel> labels) {
+  labels_ = std::move(labels);
+  PlotAreaChanged();
+}
+
+qreal LineEndLabels::Width() const {
+  if (labels_.empty()) return 0;
+  const QFontMetricsF metrics(LabelFont());
+  qreal widest = 0;
+  for (const LineLabel& label : labels_)
+    widest = std::max(widest, metrics.horizontalAdvance(label.text));
+  return kLabelGap + kStrokeLength + 4 + widest + kLabelGap;
+}
+
+void LineEndLabels::PlotAreaChanged() {
+  prepareGeometryChange();
+  const QRectF plot = canvas_.chart()->plotArea();
+  bounds_ = QRectF(plot.right(), plot.top() - 20, Width(), plot.height() + 40);
+  update();
+}
+
+void LineEndLabels::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+  if (labels_.empty()) return;
+  const PlotMapping mapping = canvas_.Mapping();
+  const QFontMetricsF metrics(LabelFont());
+  const qreal height = metrics.height();
+  std::vector<double> wanted;
+  for (const LineLabel& label : labels_)
+    wanted.push_back(mapping.ToScene(label.end).y());
+  const std::vector<double> centres =
+      SpreadLabels(wanted, height, mapping.plot.top(), mapping.plot.bottom());
+  painter->save();
+  painter->setFont(LabelFont());
+  const qreal left = mapping.plot.right() + kLabelGap;
+  for (size_t i = 0; i < labels_.size(); ++i) {
+    const qreal y = centres[i];
+    painter->setPen(QPen(labels_[i].colour, kStrokeWidth));
+    painter->drawLine(QPointF(left, y), QPointF(left + kStrokeLength, y));
+    painter->setPen(QColor::fromRgb(0xff303030));
+    painter->drawText(QRectF(left + kStrokeLength + 4, y - height / 2, bounds_.width(), height),
+                      Qt::AlignLeft | Qt::AlignVCenter, labels_[i].text);
+  }
+  painter->restore();
 }
 
 EnvelopeItem::EnvelopeItem(const ChartCanvas& canvas) : canvas_(canvas) {

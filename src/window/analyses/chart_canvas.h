@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ChartCanvas: one chart of the charts window on two linear value axes, reporting where it is
-// clicked in the axes' values; and EnvelopeItem, the regions of the flight envelope painted
-// under the chart's grid and lines, one rectangle per run of cells.
+// clicked in the axes' values, its lines named at their ends; and EnvelopeItem, the regions of
+// the flight envelope painted under the chart's grid and lines, one rectangle per run of cells.
 #pragma once
 
 #include <QChartView>
+#include <QColor>
 #include <QGraphicsItem>
 #include <QPointF>
 #include <QRectF>
+#include <QString>
 #include <memory>
+#include <vector>
 
 #include "performance/chart_model.h"
 
@@ -30,11 +33,25 @@ struct PlotMapping {
   QPointF ToValue(QPointF scenePoint) const;
 };
 
+// A line's name at its end, beside the plot area, with a stroke of its colour.
+struct LineLabel {
+  QString text;
+  QColor colour;
+  QPointF end;  // the line's last point, in the axes' values
+};
+
+class LineEndLabels;
+
 class ChartCanvas final : public QChartView {
   Q_OBJECT
 
  public:
   explicit ChartCanvas(QWidget* parent);
+
+  // The labels beside the right edge of the plot area, each at the height of its line's end
+  // and spread apart where the ends crowd; the legend stands clear of them.
+  void SetLineLabels(std::vector<LineLabel> labels);
+  const std::vector<LineLabel>& LineLabels() const;
 
   QValueAxis* XAxis() const { return xAxis_; }
   QValueAxis* YAxis() const { return yAxis_; }
@@ -52,6 +69,7 @@ class ChartCanvas final : public QChartView {
  private:
   QValueAxis* xAxis_ = nullptr;
   QValueAxis* yAxis_ = nullptr;
+  LineEndLabels* labels_ = nullptr;  // owned by the scene
 };
 
 // The fill of each region of the envelope, the grids' legend colours for the four regimes.
@@ -73,6 +91,26 @@ class EnvelopeItem final : public QGraphicsItem {
  private:
   const ChartCanvas& canvas_;
   std::shared_ptr<const EnvelopeMap> map_;
+  QRectF bounds_;
+};
+
+// Paints a canvas' line labels; the canvas keeps it in step with the plot area.
+class LineEndLabels final : public QGraphicsItem {
+ public:
+  explicit LineEndLabels(const ChartCanvas& canvas);
+
+  void SetLabels(std::vector<LineLabel> labels);
+  const std::vector<LineLabel>& Labels() const { return labels_; }
+  // The room the labels take to the right of the plot area, in pixels.
+  qreal Width() const;
+  void PlotAreaChanged();
+
+  QRectF boundingRect() const override { return bounds_; }
+  void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+ private:
+  const ChartCanvas& canvas_;
+  std::vector<LineLabel> labels_;
   QRectF bounds_;
 };
 

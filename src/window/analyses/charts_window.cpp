@@ -2,6 +2,7 @@
 
 #include "analyses/charts_window.h"
 
+#include <QButtonGroup>
 #include <QChart>
 #include <QDir>
 #include <QFileInfo>
@@ -44,24 +45,8 @@ constexpr QRgb kStaleRed = 0xffb00000;
 constexpr QRgb kKeyGrey = 0xff505050;
 constexpr QRgb kBestRangeBlue = 0xff0072b2;
 
-// Okabe and Ito's colour-blind-safe set for up to seven lines (without its yellow, too pale on
-// white); more lines take a sequential ramp (viridis, dark violet to yellow-green), which
-// orders the altitudes and stays readable without red-green vision.
 QColor AltitudeColour(size_t i, size_t count) {
-  static constexpr std::array<QRgb, 7> kOkabeIto = {0xffe69f00, 0xff56b4e9, 0xff009e73, 0xff0072b2,
-                                                    0xffd55e00, 0xffcc79a7, 0xff000000};
-  static constexpr std::array<QRgb, 9> kViridis = {0xff440154, 0xff482878, 0xff3e4989,
-                                                   0xff31688e, 0xff26828e, 0xff1f9e89,
-                                                   0xff35b779, 0xff6dcd59, 0xffb4de2c};
-  if (count <= kOkabeIto.size()) return QColor::fromRgb(kOkabeIto[i % kOkabeIto.size()]);
-  const double at = static_cast<double>(i) / static_cast<double>(count - 1) * (kViridis.size() - 1);
-  const auto low = std::min(static_cast<size_t>(at), kViridis.size() - 2);
-  const double share = at - static_cast<double>(low);
-  const QColor a = QColor::fromRgb(kViridis[low]);
-  const QColor b = QColor::fromRgb(kViridis[low + 1]);
-  return QColor::fromRgbF(static_cast<float>(a.redF() + share * (b.redF() - a.redF())),
-                          static_cast<float>(a.greenF() + share * (b.greenF() - a.greenF())),
-                          static_cast<float>(a.blueF() + share * (b.blueF() - a.blueF())));
+  return QColor::fromRgb(static_cast<QRgb>(0xff000000U | OrderedLineColour(i, count)));
 }
 
 QPen LinePen(const QColor& colour, Qt::PenStyle style, qreal width) {
@@ -139,8 +124,16 @@ struct LinePart {
 std::vector<LinePart> PartsOf(const std::vector<ScanPoint>& run, ChartSpeed speed,
                               ChartQuantity quantity) {
   std::vector<LinePart> parts;
+  bool gap = false;  // a point without a value broke the line
   for (const ScanPoint& point : run) {
-    if (parts.empty() || parts.back().regime != point.regime) {
+    if (!std::isfinite(QuantityOf(point, quantity))) {
+      gap = true;
+      continue;
+    }
+    if (gap) {
+      parts.push_back(LinePart{point.regime, {}});
+      gap = false;
+    } else if (parts.empty() || parts.back().regime != point.regime) {
       LinePart part{point.regime, {}};
       if (!parts.empty()) part.points.push_back(parts.back().points.back());
       parts.push_back(std::move(part));
@@ -174,38 +167,37 @@ QString SpeedAxisTitle(ChartSpeed speed) {
   return {};
 }
 
+QString QuantityAxisTitle(ChartQuantity quantity) {
+  switch (quantity) {
+    case ChartQuantity::NmPer1000Lb:
+      return QStringLiteral("Specific range (NM per 1000 lb)");
+    case ChartQuantity::LbsPerNm:
+      return QStringLiteral("Fuel per nautical mile (lb/NM)");
+    case ChartQuantity::FuelFlow:
+      return QStringLiteral("Fuel flow (lb/h)");
+  }
+  return {};
+}
+
 QString SpeedLabelFormat(ChartSpeed speed) {
   return speed == ChartSpeed::Mach ? QStringLiteral("%.2f") : QStringLiteral("%.0f");
 }
 
-// The least of 1, 2 and 5 times a power of ten that is at least `least`.
-double RoundStep(double least) {
-  const double power = std::pow(10.0, std::floor(std::log10(least)));
-  for (double mantissa : {1.0, 2.0, 5.0}) {
-    if (mantissa * power >= least) return mantissa * power;
-  }
-  return 10 * power;
-}
-
-// A line chart's axis widens to round ends; the envelope's spans the table exactly, with its
-// ticks at round values inside.
+// A line chart's axis takes round limits just around its values; the envelope's spans the table
+// exactly, with its ticks at round values inside.
 void SetAxis(QValueAxis& axis, const QString& title, const QString& format, Range range,
              bool roundEnds) {
-  constexpr int kTicks = 6;
   if (range.Empty()) range = Range{0, 1};
-  if (range.least == range.greatest) range = Range{range.least - 1, range.greatest + 1};
+  const AxisScale fitted = FitAxis(range.least, range.greatest);
+  if (roundEnds || range.least == range.greatest) range = Range{fitted.min, fitted.max};
   axis.setTitleText(title);
   axis.setLabelFormat(format);
   // Fixed ticks while the range changes: the interval of another range could ask for a
   // million ticks.
   axis.setTickType(QValueAxis::TicksFixed);
   axis.setRange(range.least, range.greatest);
-  if (roundEnds) {
-    axis.applyNiceNumbers();
-    return;
-  }
   axis.setTickAnchor(0);
-  axis.setTickInterval(RoundStep((range.greatest - range.least) / kTicks));
+  axis.setTickInterval(fitted.tickStep);
   axis.setTickType(QValueAxis::TicksDynamic);
 }
 
@@ -329,6 +321,14 @@ void frmCharts::BuildControls() {
   optSpeedTas = named(new QRadioButton(QStringLiteral("TAS"), this), "optSpeedTas");
   optSpeedMach = named(new QRadioButton(QStringLiteral("Mach"), this), "optSpeedMach");
   optSpeedCas->setChecked(true);
+  lblRangeUnit = named(new QLabel(QStringLiteral("Specific range in:"), this), "lblRangeUnit");
+  optRangeNmPerKlb =
+      named(new QRadioButton(QStringLiteral("NM per 1000 lb"), this), "optRangeNmPerKlb");
+  optRangeLbPerNm = named(new QRadioButton(QStringLiteral("lb per NM"), this), "optRangeLbPerNm");
+  optRangeNmPerKlb->setChecked(true);
+  auto* rangeUnits = new QButtonGroup(this);  // apart from the speed axis' buttons
+  rangeUnits->addButton(optRangeNmPerKlb);
+  rangeUnits->addButton(optRangeLbPerNm);
   cmdSaveImage = named(new QPushButton(QStringLiteral("Save Image…"), this), "cmdSaveImage");
   lblAltitudes = named(new QLabel(QStringLiteral("Altitudes drawn:"), this), "lblAltitudes");
   lstAltitudes = named(new QListWidget(this), "lstAltitudes");
@@ -354,6 +354,11 @@ void frmCharts::LayOutControls() {
   auto* axisRow = new QHBoxLayout();
   for (QWidget* widget : {static_cast<QWidget*>(lblSpeedAxis), static_cast<QWidget*>(optSpeedCas),
                           static_cast<QWidget*>(optSpeedTas), static_cast<QWidget*>(optSpeedMach)})
+    axisRow->addWidget(widget);
+  axisRow->addSpacing(24);
+  for (QWidget* widget :
+       {static_cast<QWidget*>(lblRangeUnit), static_cast<QWidget*>(optRangeNmPerKlb),
+        static_cast<QWidget*>(optRangeLbPerNm)})
     axisRow->addWidget(widget);
   axisRow->addStretch(1);
   axisRow->addWidget(cmdSaveImage);
@@ -388,11 +393,19 @@ void frmCharts::ConnectHandlers() {
   });
   connect(&workspace_, &Workspace::CurrentCellChanged, this, &frmCharts::GridCurrentChanged);
   connect(summaryWorker_, &BackgroundSummary::Finished, this, &frmCharts::SummaryFinished);
+  connect(summaryWorker_, &BackgroundSummary::Failed, this, [this](const QString& reason) {
+    lblChartScan->setText(QStringLiteral("The band limits could not be found: %1.").arg(reason));
+  });
   for (QRadioButton* option : {optSpeedCas, optSpeedTas, optSpeedMach}) {
     connect(option, &QRadioButton::toggled, this, [this](bool checked) {
       if (checked) SpeedAxisToggled();
     });
   }
+  connect(optRangeLbPerNm, &QRadioButton::toggled, this, [this](bool lbPerNm) {
+    rangeQuantity_ = lbPerNm ? ChartQuantity::LbsPerNm : ChartQuantity::NmPer1000Lb;
+    DrawLineChart(*chtSpecificRange, rangeQuantity_);
+    DrawHighlight();
+  });
   connect(lstAltitudes, &QListWidget::itemChanged, this, &frmCharts::AltitudeItemChanged);
   connect(cmdEvenSpread, &QPushButton::clicked, this, &frmCharts::cmdEvenSpread_Click);
   connect(cmdSaveImage, &QPushButton::clicked, this, &frmCharts::cmdSaveImage_Click);
@@ -559,19 +572,19 @@ void frmCharts::FillAltitudeList() {
 
 void frmCharts::DrawLines() {
   lines_ = computation_ ? BuildAltitudeLines(*computation_, rows_) : std::vector<AltitudeLine>();
-  DrawLineChart(*chtSpecificRange, ChartQuantity::LbsPerNm);
+  DrawLineChart(*chtSpecificRange, rangeQuantity_);
   DrawLineChart(*chtFuelFlow, ChartQuantity::FuelFlow);
 }
 
-// The extent of the lines drawn; lb/NM and lb/h from 0.
+// The extent of the lines drawn.
 std::pair<Range, Range> LineExtents(const std::vector<AltitudeLine>& lines, ChartSpeed speed,
                                     ChartQuantity quantity) {
   Range xs;
   Range ys;
-  ys.Take(0);
   for (const AltitudeLine& line : lines) {
     for (const std::vector<ScanPoint>& run : line.runs) {
       for (const ScanPoint& point : run) {
+        if (!std::isfinite(QuantityOf(point, quantity))) continue;
         xs.Take(SpeedOf(point, speed));
         ys.Take(QuantityOf(point, quantity));
       }
@@ -586,16 +599,23 @@ std::pair<Range, Range> LineExtents(const std::vector<AltitudeLine>& lines, Char
 void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
   const BatchedChanges batch(canvas);
   canvas.chart()->removeAllSeries();
-  const bool range = quantity == ChartQuantity::LbsPerNm;
+  const bool range = quantity != ChartQuantity::FuelFlow;
   const auto [xs, ys] = LineExtents(lines_, speed_, quantity);
   SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_), xs, true);
-  SetAxis(
-      *canvas.YAxis(),
-      range ? QStringLiteral("Fuel per nautical mile (lb/NM)") : QStringLiteral("Fuel flow (lb/h)"),
-      range ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys, true);
+  SetAxis(*canvas.YAxis(), QuantityAxisTitle(quantity),
+          quantity == ChartQuantity::LbsPerNm ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys,
+          true);
+  std::vector<LineLabel> labels;
   for (size_t i = 0; i < lines_.size(); ++i) {
     const AltitudeLine& line = lines_[i];
     const QColor colour = AltitudeColour(i, lines_.size());
+    if (!line.Empty()) {
+      const ScanPoint& end = line.runs.back().back();
+      if (std::isfinite(QuantityOf(end, quantity))) {
+        labels.push_back({AltitudeName(*computation_, line.row), colour,
+                          QPointF(SpeedOf(end, speed_), QuantityOf(end, quantity))});
+      }
+    }
     // The altitude's legend entry, solid whatever the power of its first points.
     AddLine(canvas, {}, LinePen(colour, Qt::SolidLine, 2),
             AltitudeName(*computation_, line.row) +
@@ -616,7 +636,7 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
     for (const std::vector<ScanPoint>& joined : BestRangeLine(lines_)) {
       QList<QPointF> points;
       for (const ScanPoint& point : joined)
-        points.push_back({SpeedOf(point, speed_), point.lbsPerNm});
+        points.push_back({SpeedOf(point, speed_), QuantityOf(point, quantity)});
       AddLine(canvas, points, LinePen(Qt::black, Qt::DotLine, 1.5), name);
       name.clear();
     }
@@ -631,6 +651,7 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
            11, Qt::black, LinePen(Qt::white, Qt::SolidLine, 1.5),
            range ? QStringLiteral("Best range") : QStringLiteral("Best endurance"));
   highlights_[range ? kSpecificRange : kFuelFlow] = AddHighlight(canvas);
+  canvas.SetLineLabels(std::move(labels));
 }
 
 // The regions painted under the chart, then the band limits and the best-range line: from
@@ -682,7 +703,7 @@ void frmCharts::DrawEnvelope() {
 void frmCharts::DrawHighlight() {
   std::array<std::optional<ChartPosition>, 3> at;
   if (computation_ && current_ && !TableRelaid()) {
-    at[kSpecificRange] = CellOnLineChart(*computation_, *current_, speed_, ChartQuantity::LbsPerNm);
+    at[kSpecificRange] = CellOnLineChart(*computation_, *current_, speed_, rangeQuantity_);
     at[kFuelFlow] = CellOnLineChart(*computation_, *current_, speed_, ChartQuantity::FuelFlow);
     at[kEnvelope] = CellOnEnvelope(*computation_, *current_, speed_);
   }
@@ -732,8 +753,7 @@ void frmCharts::Chart_Click(ChartCanvas* canvas, QPointF value) {
     cell = NearestCellOnEnvelope(*computation_, speed_, clicked);
   } else {
     const PlotMapping mapping = canvas->Mapping();
-    const ChartQuantity quantity =
-        canvas == chtFuelFlow ? ChartQuantity::FuelFlow : ChartQuantity::LbsPerNm;
+    const ChartQuantity quantity = canvas == chtFuelFlow ? ChartQuantity::FuelFlow : rangeQuantity_;
     cell = NearestCellOnLineChart(*computation_, lines_, speed_, quantity, clicked,
                                   {mapping.xMax - mapping.xMin, mapping.yMax - mapping.yMin});
   }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // frmCharts: the "Charts" window. Three charts of the last computed table (specific range, fuel
 // flow, flight envelope) on a speed axis of CAS, TAS or Mach, for a readable choice of the
-// altitude rows; linked to the grids both ways, and saved as PNG or SVG.
+// altitude rows; linked to the grids both ways, and saved as PNG or SVG. The altitudes' lines
+// take an ordered colour scale, darkest lowest in the table, and are named at their ends; the
+// axes of the line charts fit their values between round limits.
 #pragma once
 
 #include <QWidget>
@@ -48,6 +50,9 @@ class frmCharts final : public QWidget {
   QRadioButton* optSpeedCas = nullptr;
   QRadioButton* optSpeedTas = nullptr;
   QRadioButton* optSpeedMach = nullptr;
+  QLabel* lblRangeUnit = nullptr;
+  QRadioButton* optRangeNmPerKlb = nullptr;  // specific range as NM per 1000 lb (at the start)
+  QRadioButton* optRangeLbPerNm = nullptr;   // or as the lower grid's lb/NM
   QPushButton* cmdSaveImage = nullptr;
   QLabel* lblAltitudes = nullptr;
   QListWidget* lstAltitudes = nullptr;  // checkable: the rows drawn
@@ -70,6 +75,7 @@ class frmCharts final : public QWidget {
 
   // What the window shows.
   ChartSpeed Speed() const { return speed_; }
+  ChartQuantity RangeQuantity() const { return rangeQuantity_; }
   std::optional<GridCell> HighlightedCell() const { return current_; }
   const std::vector<int>& DrawnRows() const { return rows_; }
   // True once the band limits and the best-range line of the envelope come from every row.
@@ -114,6 +120,7 @@ class frmCharts final : public QWidget {
   std::shared_ptr<const EnvelopeMap> envelope_;
   std::optional<GridCell> current_;  // the grids' current cell
   ChartSpeed speed_ = ChartSpeed::Cas;
+  ChartQuantity rangeQuantity_ = ChartQuantity::NmPer1000Lb;
   Staleness staleness_;
   bool dirty_ = true;                   // a computation or current cell came while hidden
   QScatterSeries* highlights_[3] = {};  // the current cell on each chart

@@ -49,6 +49,18 @@ QString Pounds(double lb) {
   return Shortest(lb) + QStringLiteral(" lb");
 }
 
+// Beside a figure whose schedule flew some of its fuel at a speed that needs the afterburner.
+QString AfterburnerMark() {
+  return QStringLiteral(" AB");
+}
+
+// "range", "range and endurance", "range, endurance and cruise".
+QString Enumeration(const QStringList& names) {
+  if (names.size() <= 1) return names.join(QString());
+  return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+         names.last();
+}
+
 // The schedules that scan the table's speeds, and the one that flies a given speed.
 enum class Schedule { Range, Endurance, Cruise, Bingo };
 
@@ -68,7 +80,8 @@ QString ScheduleName(Schedule schedule) {
 
 // "no steady flight at any speed of the table at 35950 lb"; nothing when there is an answer or
 // none was asked for.
-QString NoAnswerText(const NoAnswer& why, Schedule schedule, const MissionInputs& inputs) {
+QString NoAnswerText(const NoAnswer& why, Schedule schedule, const MissionWeights& weights,
+                     const MissionInputs& inputs) {
   const bool cruise = schedule == Schedule::Cruise;
   const QString speed = cruise ? Shortest(inputs.cruiseCasKnots.value_or(0)) + QStringLiteral(" kt")
                                : QStringLiteral("any speed of the table");
@@ -93,13 +106,25 @@ QString NoAnswerText(const NoAnswer& why, Schedule schedule, const MissionInputs
                  ? QStringLiteral("more than %1 lb of fuel for the way home")
                        .arg(kMaxBingoSteps * kMissionStepLb, 0, 'f', 0)
                  : QStringLiteral("more than %1 lb of fuel to burn").arg(kMaxBurnLb, 0, 'f', 0);
+    case NoAnswerCause::NothingToBurn:
+      return QStringLiteral(
+                 "nothing to fly on, the reserve of %1 is not below the %2 of fuel on "
+                 "board")
+          .arg(Pounds(inputs.reserveLb), Pounds(weights.FuelOnBoardLb()));
+    case NoAnswerCause::NeverSteady:
+      return QStringLiteral("no steady flight at %1 at any weight of the burn").arg(speed);
+    case NoAnswerCause::BeyondFuelOnBoard:
+      return QStringLiteral("the fuel on board reaches %1 of the %2 NM home")
+          .arg(QString::number(why.coveredNm, 'f', 0),
+               Shortest(inputs.bingoDistanceNm.value_or(0)));
   }
   return {};
 }
 
 // "range and endurance: no steady flight at any speed of the table at 35950 lb; cruise: ...":
 // the schedules that give the same reason share it.
-QString WhyNoAnswer(const MissionRow& row, const MissionInputs& inputs) {
+QString WhyNoAnswer(const MissionRow& row, const MissionWeights& weights,
+                    const MissionInputs& inputs) {
   const std::pair<Schedule, const NoAnswer*> answers[] = {
       {Schedule::Range, row.range.flight ? nullptr : &row.range.noAnswer},
       {Schedule::Endurance, row.endurance.flight ? nullptr : &row.endurance.noAnswer},
@@ -108,7 +133,7 @@ QString WhyNoAnswer(const MissionRow& row, const MissionInputs& inputs) {
   };
   std::vector<std::pair<QString, QStringList>> reasons;  // reason, the schedules giving it
   for (const auto& [schedule, why] : answers) {
-    const QString text = why == nullptr ? QString() : NoAnswerText(*why, schedule, inputs);
+    const QString text = why == nullptr ? QString() : NoAnswerText(*why, schedule, weights, inputs);
     if (text.isEmpty()) continue;
     const auto same = std::find_if(reasons.begin(), reasons.end(),
                                    [&](const auto& reason) { return reason.first == text; });
@@ -120,7 +145,7 @@ QString WhyNoAnswer(const MissionRow& row, const MissionInputs& inputs) {
   }
   QStringList parts;
   for (const auto& [text, schedules] : reasons)
-    parts << schedules.join(QStringLiteral(" and ")) + QStringLiteral(": ") + text;
+    parts << Enumeration(schedules) + QStringLiteral(": ") + text;
   return parts.join(QStringLiteral("; "));
 }
 
@@ -134,8 +159,9 @@ QStringList FlightTexts(const FlightAnswer& answer, bool withSpeeds, bool withDi
   const bool asked = answer.noAnswer.cause != NoAnswerCause::NotAsked;
   const Flight* flight = answer.flight ? &*answer.flight : nullptr;
   const QString none = asked ? NoAnswerMark() : QString();
-  if (withDistance) texts << (flight ? QString::number(flight->distanceNm, 'f', 0) : none);
-  texts << (flight ? HoursMinutes(flight->timeHours) : none);
+  const QString mark = flight && flight->afterburnerFuelLb > 0 ? AfterburnerMark() : QString();
+  if (withDistance) texts << (flight ? QString::number(flight->distanceNm, 'f', 0) + mark : none);
+  texts << (flight ? HoursMinutes(flight->timeHours) + (withDistance ? QString() : mark) : none);
   if (withSpeeds) {
     texts << (flight ? Cas(flight->startCasKnots) : none);
     texts << (flight ? Cas(flight->endCasKnots) : none);
@@ -143,30 +169,42 @@ QStringList FlightTexts(const FlightAnswer& answer, bool withSpeeds, bool withDi
   return texts;
 }
 
-QStringList RowTexts(const MissionRow& row, const MissionInputs& inputs) {
+QStringList RowTexts(const MissionRow& row, const MissionWeights& weights,
+                     const MissionInputs& inputs) {
   QStringList texts;
   texts << FlightTexts(row.range, true, true);
   texts << FlightTexts(row.endurance, true, false);
   texts << FlightTexts(row.cruise, false, true);
   if (row.bingo.fuelLb) {
-    texts << QString::number(*row.bingo.fuelLb, 'f', 0);
+    texts << QString::number(*row.bingo.fuelLb, 'f', 0) +
+                 (row.bingo.afterburnerFuelLb > 0 ? AfterburnerMark() : QString());
   } else {
     texts << (row.bingo.noAnswer.cause == NoAnswerCause::NotAsked ? QString() : NoAnswerMark());
   }
-  texts << WhyNoAnswer(row, inputs);
+  texts << WhyNoAnswer(row, weights, inputs);
   return texts;
 }
 
-ResultGrid MissionTable(const TableComputation& computation, const MissionReport& report,
-                        const MissionInputs& inputs) {
-  ResultGrid table = MakeTextTable(static_cast<int>(report.rows.size()), kColumns);
-  table.SetColAlignment(static_cast<int>(kColumns.size()) - 1, ResultGrid::kDefaultAlignment);
+// Each row's altitude, then its texts in the order of kColumns.
+std::vector<QStringList> MissionRowTexts(const TableComputation& computation,
+                                         const MissionReport& report, const MissionInputs& inputs) {
+  std::vector<QStringList> rows;
   for (size_t i = 0; i < report.rows.size(); ++i) {
+    rows.push_back(QStringList{QStringFromView(TrimBlanks(computation.altitudeHeaders[i]))} +
+                   RowTexts(report.rows[i], report.weights, inputs));
+  }
+  return rows;
+}
+
+ResultGrid MissionTable(const TableComputation& computation,
+                        const std::vector<QStringList>& rowTexts) {
+  ResultGrid table = MakeTextTable(static_cast<int>(rowTexts.size()), kColumns);
+  table.SetColAlignment(static_cast<int>(kColumns.size()) - 1, ResultGrid::kDefaultAlignment);
+  for (size_t i = 0; i < rowTexts.size(); ++i) {
     const int row = static_cast<int>(i) + 1;
     PutText(table, row, 0, QStringFromView(computation.altitudeHeaders[i]));
-    const QStringList texts = RowTexts(report.rows[i], inputs);
-    for (int col = 1; col <= texts.size(); ++col)
-      PutText(table, row, col, texts[col - 1]);
+    for (int col = 1; col < rowTexts[i].size(); ++col)
+      PutText(table, row, col, rowTexts[i][col]);
   }
   return table;
 }
@@ -187,6 +225,72 @@ QString WeightsLine(const MissionWeights& weights, const MissionInputs& inputs) 
     line += QStringLiteral(" Bingo fuel for %1 NM home.").arg(Shortest(*inputs.bingoDistanceNm));
   }
   return line;
+}
+
+// What the run says beside each field: an input no row could be flown with.
+struct FieldNotes {
+  QString reserve;
+  QString cruise;
+  QString bingo;
+};
+
+FieldNotes NotesOf(const MissionReport& report, const MissionInputs& inputs) {
+  const MissionInputFindings findings = FindMissionInputFindings(report);
+  const auto ofAltitudes = [&findings](int rows) {
+    return QStringLiteral("%1 of %2 altitudes").arg(rows).arg(findings.rows);
+  };
+  FieldNotes notes;
+  if (findings.reserveNotBelowFuel) {
+    const MissionWeights& w = report.weights;
+    notes.reserve = w.FuelOnBoardLb() > 0
+                        ? QStringLiteral("At or above the %1 of fuel on board: nothing is flown.")
+                              .arg(Pounds(w.FuelOnBoardLb()))
+                        : QStringLiteral(
+                              "No fuel on board: the start weight %1 is not above the empty "
+                              "weight %2.")
+                              .arg(Pounds(w.startLb), Pounds(w.emptyLb));
+  }
+  if (findings.cruiseNeverSteadyRows > 0) {
+    notes.cruise = QStringLiteral("No steady flight at %1 kt at any weight of the burn, at %2.")
+                       .arg(Shortest(inputs.cruiseCasKnots.value_or(0)),
+                            ofAltitudes(findings.cruiseNeverSteadyRows));
+  }
+  if (findings.bingoBeyondFuelRows > 0) {
+    notes.bingo = QStringLiteral("Beyond the fuel on board at %1: the fuel reaches %2 NM at most.")
+                      .arg(ofAltitudes(findings.bingoBeyondFuelRows),
+                           QString::number(findings.mostCoveredNm.value_or(0), 'f', 0));
+  }
+  return notes;
+}
+
+constexpr const char* kAfterburnerLegend =
+    "AB after a figure: the schedule's speed needs the afterburner for some or all of its fuel.";
+
+// The report's lines: the weights, the notes of the fields, the table without its last column,
+// then each row's reasons one a line, and what AB means.
+QStringList MissionReportLines(const QString& weights, const FieldNotes& notes,
+                               const std::vector<QStringList>& rows) {
+  QStringList lines = weights.split(QStringLiteral(". "), Qt::SkipEmptyParts);
+  for (int i = 0; i + 1 < lines.size(); ++i)
+    lines[i] += QLatin1Char('.');
+  const std::pair<const char*, const QString*> fieldNotes[] = {
+      {"Reserve: ", &notes.reserve}, {"Cruise CAS: ", &notes.cruise}, {"Bingo: ", &notes.bingo}};
+  for (const auto& [field, note] : fieldNotes) {
+    if (!note->isEmpty()) lines << QString::fromLatin1(field) + *note;
+  }
+  QStringList captions;
+  for (size_t col = 0; col + 1 < kColumns.size(); ++col)
+    captions << QString::fromLatin1(kColumns[col].caption);
+  lines << captions.join(QStringLiteral(" | "));
+  QStringList reasons;
+  for (const QStringList& row : rows) {
+    lines << row.mid(0, row.size() - 1).join(QStringLiteral(" | "));
+    for (const QString& reason : row.last().split(QStringLiteral("; "), Qt::SkipEmptyParts))
+      reasons << row.first() + QStringLiteral(": ") + reason;
+  }
+  if (!reasons.isEmpty()) lines << QStringLiteral("Why no answer (------):") << reasons;
+  lines << QString::fromLatin1(kAfterburnerLegend);
+  return lines;
 }
 
 QString StatusNote(MissionStatus status) {
@@ -245,6 +349,8 @@ struct MissionWindow::Result {
   MissionStatus status = MissionStatus::Done;
   ResultGrid table;
   QString weights;
+  FieldNotes notes;
+  QStringList reportLines;
 };
 
 MissionWindow::MissionWindow(Workspace& workspace, QWidget* parent, QAction* opener)
@@ -271,12 +377,14 @@ MissionWindow::MissionWindow(Workspace& workspace, QWidget* parent, QAction* ope
   lblMissionWeights = WrappingLabel("lblMissionWeights", this);
   grdMission = AddTableView("grdMission");
   lblMissionLegend = WrappingLabel("lblMissionLegend", this);
-  lblMissionLegend->setText(QStringLiteral(
-      "The fuel burns in steps of 100 lb from the start weight down to the end weight, each step "
-      "at its mid weight: at the best-range speed (distance in NM, time in h:mm, CAS at the "
-      "first and last step), at the best-endurance (loiter) speed, and at the cruise CAS. Bingo: "
-      "the fuel to fly the distance home at best range and land with the reserve, in lb. "
-      "Ctrl+C copies."));
+  lblMissionLegend->setText(
+      QStringLiteral(
+          "The fuel burns in steps of 100 lb from the start weight down to the end weight, each "
+          "step at its mid weight: at the best-range speed (distance in NM, time in h:mm, CAS at "
+          "the first and last step), at the best-endurance (loiter) speed, and at the cruise "
+          "CAS. Bingo: the fuel to fly the distance home at best range and land with the "
+          "reserve, in lb. ") +
+      QString::fromLatin1(kAfterburnerLegend) + QStringLiteral(" Ctrl+C copies."));
   AddProgress("prgMission", "cmdMissionCancel", QStringLiteral("Burning the fuel"));
 
   auto* fields = new QGridLayout;
@@ -350,8 +458,11 @@ void MissionWindow::Start(const MissionInputs& inputs) {
     const MissionReport report = ComputeMission(*computation, inputs, control);
     result->status = report.status;
     if (report.status == MissionStatus::Done) {
-      result->table = MissionTable(*computation, report, inputs);
+      const std::vector<QStringList> rows = MissionRowTexts(*computation, report, inputs);
+      result->table = MissionTable(*computation, rows);
       result->weights = WeightsLine(report.weights, inputs);
+      result->notes = NotesOf(report, inputs);
+      result->reportLines = MissionReportLines(result->weights, result->notes, rows);
     }
     return [this, result] { ShowResult(*result); };
   });
@@ -359,10 +470,19 @@ void MissionWindow::Start(const MissionInputs& inputs) {
 
 void MissionWindow::ShowResult(Result& result) {
   lblMissionWeights->setText(result.weights);
+  lblReserveError->setText(result.notes.reserve);
+  lblCruiseCasError->setText(result.notes.cruise);
+  lblBingoDistanceError->setText(result.notes.bingo);
+  reportLines_ = std::move(result.reportLines);
   SetNote(StatusNote(result.status));
   ShowRun(result.computation, result.status == MissionStatus::Done
                                   ? std::optional<ResultGrid>(std::move(result.table))
                                   : std::nullopt);
+}
+
+QStringList MissionWindow::ReportLines(
+    const std::shared_ptr<const TableComputation>& computation) const {
+  return computation != nullptr && shown() == computation ? reportLines_ : QStringList();
 }
 
 void MissionWindow::RefreshState() {

@@ -2,7 +2,9 @@
 // The "Mission Fuel" window (frmMission): from the last computation's weight and loadout, how
 // far and how long the fuel lasts at every altitude as the weight falls (best range, best
 // endurance, an optional cruise speed) and the bingo fuel for an optional way home. The user
-// types a reserve, a cruise CAS and a distance; the burn runs off the window's thread.
+// types a reserve, a cruise CAS and a distance; the burn runs off the window's thread. What no
+// altitude can fly (a reserve at or above the fuel on board, a cruise CAS never steady, a way
+// home beyond the fuel) is told beside its field, and why each schedule has no answer in its row.
 #pragma once
 
 #include <optional>
@@ -30,6 +32,11 @@ class MissionWindow final : public AnalysisWindow {
   // over the last computation.
   void cmdMission_Click();
 
+  // The lines of the report's mission section, when the window shows the mission fuel of this
+  // computation: the weights, what the fields could not give, the table and its notes. Empty
+  // otherwise.
+  QStringList ReportLines(const std::shared_ptr<const TableComputation>& computation) const;
+
   QLabel* lblMissionFor = nullptr;
   QLabel* lblMissionState = nullptr;
   QLineEdit* txtReserve = nullptr;
@@ -52,6 +59,8 @@ class MissionWindow final : public AnalysisWindow {
   std::optional<MissionInputs> ReadInputs();
   void Start(const MissionInputs& inputs);
   void ShowResult(Result& result);  // takes the table out of the result
+
+  QStringList reportLines_;  // of the table shown
 };
 
 }  // namespace tz9

@@ -114,6 +114,30 @@ QString OptimaLine(const TableComputation& computation, const TableSummary& summ
              .arg(ceiling(summary.militaryCeilingRow), ceiling(summary.afterburnerCeilingRow));
 }
 
+}  // namespace
+
+QStringList SummaryReportLines(const TableComputation& computation,
+                               const AnalysisControl& control) {
+  const TableSummary summary = SummarizeTable(computation, control);
+  if (summary.status == SummaryStatus::Cancelled) return {};
+  if (summary.status != SummaryStatus::Done) {
+    return {QStringLiteral("No summary: the speed headers span more than %1 whole knots.")
+                .arg(kMaxScanKnots)};
+  }
+  QStringList captions;
+  for (const TableColumn& column : kColumns)
+    captions << QString::fromLatin1(column.caption);
+  QStringList lines = {OptimaLine(computation, summary), captions.join(QStringLiteral(" | "))};
+  for (size_t i = 0; i < summary.rows.size(); ++i) {
+    lines << (QStringList{QStringFromView(TrimBlanks(computation.altitudeHeaders[i]))} +
+              RowTexts(summary.rows[i]))
+                 .join(QStringLiteral(" | "));
+  }
+  return lines;
+}
+
+namespace {
+
 // The grid column nearest the row's best-range speed (ties to the first), else the row's grid
 // cell of least fuel per nautical mile, else 0.
 std::vector<int> SelectColumns(const TableComputation& computation, const TableSummary& summary) {

@@ -18,6 +18,11 @@ class Workspace;
 class ResultGridView;
 
 // Shown while the last computation is not the one it summarized, it summarizes that afresh.
+// The summary of computation as lines of text for the report: the optima, then the table's
+// captions and each altitude's answers; none when control stopped it.
+QStringList SummaryReportLines(const TableComputation& computation,
+                               const AnalysisControl& control = {});
+
 class SummaryWindow final : public AnalysisWindow {
   Q_OBJECT
 

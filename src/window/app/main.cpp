@@ -33,6 +33,9 @@ std::optional<int> Answer(const tz9::WindowCommandLine& line) {
 
 int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromLatin1(tz9::kApplicationTitle));
+  QApplication::setOrganizationName(
+      QString::fromLatin1(tz9::kSettingsOrganisation.data(),
+                          static_cast<qsizetype>(tz9::kSettingsOrganisation.size())));
   QApplication::setApplicationVersion(
       QString::fromLatin1(tz9::kVersion.data(), static_cast<qsizetype>(tz9::kVersion.size())));
   // --help and --version answer before the window system is asked for, so they work without a
@@ -50,6 +53,7 @@ int main(int argc, char* argv[]) {
   const tz9::WindowCommandLine line = tz9::ParseWindowCommandLine(QApplication::arguments());
   if (const std::optional<int> exitCode = Answer(line)) return *exitCode;
   tz9::Form1 window;
+  if (line.settings) window.RememberSettings();
   tz9::FitWindowToScreen(window, window.screen()->availableGeometry());
   window.show();
   if (line.aircraftPath) window.LoadAircraftPath(*line.aircraftPath);

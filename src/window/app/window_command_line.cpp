@@ -15,6 +15,11 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
       QStringLiteral("Level-flight fuel flow tables of a combat flight simulator's aircraft."));
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption noSettings(
+      QStringLiteral("no-settings"),
+      QStringLiteral("Start with the default settings and write none (as does "
+                     "TZ9PERF_NO_SETTINGS=1)."));
+  parser.addOption(noSettings);
   parser.addPositionalArgument(QStringLiteral("aircraft"),
                                QStringLiteral("An aircraft file to load at start."),
                                QStringLiteral("[AIRCRAFT.dat]"));
@@ -41,6 +46,7 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments) {
     line.text = program + ' ' + QCoreApplication::applicationVersion() + '\n';
     return line;
   }
+  line.settings = !parser.isSet(noSettings) && qEnvironmentVariableIsEmpty("TZ9PERF_NO_SETTINGS");
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
     line.action = WindowCommandLine::Action::Refuse;

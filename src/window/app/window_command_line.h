@@ -14,7 +14,8 @@ struct WindowCommandLine {
   enum class Action { OpenWindow, PrintHelp, PrintVersion, Refuse };
   Action action = Action::OpenWindow;
   std::optional<std::string> aircraftPath;  // absolute; loaded once the window shows
-  QString text;                             // the help, the version or the error, to print
+  bool settings = true;  // false: --no-settings, or TZ9PERF_NO_SETTINGS set in the environment
+  QString text;          // the help, the version or the error, to print
 };
 
 inline constexpr int kWindowUsageExit = 2;

@@ -62,6 +62,10 @@ ResultGridModel* GridModelOf(ResultGridView* view) {
 
 }  // namespace
 
+QColor BestSpeedFrameColour() {
+  return QColor::fromRgb(kFrameColour);
+}
+
 BestSpeedMarks::BestSpeedMarks(const Workspace& workspace,
                                const std::array<ResultGridView*, 2>& views, QAction* marksItem)
     : QObject(views[0]),

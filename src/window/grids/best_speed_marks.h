@@ -5,6 +5,7 @@
 // mile. A mark is bold text and a frame; the cell's text and background stay as they are.
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <array>
 #include <memory>
@@ -20,6 +21,9 @@ namespace tz9 {
 class ResultGridModel;
 class ResultGridView;
 class Workspace;
+
+// The colour of a mark's frame, for the legend.
+QColor BestSpeedFrameColour();
 
 class BestSpeedMarks final : public QObject {
   Q_OBJECT

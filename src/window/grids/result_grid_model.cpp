@@ -74,6 +74,9 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
       bold.setBold(true);
       return bold;
     }
+    case Qt::ForegroundRole:
+      if (!muted_) return QVariant();  // the view's own text colour
+      return QColor(kMutedText);
     case kMarkedRole:
       return Marked(gridRow, gridCol);
     default:
@@ -106,6 +109,12 @@ QVariant ResultGridModel::Alignment(int gridCol) const {
   if (grid_.ColAlignment(gridCol) != ResultGrid::kCentreTop) return QVariant();
   // As an int: the form every Qt 6 delegate and header reads.
   return static_cast<int>(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void ResultGridModel::SetMuted(bool muted) {
+  if (muted == muted_) return;
+  muted_ = muted;
+  CellsChanged();
 }
 
 bool ResultGridModel::Marked(int gridRow, int gridCol) const {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QString>
 #include <functional>
 
@@ -41,6 +42,12 @@ class ResultGridModel final : public QAbstractTableModel {
   using MarkProvider = std::function<bool(int gridRow, int gridCol)>;
   void SetMarkProvider(MarkProvider provider);
 
+  // Muted, every data cell's text is drawn grey on its background: the cells no longer stand
+  // under the headers they were computed for. Their texts and colours stay as they are.
+  static constexpr QRgb kMutedText = 0xFF8C8C8C;
+  void SetMuted(bool muted);
+  bool muted() const { return muted_; }
+
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -55,6 +62,7 @@ class ResultGridModel final : public QAbstractTableModel {
   const ResultGrid& grid_;
   ToolTipProvider toolTip_;
   MarkProvider marked_;
+  bool muted_ = false;
 };
 
 // The colour 0x00BBGGRR as Qt writes it.

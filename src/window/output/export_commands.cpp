@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,9 +13,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QSaveFile>
 #include <sstream>
 
+#include "analyses/analysis_task.h"
 #include "common/number_text.h"
 #include "common/version.h"
 #include "loadout/loadout.h"
@@ -75,7 +79,32 @@ QString StoresText(const TableComputation& computation) {
   return stores.join(QStringLiteral(", "));
 }
 
+// Asks `control` to go on after each page, reporting the share done once a percent.
+std::function<bool(int)> PageProgress(const AnalysisControl& control, int pageCount) {
+  return [&control, pageCount, percent = -1](int done) mutable {
+    const int now = done * 100 / pageCount;
+    if (now != percent && control.progress) {
+      percent = now;
+      return control.progress(static_cast<double>(done) / pageCount);
+    }
+    return control.cancel == nullptr || !control.cancel->load();
+  };
+}
+
 }  // namespace
+
+// What a report paints and where, shared by the window's thread and the report's, one at a time.
+struct ExportCommands::ReportJob {
+  ReportContent content;
+  std::vector<ReportSectionMaker> makers;  // run on the report's thread into content.sections
+  QSizeF page;                             // points
+  std::string path;                        // the PDF's, unless:
+  std::shared_ptr<QPrinter> printer;       // the printer set up
+  QString where;                           // the path or the printer, as the status line names it
+  std::vector<ReportPage> whole;
+  std::vector<ReportPage> summary;
+  ReportScope scope = ReportScope::Whole;
+};
 
 ExportCommands::ExportCommands(const Workspace& workspace, QWidget& window, QMenu* fileMenu,
                                QAction* before)
@@ -105,6 +134,35 @@ ExportCommands::ExportCommands(const Workspace& workspace, QWidget& window, QMen
     connect(action, &QAction::triggered, this, item.handler);
     this->*item.member = action;
   }
+  reportTask_ = new AnalysisTask(this);
+  reportProgress = new QWidget(&window);
+  reportProgress->setObjectName(QStringLiteral("reportProgress"));
+  lblReport = new QLabel(reportProgress);
+  lblReport->setObjectName(QStringLiteral("lblReport"));
+  prgReport = new QProgressBar(reportProgress);
+  prgReport->setObjectName(QStringLiteral("prgReport"));
+  prgReport->setRange(0, 100);
+  prgReport->setMaximumWidth(160);
+  cmdReportCancel = new QPushButton(QStringLiteral("Cancel"), reportProgress);
+  cmdReportCancel->setObjectName(QStringLiteral("cmdReportCancel"));
+  auto* row = new QHBoxLayout(reportProgress);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(lblReport);
+  row->addWidget(prgReport);
+  row->addWidget(cmdReportCancel);
+  reportProgress->hide();
+  connect(cmdReportCancel, &QPushButton::clicked, reportTask_, &AnalysisTask::Cancel);
+  connect(reportTask_, &AnalysisTask::Progress, prgReport, &QProgressBar::setValue);
+  connect(reportTask_, &AnalysisTask::Cancelled, this, [this] {
+    EndReport(job_->printer
+                  ? QStringLiteral("Cancelled printing the report.")
+                  : QStringLiteral("Cancelled the report: %1 was not written.").arg(job_->where));
+  });
+  connect(reportTask_, &AnalysisTask::Failed, this, [this](const QString& reason) {
+    EndReport(job_->printer
+                  ? QStringLiteral("The report could not be printed: %1.").arg(reason)
+                  : QStringLiteral("Could not export to %1: %2").arg(job_->where, reason));
+  });
 }
 
 ExportCommands::~ExportCommands() = default;
@@ -175,12 +233,13 @@ void ExportCommands::mnuFileExport_Click() {
                              : QStringLiteral("Could not export to %1: %2").arg(shown, error));
 }
 
-std::optional<ReportContent> ExportCommands::ShownReport() const {
+std::shared_ptr<ExportCommands::ReportJob> ExportCommands::NewReportJob() const {
   const std::shared_ptr<const TableComputation> computation = workspace_.computation();
-  if (!computation || workspace_.CurrentStaleness().tableRelaid) return std::nullopt;
+  if (!computation || workspace_.CurrentStaleness().tableRelaid) return nullptr;
   const TableComputation& c = *computation;
   const QString& name = workspace_.computedAircraftName();
-  ReportContent report;
+  auto job = std::make_shared<ReportJob>();
+  ReportContent& report = job->content;
   report.title = QString::fromLatin1(kApplicationTitle) +
                  (name.isEmpty() ? QString() : QStringLiteral(": ") + name);
   report.inputs = {
@@ -196,50 +255,137 @@ std::optional<ReportContent> ExportCommands::ShownReport() const {
       QStringLiteral("Grids: ") + QStringFromView(StalenessText(workspace_.CurrentStaleness())),
       QStringLiteral("Program: %1, %2").arg(ProgramName(), QStringFromView(kLicence)),
   };
-  report.grids = {{QStringLiteral("Fuel Flow (lb/h)"), &workspace_.grid1()},
-                  {QStringFromView(InfoOf(c.mode).gridCaption), &workspace_.grid2()}};
+  report.grids = {
+      {QStringLiteral("Fuel Flow (lb/h)"), std::make_shared<const ResultGrid>(workspace_.grid1())},
+      {QStringFromView(InfoOf(c.mode).gridCaption),
+       std::make_shared<const ResultGrid>(workspace_.grid2())}};
   for (const ReportSectionSource& source : sectionSources_) {
-    for (ReportSection& section : source(c))
-      report.sections.push_back(std::move(section));
+    if (ReportSectionMaker make = source(computation)) job->makers.push_back(std::move(make));
   }
-  return report;
+  return job;
+}
+
+bool ExportCommands::RefuseWhileReporting() {
+  if (!ReportRunning()) return false;
+  ShowStatus(
+      QStringLiteral("A report is being made: wait for it, or press Cancel beside its "
+                     "progress."));
+  return true;
 }
 
 void ExportCommands::mnuFileReport_Click() {
+  if (RefuseWhileReporting()) return;
   const auto computation = ShownComputation(QStringLiteral("export"));
   if (!computation) return;
   const std::optional<std::string> path =
       dialogs_->ChooseSavePath(ExportKind::Report, SuggestedName(*computation, ExportKind::Report));
   if (!path) return;
-  const std::optional<ReportContent> report = ShownReport();
-  if (!report) return;  // the grids changed while the dialog was open
-  const QString error = WriteWhole(*path, [&report](QIODevice& file) {
-    QPdfWriter writer(&file);
-    writer.setPageLayout(ReportPageLayout());
-    writer.setTitle(report->title);
-    writer.setCreator(ProgramName());
-    return PaintReport(*report, writer);
-  });
-  const QString shown = QFile::decodeName(QByteArray::fromStdString(*path));
-  ShowStatus(error.isEmpty() ? QStringLiteral("Wrote the report to %1.").arg(shown)
-                             : QStringLiteral("Could not export to %1: %2").arg(shown, error));
+  std::shared_ptr<ReportJob> job = NewReportJob();
+  if (!job) return;  // the grids changed while the dialog was open
+  job->path = *path;
+  job->where = QFile::decodeName(QByteArray::fromStdString(*path));
+  job->page = ReportPagePoints(ReportPageLayout());
+  StartReport(std::move(job));
 }
 
 void ExportCommands::mnuFilePrint_Click() {
+  if (RefuseWhileReporting()) return;
   if (!ShownComputation(QStringLiteral("print"))) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(ReportPageLayout());
-  printer.setDocName(QString::fromLatin1(kApplicationTitle));
-  if (!dialogs_->SetUpPrinter(printer)) return;
-  const std::optional<ReportContent> report = ShownReport();
-  if (!report) return;  // the grids changed while the dialog was open
-  if (!PaintReport(*report, printer)) {
-    ShowStatus(QStringLiteral("The report could not be printed."));
-    return;
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setPageLayout(ReportPageLayout());
+  printer->setDocName(QString::fromLatin1(kApplicationTitle));
+  if (!dialogs_->SetUpPrinter(*printer)) return;
+  std::shared_ptr<ReportJob> job = NewReportJob();
+  if (!job) return;  // the grids changed while the dialog was open
+  job->printer = printer;
+  job->where =
+      printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+  job->page = ReportPagePoints(printer->pageLayout());
+  StartReport(std::move(job));
+}
+
+// First the sections and the pages, on the report's thread.
+void ExportCommands::StartReport(std::shared_ptr<ReportJob> job) {
+  job_ = job;
+  lblReport->setText(QStringLiteral("Preparing the report…"));
+  prgReport->setValue(0);
+  reportProgress->show();
+  reportTask_->Start([this, job](const AnalysisControl& control) -> AnalysisTask::Delivery {
+    for (const ReportSectionMaker& make : job->makers) {
+      for (ReportSection& section : make(control))
+        job->content.sections.push_back(std::move(section));
+    }
+    job->whole = PlanReport(job->content, job->page, ReportScope::Whole);
+    job->summary = PlanReport(job->content, job->page, ReportScope::SummaryPages);
+    return [this, job] { ReportPlanned(job); };
+  });
+}
+
+// Then, the scope settled, the pages.
+void ExportCommands::ReportPlanned(const std::shared_ptr<ReportJob>& job) {
+  const auto whole = static_cast<int>(job->whole.size());
+  if (whole > kReportPagesToAsk) {
+    const std::optional<ReportScope> scope =
+        dialogs_->ChooseReportScope(whole, static_cast<int>(job->summary.size()));
+    if (!scope) {
+      EndReport(
+          QStringLiteral("No report written: it was cancelled before its %L1 pages.").arg(whole));
+      return;
+    }
+    job->scope = *scope;
   }
-  ShowStatus(printer.outputFileName().isEmpty()
-                 ? QStringLiteral("Sent the report to %1.").arg(printer.printerName())
-                 : QStringLiteral("Printed the report to %1.").arg(printer.outputFileName()));
+  const std::vector<ReportPage>* chosen =
+      job->scope == ReportScope::Whole ? &job->whole : &job->summary;
+  lblReport->setText(QStringLiteral("Writing %L1 pages").arg(chosen->size()));
+  prgReport->setValue(0);
+  reportTask_->Start([this, job, chosen](const AnalysisControl& control) -> AnalysisTask::Delivery {
+    const std::vector<ReportPage>& pages = *chosen;  // held by the job
+    const std::function<bool(int)> carryOn = PageProgress(control, static_cast<int>(pages.size()));
+    QString error;
+    if (job->printer) {
+      const PaintOutcome outcome =
+          PaintReport(job->content, pages, job->page, *job->printer, carryOn);
+      if (outcome == PaintOutcome::Stopped && !job->printer->outputFileName().isEmpty()) {
+        QFile::remove(job->printer->outputFileName());  // no half report left in a file
+      }
+      if (outcome == PaintOutcome::Failed) error = QStringLiteral("the printer refused it");
+    } else {
+      error = WriteWhole(job->path, [&](QIODevice& file) {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(ReportPageLayout());
+        writer.setTitle(job->content.title);
+        writer.setCreator(ProgramName());
+        return PaintReport(job->content, pages, job->page, writer, carryOn) ==
+               PaintOutcome::Painted;
+      });
+    }
+    return [this, error] { ReportPainted(error); };
+  });
+}
+
+void ExportCommands::ReportPainted(const QString& error) {
+  const ReportJob& job = *job_;
+  if (job.printer) {
+    if (!error.isEmpty()) return EndReport(QStringLiteral("The report could not be printed."));
+    return EndReport((job.printer->outputFileName().isEmpty()
+                          ? QStringLiteral("Sent the report to %1.")
+                          : QStringLiteral("Printed the report to %1."))
+                         .arg(job.where));
+  }
+  if (!error.isEmpty()) {
+    return EndReport(QStringLiteral("Could not export to %1: %2").arg(job.where, error));
+  }
+  EndReport((job.scope == ReportScope::SummaryPages
+                 ? QStringLiteral("Wrote the summary pages of the report to %1.")
+                 : QStringLiteral("Wrote the report to %1."))
+                .arg(job.where));
+}
+
+void ExportCommands::EndReport(const QString& status) {
+  job_.reset();
+  reportProgress->hide();
+  ShowStatus(status);
+  emit ReportEnded();
 }
 
 }  // namespace tz9

@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace tz9 {
 
@@ -48,6 +50,25 @@ std::optional<std::string> QtExportDialogs::ChooseSavePath(ExportKind kind,
 bool QtExportDialogs::SetUpPrinter(QPrinter& printer) {
   QPrintDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<ReportScope> QtExportDialogs::ChooseReportScope(int wholePages, int summaryPages) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("A Long Report"),
+                  QStringLiteral("The whole report takes %L1 pages, most of them the cells of the "
+                                 "grids. Its summary pages (the inputs, the performance summary "
+                                 "and any mission fuel) take %L2.")
+                      .arg(wholePages)
+                      .arg(summaryPages),
+                  QMessageBox::Cancel, parent_);
+  QPushButton* summary = box.addButton(
+      QStringLiteral("&Summary Pages Only (%L1)").arg(summaryPages), QMessageBox::AcceptRole);
+  QPushButton* whole = box.addButton(QStringLiteral("&Whole Report (%L1 pages)").arg(wholePages),
+                                     QMessageBox::AcceptRole);
+  box.setDefaultButton(summary);
+  box.exec();
+  if (box.clickedButton() == summary) return ReportScope::SummaryPages;
+  if (box.clickedButton() == whole) return ReportScope::Whole;
+  return std::nullopt;
 }
 
 }  // namespace tz9

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -15,15 +16,8 @@
 namespace tz9 {
 namespace {
 
-// Sizes in points.
-constexpr double kCellWidth = 30;
-constexpr double kAltitudeWidth = 50;  // the header column
-constexpr double kRowHeight = 12;
-constexpr double kTitleHeight = 22;    // the title line on top of every page and its gap
-constexpr double kCaptionHeight = 18;  // a grid's caption, a section's heading
-constexpr double kLineHeight = 13;
-constexpr double kLegendHeight = 22;
-constexpr double kFooterHeight = 14;
+using namespace report_metrics;
+
 constexpr double kSwatchSize = 9;
 constexpr int kTitlePoints = 13;
 constexpr int kBodyPoints = 9;
@@ -46,87 +40,6 @@ constexpr LegendEntry kLegend[] = {
 };
 constexpr const char* kNoSteadyFlightLegend = "------  no steady level flight";
 
-// How much of a grid or of a text fits on one page.
-struct PageCapacity {
-  int cols = 1;
-  int rows = 1;
-  int lines = 1;
-};
-
-PageCapacity CapacityOf(QSizeF page) {
-  const double body = page.height() - kTitleHeight - kFooterHeight - kCaptionHeight;
-  PageCapacity capacity;
-  capacity.cols = std::max(1, static_cast<int>((page.width() - kAltitudeWidth) / kCellWidth));
-  capacity.rows = std::max(1, static_cast<int>((body - kLegendHeight - kRowHeight) / kRowHeight));
-  capacity.lines = std::max(1, static_cast<int>(body / kLineHeight));
-  return capacity;
-}
-
-// One page of the report: the inputs, a block of a grid, lines of a section or its picture.
-struct Page {
-  enum class Kind { Inputs, Grid, Lines, Picture };
-  Kind kind = Kind::Inputs;
-  size_t item = 0;               // the grid or section
-  int firstCol = 1, endCol = 1;  // grid columns [firstCol, endCol), from 1
-  int firstRow = 1, endRow = 1;
-  int part = 1, parts = 1;  // of this grid
-  int firstLine = 0, endLine = 0;
-};
-
-void PlanGrid(size_t item, const ResultGrid& grid, const PageCapacity& capacity,
-              std::vector<Page>& pages) {
-  const int dataCols = grid.Cols() - 1;
-  const int dataRows = grid.Rows() - 1;
-  if (dataCols < 1 || dataRows < 1) return;
-  const int colBlocks = (dataCols + capacity.cols - 1) / capacity.cols;
-  const int rowBlocks = (dataRows + capacity.rows - 1) / capacity.rows;
-  int part = 0;
-  for (int colBlock = 0; colBlock < colBlocks; ++colBlock) {
-    for (int rowBlock = 0; rowBlock < rowBlocks; ++rowBlock) {
-      Page page;
-      page.kind = Page::Kind::Grid;
-      page.item = item;
-      page.firstCol = 1 + colBlock * capacity.cols;
-      page.endCol = std::min(grid.Cols(), page.firstCol + capacity.cols);
-      page.firstRow = 1 + rowBlock * capacity.rows;
-      page.endRow = std::min(grid.Rows(), page.firstRow + capacity.rows);
-      page.part = ++part;
-      page.parts = colBlocks * rowBlocks;
-      pages.push_back(page);
-    }
-  }
-}
-
-void PlanSection(size_t item, const ReportSection& section, const PageCapacity& capacity,
-                 std::vector<Page>& pages) {
-  const int lines = static_cast<int>(section.lines.size());
-  for (int first = 0; first < lines || (first == 0 && section.picture.isNull());
-       first += capacity.lines) {
-    Page page;
-    page.kind = Page::Kind::Lines;
-    page.item = item;
-    page.firstLine = first;
-    page.endLine = std::min(lines, first + capacity.lines);
-    pages.push_back(page);
-  }
-  if (!section.picture.isNull()) {
-    Page page;
-    page.kind = Page::Kind::Picture;
-    page.item = item;
-    pages.push_back(page);
-  }
-}
-
-std::vector<Page> PlanPages(const ReportContent& content, QSizeF pagePoints) {
-  const PageCapacity capacity = CapacityOf(pagePoints);
-  std::vector<Page> pages(1);  // the inputs
-  for (size_t i = 0; i < content.grids.size(); ++i)
-    PlanGrid(i, *content.grids[i].grid, capacity, pages);
-  for (size_t i = 0; i < content.sections.size(); ++i)
-    PlanSection(i, content.sections[i], capacity, pages);
-  return pages;
-}
-
 QFont FontOf(int points, bool bold = false) {
   QFont font(QStringLiteral("DejaVu Sans"));
   // No ligatures: "fi" stays two letters, so the PDF's text reads and searches as written.
@@ -143,20 +56,20 @@ class ReportPainter {
   ReportPainter(const ReportContent& content, QPainter& painter, QSizeF page, int pageCount)
       : content_(content), painter_(painter), page_(page), pageCount_(pageCount) {}
 
-  void PaintPage(const Page& page, int number) {
+  void PaintPage(const ReportPage& page, int number) {
     PaintFrame(number);
     switch (page.kind) {
-      case Page::Kind::Inputs:
+      case ReportPage::Kind::Inputs:
         PaintInputs();
         break;
-      case Page::Kind::Grid:
+      case ReportPage::Kind::Grid:
         PaintGridBlock(page);
         break;
-      case Page::Kind::Lines:
+      case ReportPage::Kind::Lines:
         PaintLines(page);
         break;
-      case Page::Kind::Picture:
-        PaintPicture(content_.sections[page.item]);
+      case ReportPage::Kind::Picture:
+        PaintPicture(content_.sections[static_cast<size_t>(page.item)]);
         break;
     }
   }
@@ -222,7 +135,7 @@ class ReportPainter {
     painter_.drawText(rect, Qt::AlignCenter, shown);
   }
 
-  QString BlockCaption(const ReportGrid& shown, const Page& page) const {
+  QString BlockCaption(const ReportGrid& shown, const ReportPage& page) const {
     const ResultGrid& grid = *shown.grid;
     QString caption = QStringLiteral("%1: %2 to %3 kt, %4 to %5")
                           .arg(shown.caption, TrimmedQString(grid.TextAt(0, page.firstCol)),
@@ -236,8 +149,8 @@ class ReportPainter {
 
   // The block's cells under the speed headers and beside the altitude headers of its columns
   // and rows, the legend below.
-  void PaintGridBlock(const Page& page) {
-    const ReportGrid& shown = content_.grids[page.item];
+  void PaintGridBlock(const ReportPage& page) {
+    const ReportGrid& shown = content_.grids[static_cast<size_t>(page.item)];
     const ResultGrid& grid = *shown.grid;
     double y = kTitleHeight;
     PaintLine(BlockCaption(shown, page), y, FontOf(kBodyPoints + 1, true));
@@ -266,8 +179,8 @@ class ReportPainter {
     PaintLegend(y + 4);
   }
 
-  void PaintLines(const Page& page) {
-    const ReportSection& section = content_.sections[page.item];
+  void PaintLines(const ReportPage& page) {
+    const ReportSection& section = content_.sections[static_cast<size_t>(page.item)];
     double y = kTitleHeight;
     PaintLine(section.heading, y, FontOf(kBodyPoints + 1, true));
     y += kCaptionHeight;
@@ -293,25 +206,37 @@ class ReportPainter {
 
 }  // namespace
 
-int ReportPageCount(const ReportContent& content, QSizeF pagePoints) {
-  return static_cast<int>(PlanPages(content, pagePoints).size());
+QSizeF ReportPagePoints(const QPageLayout& layout) {
+  return layout.paintRect(QPageLayout::Point).size();
 }
 
-bool PaintReport(const ReportContent& content, QPagedPaintDevice& device) {
+std::vector<ReportPage> PlanReport(const ReportContent& content, QSizeF pagePoints,
+                                   ReportScope scope) {
+  ReportShape shape;
+  for (const ReportGrid& grid : content.grids)
+    shape.grids.push_back({grid.grid->Rows(), grid.grid->Cols()});
+  for (const ReportSection& section : content.sections)
+    shape.sections.push_back({static_cast<int>(section.lines.size()), !section.picture.isNull()});
+  return PlanReportPages(shape, ReportCapacityOf(pagePoints.width(), pagePoints.height()), scope);
+}
+
+PaintOutcome PaintReport(const ReportContent& content, const std::vector<ReportPage>& pages,
+                         QSizeF pagePoints, QPagedPaintDevice& device,
+                         const std::function<bool(int pagesDone)>& carryOn) {
   QPainter painter;
-  if (!painter.begin(&device)) return false;
+  if (!painter.begin(&device)) return PaintOutcome::Failed;
   // Everything is laid out in points, whatever the device's resolution.
-  const double dotsPerPointX = device.logicalDpiX() / 72.0;
-  const double dotsPerPointY = device.logicalDpiY() / 72.0;
-  painter.scale(dotsPerPointX, dotsPerPointY);
-  const QSizeF page(device.width() / dotsPerPointX, device.height() / dotsPerPointY);
-  const std::vector<Page> pages = PlanPages(content, page);
-  ReportPainter report(content, painter, page, static_cast<int>(pages.size()));
+  painter.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
+  ReportPainter report(content, painter, pagePoints, static_cast<int>(pages.size()));
   for (size_t i = 0; i < pages.size(); ++i) {
-    if (i > 0 && !device.newPage()) return false;
+    if (i > 0 && !device.newPage()) return PaintOutcome::Failed;
     report.PaintPage(pages[i], static_cast<int>(i) + 1);
+    if (carryOn && !carryOn(static_cast<int>(i) + 1)) {
+      painter.end();
+      return PaintOutcome::Stopped;
+    }
   }
-  return painter.end();
+  return painter.end() ? PaintOutcome::Painted : PaintOutcome::Failed;
 }
 
 }  // namespace tz9

@@ -45,14 +45,23 @@ void ShownFieldsDisplay::ShowMaxInternalFuel(const std::string& text) {
   shown_.ShowMaxInternalFuel(text);
 }
 
-QString AircraftStateText(const LoadOutcome& outcome, const QString& fileName) {
+QString StillLoadedText(bool loaded, const QString& aircraftName, const QString& fileName) {
+  if (!loaded) return QStringLiteral("no aircraft is loaded");
+  const QString name = aircraftName.trimmed();
+  if (name.isEmpty()) return QStringLiteral("%1 is still loaded").arg(fileName);
+  return QStringLiteral("the %1 of %2 is still loaded").arg(name, fileName);
+}
+
+QString AircraftStateText(const LoadOutcome& outcome, const QString& fileName,
+                          const QString& loadedName) {
   if (outcome.completed) return {};
-  if (outcome.line == 0) {
-    return QStringLiteral("%1 could not be opened: no aircraft is loaded").arg(fileName);
-  }
-  return QStringLiteral("Load stopped at line %1 of %2: the record holds what was read before it")
+  const QString kept = loadedName.isEmpty() ? QStringLiteral("no aircraft is loaded")
+                                            : QStringLiteral("still loaded: %1").arg(loadedName);
+  if (outcome.line == 0) return QStringLiteral("%1 could not be opened; %2").arg(fileName, kept);
+  return QStringLiteral("%1 was not loaded (stopped at line %2); %3")
+      .arg(fileName)
       .arg(outcome.line)
-      .arg(fileName);
+      .arg(kept);
 }
 
 AircraftStateMarker::AircraftStateMarker(QWidget* client,
@@ -67,16 +76,22 @@ AircraftStateMarker::AircraftStateMarker(QWidget* client,
   label_->hide();  // the window opens as before; nothing is loaded yet to speak of
 }
 
-void AircraftStateMarker::ShowLoad(const LoadOutcome& outcome, const QString& fileName,
-                                   const std::array<bool, kReaderFields>& written) {
+void AircraftStateMarker::ShowRefusedLoad(const LoadOutcome& outcome, const QString& fileName,
+                                          const QString& loadedName) {
   // A long file name gives up its middle until the marker fits its two lines.
   label_->ensurePolished();  // measured in the font its style sheet gives
-  QString text = AircraftStateText(outcome, fileName);
+  QString text = AircraftStateText(outcome, fileName, loadedName);
   for (int kept = fileName.size() / 2; kept > 0 && !FitsIn(*label_, text); --kept)
-    text = AircraftStateText(outcome, ShortFileName(fileName, kept));
+    text = AircraftStateText(outcome, ShortFileName(fileName, kept), loadedName);
   label_->setText(text);
-  label_->setToolTip(outcome.completed ? QString() : QString::fromStdString(outcome.Message()));
+  label_->setToolTip(QString::fromStdString(outcome.Message()));
   label_->setVisible(!text.isEmpty());
+}
+
+void AircraftStateMarker::ShowLoad(const std::array<bool, kReaderFields>& written) {
+  label_->clear();
+  label_->setToolTip({});
+  label_->hide();
   for (int i = 0; i < kReaderFields; ++i) {
     QFont font = fields_[i]->font();
     font.setStrikeOut(!written[i]);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How much of the aircraft the window shows is really in the record. After a load that stopped,
-// a marker under the loadout says the aircraft is incomplete until the next Load; after a file
-// that could not be opened it says no aircraft is loaded. A field the last load did not write
-// keeps its text (the fields are the store of record) but is struck through.
+// What a Load that did not complete left. A load either completes or changes nothing: after one
+// that stopped, or a file that could not be opened, a marker under the loadout names the file
+// and says which aircraft is still loaded, until the next Load that completes. A field the last
+// completed load did not write keeps its text (the fields are the store of record) but is struck
+// through.
 #pragma once
 
 #include <QObject>
@@ -36,9 +37,14 @@ class ShownFieldsDisplay final : public AircraftDisplay {
   std::array<bool, kReaderFields> written_{};
 };
 
-// "Load stopped at line 39 of x.dat: the record holds what was read before it", "x.dat could
-// not be opened: no aircraft is loaded", or empty after a load that completed.
-QString AircraftStateText(const LoadOutcome& outcome, const QString& fileName);
+// "the Check Aircraft of check-aircraft.dat is still loaded", or "no aircraft is loaded".
+QString StillLoadedText(bool loaded, const QString& aircraftName, const QString& fileName);
+
+// The marker's short form: "x.dat was not loaded (stopped at line 39); still loaded: Check
+// Aircraft", "x.dat could not be opened; no aircraft is loaded"; empty after a load that
+// completed. loadedName: the aircraft (or file) still loaded, empty when none is.
+QString AircraftStateText(const LoadOutcome& outcome, const QString& fileName,
+                          const QString& loadedName);
 
 class AircraftStateMarker final : public QObject {
   Q_OBJECT
@@ -47,9 +53,11 @@ class AircraftStateMarker final : public QObject {
   // fields: the name, zero fuel weight and internal fuel fields, in ReaderField order.
   AircraftStateMarker(QWidget* client, const std::array<QLineEdit*, kReaderFields>& fields);
 
-  // After every Load that chose a file.
-  void ShowLoad(const LoadOutcome& outcome, const QString& fileName,
-                const std::array<bool, kReaderFields>& written);
+  // After a Load that completed: the fields it did not write are struck through.
+  void ShowLoad(const std::array<bool, kReaderFields>& written);
+  // After a Load that did not: the fields keep their text and look.
+  void ShowRefusedLoad(const LoadOutcome& outcome, const QString& fileName,
+                       const QString& loadedName);
 
  private:
   QLabel* label_;

@@ -4,14 +4,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -20,6 +23,8 @@
 #include <array>
 
 #include "aircraft/aircraft_reader.h"
+#include "analyses/mission_window.h"
+#include "analyses/summary_window.h"
 #include "common/number_text.h"
 #include "grids/best_speed_marks.h"
 #include "grids/grid_scroll_link.h"
@@ -33,9 +38,11 @@
 #include "shell/aircraft_state.h"
 #include "shell/caption_fit.h"
 #include "shell/computation_indicators.h"
+#include "shell/file_follower.h"
 #include "shell/focus_rules.h"
 #include "shell/grid_area_layout.h"
 #include "shell/status_line.h"
+#include "shell/window_memory.h"
 #include "tables/table_layout.h"
 #include "widgets/credits_window.h"
 #include "widgets/twips.h"
@@ -132,6 +139,7 @@ static_assert(EachStoreRowOnce());
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent),
       workspace_(new Workspace(this)),
+      memory_(new WindowMemory(this)),
       chooser_(std::make_unique<DialogAircraftFileChooser>(this)),
       notifier_(std::make_unique<MessageBoxNotifier>(this)) {
   setObjectName(QStringLiteral("Form1"));
@@ -155,8 +163,26 @@ Form1::Form1(QWidget* parent)
   model2_->SetToolTipProvider(cellToolTip);
   exports_ = new ExportCommands(*workspace_, *this, mnuFile, mnuFileEsci);
   connect(exports_, &ExportCommands::Status, lblStatus, &QLabel::setText);
+  exports_->AddReportSections([](const std::shared_ptr<const TableComputation>& computation) {
+    return [computation](const AnalysisControl& control) {
+      return std::vector<ReportSection>{
+          {QStringLiteral("Performance Summary"), SummaryReportLines(*computation, control), {}}};
+    };
+  });
+  // The mission fuel window's table, as it shows it now, when it is of the report's computation.
+  exports_->AddReportSections([this](const std::shared_ptr<const TableComputation>& computation) {
+    const auto* mission = findChild<MissionWindow*>();
+    const QStringList lines = mission ? mission->ReportLines(computation) : QStringList();
+    return [lines](const AnalysisControl&) {
+      if (lines.isEmpty()) return std::vector<ReportSection>();
+      return std::vector<ReportSection>{{QStringLiteral("Mission Fuel"), lines, {}}};
+    };
+  });
+  statusBar()->addPermanentWidget(exports_->reportProgress);
   new AircraftFileDrop(*this, [this](const std::string& path) { LoadAircraftPath(path); });
   new BestSpeedMarks(*workspace_, {MSFG1, MSFG2}, mnuViewMarks);
+  for (QWidget* legend : {static_cast<QWidget*>(shpBestSpeed), static_cast<QWidget*>(lblBestSpeed)})
+    connect(mnuViewMarks, &QAction::toggled, legend, &QWidget::setVisible);
   BuildViews();
   Form_Load();
   status_ = new StatusLine(lblStatus, this);
@@ -166,6 +192,53 @@ Form1::Form1(QWidget* parent)
   new GridScrollLink(MSFG1, MSFG2, mnuView);
   ConnectKeyboardCommands();
   AddUserGuideItem(mnuHelp1, mnuHelp, this);
+  fileFollower =
+      new AircraftFileFollower(*this, [this](const std::string& path) { LoadAircraftPath(path); });
+  memory_->Follow(this, {});
+  connect(memory_, &WindowMemory::RecentFilesChanged, this, &Form1::FillRecentMenu);
+  connect(memory_, &WindowMemory::WriteFailed, lblStatus, &QLabel::setText);
+  FillRecentMenu();
+}
+
+void Form1::RememberSettings() {
+  memory_->Open();
+  if (auto* dialog = dynamic_cast<DialogAircraftFileChooser*>(chooser_.get());
+      dialog != nullptr && !memory_->LastFolder().isEmpty()) {
+    dialog->SetStartFolder(memory_->LastFolder());
+  }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  memory_->SaveAll();
+  QMainWindow::closeEvent(event);
+}
+
+// The recent files, newest first, each named by its file name with the whole path as its
+// tooltip; "Clear" empties the list.
+void Form1::FillRecentMenu() {
+  mnuFileRecent->clear();
+  for (const QString& path : memory_->RecentFiles()) {
+    QAction* item = mnuFileRecent->addAction(QFileInfo(path).fileName());
+    item->setToolTip(path);
+    item->setData(path);
+    connect(item, &QAction::triggered, this, [this, path] { mnuFileRecent_Triggered(path); });
+  }
+  if (!memory_->RecentFiles().isEmpty()) mnuFileRecent->addSeparator();
+  QAction* clear = mnuFileRecent->addAction(QStringLiteral("Clear"));
+  clear->setObjectName(QStringLiteral("mnuFileRecentClear"));
+  clear->setEnabled(!memory_->RecentFiles().isEmpty());
+  connect(clear, &QAction::triggered, memory_, &WindowMemory::ClearRecentFiles);
+}
+
+// The same steps as a file chosen in the Load dialog; a file gone since is told and forgotten.
+void Form1::mnuFileRecent_Triggered(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    memory_->RemoveRecentFile(path);
+    lblStatus->setText(
+        QStringLiteral("%1 no longer exists: it was taken off the recent files.").arg(path));
+    return;
+  }
+  LoadAircraftPath(QFile::encodeName(path).toStdString());
 }
 
 Form1::~Form1() {
@@ -227,16 +300,30 @@ void Form1::mnuFileApri_Click() {
 // A file chosen, given on the command line or dropped on the window loads the same way: the
 // record reset, the file's name shown, the file read.
 void Form1::LoadAircraftPath(const std::string& path) {
-  txtFile->setText(QFile::decodeName(QByteArray::fromStdString(AircraftFileNameOf(path))));
+  const QString fileName = QFile::decodeName(QByteArray::fromStdString(AircraftFileNameOf(path)));
   WindowAircraftDisplay display(txtAereo, txtZFW, txtIntFuel);
   ShownFieldsDisplay shown(display);
   const LoadOutcome outcome = workspace_->Load(path, shown);
-  aircraftState_->ShowLoad(outcome, txtFile->text(), shown.written());
-  if (outcome.completed) {
-    lblStatus->setText(QStringLiteral("Loaded %1.").arg(txtFile->text()));
-  } else {
-    ShowStatus(outcome.Message());
+  if (!outcome.completed) {
+    // Nothing was replaced: the record and the fields still hold the aircraft loaded before.
+    const QString stillLoaded =
+        StillLoadedText(workspace_->HasAircraft(), txtAereo->text(), txtFile->text());
+    const QString loadedName = !workspace_->HasAircraft()             ? QString()
+                               : txtAereo->text().trimmed().isEmpty() ? txtFile->text()
+                                                                      : txtAereo->text().trimmed();
+    aircraftState_->ShowRefusedLoad(outcome, fileName, loadedName);
+    // A stop names its line; a file that could not be opened is named by the message itself.
+    const QString where = outcome.line > 0 ? fileName + QStringLiteral(": ") : QString();
+    lblStatus->setText(QStringLiteral("%1%2. %3.")
+                           .arg(where, QString::fromStdString(outcome.Message()),
+                                stillLoaded.left(1).toUpper() + stillLoaded.mid(1)));
+    return;
   }
+  txtFile->setText(fileName);
+  aircraftState_->ShowLoad(shown.written());
+  memory_->AddRecentFile(QFile::decodeName(QByteArray::fromStdString(path)));
+  fileFollower->Follow(path);
+  lblStatus->setText(QStringLiteral("Loaded %1.").arg(fileName));
 }
 
 void Form1::mnuFileSalva_Click() {
@@ -341,6 +428,13 @@ void Form1::ConnectWorkspace() {
     connect(view, &QAbstractItemView::doubleClicked, this,
             [this, which = which] { workspace_->ActivateCell(which); });
   }
+  // Cells left under headers they were not computed for look stale until the next Compute
+  // Table.
+  connect(workspace_, &Workspace::StalenessMayHaveChanged, this, [this] {
+    const bool relaid = workspace_->CurrentStaleness().tableRelaid;
+    model1_->SetMuted(relaid);
+    model2_->SetMuted(relaid);
+  });
   // Both grids move to a cell an analysis picked, and show it.
   connect(workspace_, &Workspace::CellSelectionRequested, this, [this](GridCell cell) {
     for (ResultGridView* view : {MSFG1, MSFG2}) {

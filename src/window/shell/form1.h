@@ -32,7 +32,9 @@ class QRadioButton;
 
 namespace tz9 {
 
+class AircraftFileFollower;
 class AircraftStateMarker;
+class WindowMemory;
 class ExportCommands;
 class ResultGridModel;
 class ResultGridView;
@@ -48,6 +50,10 @@ class Form1 final : public QMainWindow {
   // The tests answer the Load dialog and observe the message box through these.
   void SetFileChooser(std::unique_ptr<AircraftFileChooser> chooser);
   void SetNotifier(std::unique_ptr<MessageNotifier> notifier);
+  // Reads the settings of earlier runs and writes this run's: the recent files, the Load
+  // dialog's folder, the places of the windows and the analysis windows' own fields. Without
+  // it (tests, --no-settings) the window keeps them for this run only.
+  void RememberSettings();
 
   // The document the window shows; every view watches it.
   Workspace& workspace() const { return *workspace_; }
@@ -109,12 +115,15 @@ class Form1 final : public QMainWindow {
   QFrame* Shape2 = nullptr;
   QFrame* Shape3 = nullptr;
   QFrame* Shape4 = nullptr;
+  QFrame* shpBestSpeed = nullptr;  // a framed swatch: the best-speed marks, while they show
+  QLabel* lblBestSpeed = nullptr;
   ResultGridView* MSFG1 = nullptr;
   ResultGridView* MSFG2 = nullptr;
   QLabel* lblStatus = nullptr;
   // Menus.
   QMenu* mnuFile = nullptr;
   QAction* mnuFileApri = nullptr;
+  QMenu* mnuFileRecent = nullptr;  // the last files loaded, newest first, and "Clear"
   QAction* mnuFileSalva = nullptr;
   QAction* mnuFileNome = nullptr;
   QAction* mnuFileEsci = nullptr;
@@ -128,6 +137,9 @@ class Form1 final : public QMainWindow {
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;
+
+  // The bar above the grids that says the loaded file changed on disk.
+  AircraftFileFollower* fileFollower = nullptr;
 
   // Handlers, named after their control and event.
   void Form_Load();
@@ -155,6 +167,7 @@ class Form1 final : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Built in form1_controls.cpp.
@@ -174,6 +187,8 @@ class Form1 final : public QMainWindow {
   void ConnectKeyboardCommands();
 
   void ConnectHandlers();
+  void FillRecentMenu();
+  void mnuFileRecent_Triggered(const QString& path);
   // Every field the workspace reads is pushed into it as it changes; the grids' current cells
   // too, and the workspace's requests to move them.
   void ConnectWorkspace();
@@ -187,6 +202,7 @@ class Form1 final : public QMainWindow {
   SweepProgress SweepProgressReporter(QElapsedTimer timer);
 
   Workspace* workspace_;  // a child of the window, made first
+  WindowMemory* memory_;  // a child of the window
   ResultGridModel* model1_ = nullptr;
   ResultGridModel* model2_ = nullptr;
   std::unique_ptr<AircraftFileChooser> chooser_;

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "grids/best_speed_marks.h"
 #include "grids/result_grid_model.h"
 #include "grids/result_grid_view.h"
 #include "shell/form1.h"
@@ -280,6 +281,20 @@ void Form1::BuildLegend(QWidget* client) {
             .arg(QColorFromColour(place.fill).name()));
     this->*place.member = swatch;
   }
+  // The best-speed marks of the grids, below the four colours.
+  shpBestSpeed = new QFrame(client);
+  shpBestSpeed->setObjectName(QStringLiteral("shpBestSpeed"));
+  shpBestSpeed->setGeometry(RectFromTwips(12360, 2985, 255, 255));
+  shpBestSpeed->setStyleSheet(
+      QStringLiteral("QFrame { background-color: #ffffff; border: 2px solid %1; }")
+          .arg(BestSpeedFrameColour().name()));
+  lblBestSpeed =
+      AddLabel(client, "lblBestSpeed", "Framed, bold: best of its row", 12840, 2985, 2175, false);
+  const QString marks = QStringLiteral(
+      "View > Mark Best Speeds: in each row the cell of least fuel flow in the upper grid (best "
+      "endurance), and of least fuel per NM in the lower grid while it shows lb/NM (best range)");
+  shpBestSpeed->setToolTip(marks);
+  lblBestSpeed->setToolTip(marks);
 }
 
 void Form1::BuildLines(QWidget* client) {
@@ -311,6 +326,9 @@ void Form1::BuildMenus() {
   mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
   mnuFileApri = mnuFile->addAction(QStringLiteral("&Load"));
+  mnuFileRecent = mnuFile->addMenu(QStringLiteral("Open &Recent"));
+  mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
+  mnuFileRecent->menuAction()->setObjectName(QStringLiteral("mnuFileRecent"));
   mnuFileSalva = mnuFile->addAction(QStringLiteral("&Save"));
   mnuFileNome = mnuFile->addAction(QStringLiteral("S&ave As"));
   mnuFileEsci = mnuFile->addAction(QStringLiteral("&Exit"));

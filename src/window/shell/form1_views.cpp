@@ -13,6 +13,7 @@
 #include "analyses/mission_window.h"
 #include "analyses/summary_window.h"
 #include "shell/form1.h"
+#include "shell/window_memory.h"
 
 namespace tz9 {
 namespace {
@@ -36,6 +37,7 @@ struct ViewRow {
   QAction* Form1::*item;     // where the window keeps the item
   Made made;
   QWidget* (*make)(const ViewContext& context);
+  const char* remembered;  // the view's own fields kept between runs, blank-separated
 };
 
 constexpr QKeyCombination kNoShortcut{Qt::Key_unknown};
@@ -44,17 +46,21 @@ const ViewRow kViews[] = {
     {"Performance &Summary", kNoShortcut, "mnuViewSummary", &Form1::mnuViewSummary, Made::AtStart,
      [](const ViewContext& c) -> QWidget* {
        return new SummaryWindow(c.workspace, &c.window, c.opener);
-     }},
+     },
+     ""},
     {"&Mission Fuel", kNoShortcut, "mnuViewMission", &Form1::mnuViewMission, Made::AtStart,
      [](const ViewContext& c) -> QWidget* {
        return new MissionWindow(c.workspace, &c.window, c.opener);
-     }},
+     },
+     "txtReserve txtCruiseCas txtBingoDistance"},
     {"&Charts", kNoShortcut, "mnuViewCharts", &Form1::mnuViewCharts, Made::OnFirstUse,
-     [](const ViewContext& c) -> QWidget* { return new frmCharts(c.workspace, &c.window); }},
+     [](const ViewContext& c) -> QWidget* { return new frmCharts(c.workspace, &c.window); },
+     "optSpeedCas optSpeedTas optSpeedMach optRangeNmPerKlb optRangeLbPerNm"},
     {"Cell &Details", kNoShortcut, "mnuViewDetails", &Form1::mnuViewDetails, Made::AtStart,
      [](const ViewContext& c) -> QWidget* {
        return new CellDetailsDock(c.workspace, c.window, c.opener);
-     }},
+     },
+     ""},
 };
 
 void OpenWindow(QWidget* window) {
@@ -72,13 +78,19 @@ void Form1::BuildViews() {
     if (row.shortcut != kNoShortcut) item->setShortcut(QKeySequence(row.shortcut));
     this->*row.item = item;
     const ViewContext context{*workspace_, *this, item};
+    const QStringList remembered =
+        QString::fromLatin1(row.remembered).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (row.made == Made::AtStart) {
-      row.make(context);
+      QWidget* view = row.make(context);
+      if (view->isWindow()) memory_->Follow(view, remembered);
       continue;
     }
     connect(item, &QAction::triggered, this,
-            [this, &row, item, view = QPointer<QWidget>()]() mutable {
-              if (view == nullptr) view = row.make(ViewContext{*workspace_, *this, item});
+            [this, &row, item, remembered, view = QPointer<QWidget>()]() mutable {
+              if (view == nullptr) {
+                view = row.make(ViewContext{*workspace_, *this, item});
+                memory_->Follow(view, remembered);
+              }
               OpenWindow(view);
             });
   }

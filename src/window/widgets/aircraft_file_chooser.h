@@ -27,6 +27,8 @@ class DialogAircraftFileChooser final : public AircraftFileChooser {
  public:
   explicit DialogAircraftFileChooser(QWidget* parent) : parent_(parent) {}
   std::optional<std::string> ChooseAircraftFile() override;
+  // The folder the next dialog starts in (the last file's of an earlier run).
+  void SetStartFolder(const QString& folder) { lastFolder_ = folder; }
 
  private:
   QWidget* parent_;

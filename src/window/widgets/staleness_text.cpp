@@ -24,8 +24,10 @@ QString OutOfDateText(const Staleness& staleness, StaleSubject subject, bool new
   const QStringList reasons = StalenessReasons(staleness, subject == StaleSubject::Grids);
   if (reasons.isEmpty()) return {};
   if (subject == StaleSubject::Grids) {
-    return QStringLiteral("Out of date: %1 since the last Compute Table")
-        .arg(JoinedInWords(reasons));
+    // The grids draw such cells grey: the marker is their legend.
+    const QString grey = staleness.tableRelaid ? QStringLiteral(" (grey figures)") : QString();
+    return QStringLiteral("Out of date: %1 since the last Compute Table%2")
+        .arg(JoinedInWords(reasons), grey);
   }
   return QStringLiteral("Out of date: %1 since the Compute Table it stands for.")
       .arg(JoinedInWords(reasons));

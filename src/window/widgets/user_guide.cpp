@@ -25,7 +25,9 @@ file name, the aircraft name, the zero fuel weight (ZFW) and the internal fuel a
 field): the weights and fuel follow.</li>
 <li>Set the <b>speed and altitude ranges</b> and press <b>Create Table</b> (or Enter in a range
 field).</li>
-<li>Press <b>Compute Table</b> (F5, or Enter in the computing weight).</li>
+<li>Press <b>Compute Table</b> (F5, or Enter in the computing weight). The computing weight
+starts at 0: press <b>Compute Weight</b> first, or type a weight, or Compute Table refuses it as
+below the zero fuel weight.</li>
 </ol>
 
 <h3>The fields</h3>
@@ -78,6 +80,9 @@ line then names the first of them and why. In the TAS and Mach Number modes the 
 shows the speed instead of "------", on white.</p>
 <p>In the TAS and Mach Number modes the lower grid's cells with steady flight keep the colours
 of an earlier run; read the colours in the upper grid.</p>
+<p>A <b>framed, bold</b> cell is the best of its row (View &gt; Mark Best Speeds): the least fuel
+flow in the upper grid (best endurance), the least fuel per nautical mile in the lower grid
+while it shows lb/NM (best range).</p>
 <p>When a red <b>Out of date</b> line stands above the grids, the cells no longer match the
 headers, weight, stores, option or aircraft (it says which): press Compute Table again. A red
 note under the stores means the last Load stopped part way, or the file could not be opened;
@@ -90,12 +95,19 @@ thrust, why a cell has no steady flight); hovering a cell shows the short form a
 tooltip.</li>
 <li><b>Best-speed marks</b> and <b>View &gt; Performance Summary</b>: the best range and best
 endurance speeds and the ceilings for each altitude.</li>
-<li><b>View &gt; Charts</b>: the table as curves. <b>View &gt; Mission Fuel</b>: range,
-endurance and bingo fuel as the weight falls with the fuel burnt.</li>
+<li><b>View &gt; Charts</b>: the table as curves. Specific range is in NM per 1000 lb, so its
+peak is the best range (switch to lb/NM beside the speed axis); each altitude has its colour,
+darkest lowest, and its name at the end of its line.</li>
+<li><b>View &gt; Mission Fuel</b>: range, endurance and bingo fuel as the weight falls with the
+fuel burnt. What no altitude can fly (a reserve at or above the fuel on board, a cruise speed
+without steady flight, a way home the fuel does not reach) is told beside its field, and each row
+says why a figure is missing. <b>AB</b> after a figure: its speed needs the afterburner.</li>
 <li><b>View &gt; Link Grid Scrolling</b>: the grids scroll together; uncheck it to part
 them.</li>
-<li><b>File &gt; Export</b> and <b>Print</b>: the table for a spreadsheet or on paper. Ctrl+C
-copies the selected cells with their headers.</li>
+<li><b>File &gt; Export</b> and <b>Print</b>: the table for a spreadsheet or on paper. The report
+adds the performance summary and the mission fuel; it is written in the background (progress and
+Cancel in the status bar), and before more than 50 pages the window offers the summary pages
+alone. Ctrl+C copies the selected cells with their headers.</li>
 </ul>
 
 <h3>Keys</h3>

@@ -78,7 +78,8 @@ std::string SweepRefusalText(SweepRefusal refusal) {
     case SweepRefusal::WeightNotNumber:
       return "The computing weight is not a number.";
     case SweepRefusal::WeightBelowZfw:
-      return "The computing weight is below the zero fuel weight.";
+      return "The computing weight is below the zero fuel weight: press Compute Weight to propose "
+             "one.";
     case SweepRefusal::GridsDiffer:
       return "The two grids differ in size: press Create Table first.";
     case SweepRefusal::None:

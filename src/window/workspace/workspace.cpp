@@ -45,11 +45,41 @@ void Workspace::ApplyStartupLayout() {
   emit StalenessMayHaveChanged();
 }
 
+namespace {
+
+// Keeps what the reader shows until the read is known to have completed.
+class HeldDisplay final : public AircraftDisplay {
+ public:
+  void ShowAircraftName(const std::string& name) override { name_ = name; }
+  void ShowZeroFuelWeight(const std::string& text) override { zeroFuelWeight_ = text; }
+  void ShowMaxInternalFuel(const std::string& text) override { internalFuel_ = text; }
+
+  void PassOn(AircraftDisplay& display) const {
+    if (name_) display.ShowAircraftName(*name_);
+    if (zeroFuelWeight_) display.ShowZeroFuelWeight(*zeroFuelWeight_);
+    if (internalFuel_) display.ShowMaxInternalFuel(*internalFuel_);
+  }
+
+ private:
+  std::optional<std::string> name_;
+  std::optional<std::string> zeroFuelWeight_;
+  std::optional<std::string> internalFuel_;
+};
+
+}  // namespace
+
 LoadOutcome Workspace::Load(const std::string& path, AircraftDisplay& display) {
-  ResetAircraftRecord(*aircraft_);
-  aircraft_->AircraftFilePath = path;
-  aircraft_->AircraftFileName = AircraftFileNameOf(path);
-  const LoadOutcome outcome = LoadAircraftFile(path, *aircraft_, display);
+  // A copy, not a new record: the reset keeps what a file may leave unset (the fuel-flow
+  // factors), as earlier loads left it.
+  auto read = std::make_unique<AircraftRecord>(*aircraft_);
+  ResetAircraftRecord(*read);
+  read->AircraftFilePath = path;
+  read->AircraftFileName = AircraftFileNameOf(path);
+  HeldDisplay held;
+  const LoadOutcome outcome = LoadAircraftFile(path, *read, held);
+  if (!outcome.completed) return outcome;
+  aircraft_ = std::move(read);
+  held.PassOn(display);
   emit AircraftLoaded();
   emit StalenessMayHaveChanged();
   return outcome;

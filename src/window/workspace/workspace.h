@@ -75,9 +75,12 @@ class Workspace final : public QObject {
 
   // The start-up table of the window.
   void ApplyStartupLayout();
-  // Resets the record and reads the file at path into it, showing what the reader shows on
-  // display. The record keeps what was read before a stop.
+  // Reads the file at path into a reset copy of the record. Only a read that completes replaces
+  // the record, and only then is what the reader showed passed on to display (in the order it
+  // showed it); a read that stops, or a file that cannot be opened, changes nothing.
   LoadOutcome Load(const std::string& path, AircraftDisplay& display);
+  // Whether a file has been loaded (completely) since the start.
+  bool HasAircraft() const { return !aircraft_->AircraftFilePath.empty(); }
   // "Create Table": both grids laid out afresh from the ranges, or nothing changed.
   LayoutOutcome CreateTable(const RangeTexts& ranges);
   // Whether Compute Table would start with the inputs now, and why not.
