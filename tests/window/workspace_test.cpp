@@ -261,12 +261,12 @@ TEST(Workspace, PinsTheLastComputationAsBaselineUntilCleared) {
   w.SetAircraftName(QStringLiteral("Check"));
   w.Compute({});
   const std::shared_ptr<const TableComputation> pinned = w.computation();
+  LoadInto(w, kGenericFighter);  // pinned out of date: named as it was computed
   w.PinBaseline();
   EXPECT_EQ(w.baseline(), pinned);
   EXPECT_EQ(changes, 1);
   w.SetCountText(5, "1");
   w.Compute({});
-  LoadInto(w, kGenericFighter);
   EXPECT_NE(w.computation(), pinned);
   EXPECT_EQ(w.baseline(), pinned);
   EXPECT_EQ(w.baselineAircraftName(), QStringLiteral("Check"));
