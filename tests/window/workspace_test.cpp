@@ -247,5 +247,36 @@ TEST(Workspace, CurrentCellFollowsTheGridMovedInLastAndALayoutClearsIt) {
   EXPECT_FALSE(w.currentCell());
 }
 
+// The baseline is the computation pinned, as it was: later computations and loads leave it be.
+TEST(Workspace, PinsTheLastComputationAsBaselineUntilCleared) {
+  Workspace w;
+  int changes = 0;
+  QObject::connect(&w, &Workspace::BaselineChanged, [&changes] { ++changes; });
+  w.PinBaseline();  // nothing computed: nothing to pin
+  EXPECT_EQ(w.baseline(), nullptr);
+  w.ApplyStartupLayout();
+  LoadInto(w, kCheckAircraft);
+  w.CreateTable(Ranges("10"));
+  w.SetCompWeightText("20000");
+  w.SetAircraftName(QStringLiteral("Check"));
+  w.Compute({});
+  const std::shared_ptr<const TableComputation> pinned = w.computation();
+  LoadInto(w, kGenericFighter);  // pinned out of date: named as it was computed
+  w.PinBaseline();
+  EXPECT_EQ(w.baseline(), pinned);
+  EXPECT_EQ(changes, 1);
+  w.SetCountText(5, "1");
+  w.Compute({});
+  EXPECT_NE(w.computation(), pinned);
+  EXPECT_EQ(w.baseline(), pinned);
+  EXPECT_EQ(w.baselineAircraftName(), QStringLiteral("Check"));
+  EXPECT_EQ(w.baseline()->aircraft->AircraftFileName, "check-aircraft.dat");
+  EXPECT_EQ(changes, 1);
+  w.ClearBaseline();
+  w.ClearBaseline();  // nothing left to drop
+  EXPECT_EQ(w.baseline(), nullptr);
+  EXPECT_EQ(changes, 2);
+}
+
 }  // namespace
 }  // namespace tz9

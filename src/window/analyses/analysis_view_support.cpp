@@ -14,6 +14,7 @@
 #include "common/number_text.h"
 #include "loadout/loadout.h"
 #include "widgets/view_text.h"
+#include "workspace/workspace.h"
 
 namespace tz9 {
 QString LoadoutWords(const TableComputation& computation) {
@@ -40,6 +41,24 @@ QString ComputationCaption(const TableComputation& computation) {
                         TrimmedQString(computation.speedHeaders.back()));
   }
   return caption;
+}
+
+QString BaselineCaption(const Workspace& workspace) {
+  const std::shared_ptr<const TableComputation> baseline = workspace.baseline();
+  if (!baseline) return {};
+  QString name = workspace.baselineAircraftName().trimmed();
+  if (name.isEmpty()) name = QString::fromStdString(baseline->aircraft->AircraftFileName);
+  const QLocale grouped(QLocale::English, QLocale::UnitedStates);
+  QStringList parts = {name,
+                       grouped.toString(baseline->weight, 'f', QLocale::FloatingPointShortest) +
+                           QStringLiteral(" lb")};
+  for (size_t i = 0; i < StoreTable.size(); ++i) {
+    if (baseline->counts[i] == 0) continue;
+    const QString& field = workspace.storeNames()[i];
+    parts << (field.isEmpty() ? QString::fromLatin1(StoreTable[i].store) : field) +
+                 QStringLiteral(" x") + TrimmedQString(baseline->countTexts[i]);
+  }
+  return QStringLiteral("Baseline: ") + parts.join(QStringLiteral(", "));
 }
 
 QString HoursMinutes(double hours) {

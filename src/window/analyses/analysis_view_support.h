@@ -21,6 +21,7 @@ class QPushButton;
 namespace tz9 {
 
 class AnalysisTask;
+class Workspace;
 
 // "2 AIM120, 1 ALQ131, 2 370USG", or "no stores": the counts as their fields showed them.
 QString LoadoutWords(const TableComputation& computation);
@@ -28,6 +29,12 @@ QString LoadoutWords(const TableComputation& computation);
 // "generic-fighter.dat at 35600 lb with 2 AIM120, 2 370USG; 11 altitudes by 23 speeds
 // (150 to 850 kt)".
 QString ComputationCaption(const TableComputation& computation);
+
+// "Baseline: Generic Fighter, 36,000 lb, AA Missiles x2, Fuel Tank x2": the aircraft's name as
+// shown when the baseline was computed (else its file name), its weight with thousands
+// separators, and each store it counts by the name of the store's count field. Empty without a
+// baseline.
+QString BaselineCaption(const Workspace& workspace);
 
 // Hours as "h:mm", to the nearest minute ("0:00", "2:05", "27:30").
 QString HoursMinutes(double hours);

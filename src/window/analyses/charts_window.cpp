@@ -26,10 +26,12 @@
 #include <cmath>
 #include <limits>
 
+#include "analyses/analysis_view_support.h"
 #include "analyses/background_summary.h"
 #include "analyses/chart_canvas.h"
 #include "loadout/loadout.h"
 #include "performance/cell_failure.h"
+#include "performance/comparison.h"
 #include "widgets/image_path_chooser.h"
 #include "workspace/workspace.h"
 
@@ -392,6 +394,15 @@ void frmCharts::ConnectHandlers() {
     summary_.reset();
   });
   connect(&workspace_, &Workspace::CurrentCellChanged, this, &frmCharts::GridCurrentChanged);
+  connect(&workspace_, &Workspace::BaselineChanged, this, [this] {
+    if (!isVisible()) {
+      dirty_ = true;
+      return;
+    }
+    DrawLines();
+    DrawHighlight();
+    UpdateTitles();
+  });
   connect(summaryWorker_, &BackgroundSummary::Finished, this, &frmCharts::SummaryFinished);
   connect(summaryWorker_, &BackgroundSummary::Failed, this, [this](const QString& reason) {
     lblChartScan->setText(QStringLiteral("The band limits could not be found: %1.").arg(reason));
@@ -572,6 +583,19 @@ void frmCharts::FillAltitudeList() {
 
 void frmCharts::DrawLines() {
   lines_ = computation_ ? BuildAltitudeLines(*computation_, rows_) : std::vector<AltitudeLine>();
+  std::vector<int> baselineRows;
+  baselineOf_.clear();
+  const std::shared_ptr<const TableComputation> baseline = workspace_.baseline();
+  if (computation_ && baseline) {
+    for (const MatchedIndex& row : MatchAxes(*computation_, *baseline).rows) {
+      const auto drawn = std::find(rows_.begin(), rows_.end(), row.current);
+      if (drawn == rows_.end()) continue;
+      baselineRows.push_back(row.baseline);
+      baselineOf_.push_back(static_cast<size_t>(drawn - rows_.begin()));
+    }
+  }
+  baselineLines_ =
+      baseline ? BuildAltitudeLines(*baseline, baselineRows) : std::vector<AltitudeLine>();
   DrawLineChart(*chtSpecificRange, rangeQuantity_);
   DrawLineChart(*chtFuelFlow, ChartQuantity::FuelFlow);
 }
@@ -600,11 +624,28 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
   const BatchedChanges batch(canvas);
   canvas.chart()->removeAllSeries();
   const bool range = quantity != ChartQuantity::FuelFlow;
-  const auto [xs, ys] = LineExtents(lines_, speed_, quantity);
+  auto [xs, ys] = LineExtents(lines_, speed_, quantity);
+  const auto [baselineXs, baselineYs] = LineExtents(baselineLines_, speed_, quantity);
+  for (const double x : {baselineXs.least, baselineXs.greatest})
+    xs.Take(x);
+  for (const double y : {baselineYs.least, baselineYs.greatest})
+    ys.Take(y);
   SetAxis(*canvas.XAxis(), SpeedAxisTitle(speed_), SpeedLabelFormat(speed_), xs, true);
   SetAxis(*canvas.YAxis(), QuantityAxisTitle(quantity),
           quantity == ChartQuantity::LbsPerNm ? QStringLiteral("%.1f") : QStringLiteral("%.0f"), ys,
           true);
+  // The baseline's lines first, under the current ones: the colour of their altitude, lighter.
+  for (size_t k = 0; k < baselineLines_.size(); ++k) {
+    QColor colour = AltitudeColour(baselineOf_[k], lines_.size());
+    colour.setAlphaF(0.4);
+    for (const std::vector<ScanPoint>& run : baselineLines_[k].runs) {
+      for (const LinePart& part : PartsOf(run, speed_, quantity)) {
+        const bool afterburner = part.regime == PowerRegime::Afterburner;
+        AddLine(canvas, part.points, LinePen(colour, afterburner ? Qt::DashLine : Qt::SolidLine, 2),
+                QString());
+      }
+    }
+  }
   std::vector<LineLabel> labels;
   for (size_t i = 0; i < lines_.size(); ++i) {
     const AltitudeLine& line = lines_[i];
@@ -631,6 +672,11 @@ void frmCharts::DrawLineChart(ChartCanvas& canvas, ChartQuantity quantity) {
   const QColor grey = QColor::fromRgb(kKeyGrey);
   AddLine(canvas, {}, LinePen(grey, Qt::SolidLine, 2), QStringLiteral("Military power"));
   AddLine(canvas, {}, LinePen(grey, Qt::DashLine, 2), QStringLiteral("Afterburner"));
+  if (!baselineLines_.empty()) {
+    QColor light = grey;
+    light.setAlphaF(0.4);
+    AddLine(canvas, {}, LinePen(light, Qt::SolidLine, 2), QStringLiteral("baseline"));
+  }
   if (range) {
     QString name = QStringLiteral("Best-range line");
     for (const std::vector<ScanPoint>& joined : BestRangeLine(lines_)) {
@@ -722,6 +768,8 @@ void frmCharts::UpdateTitles() {
     title += computation_
                  ? TitleOf(*computation_).toHtmlEscaped()
                  : QStringLiteral("no table computed yet; press Compute Table in the main window");
+    if (i != kEnvelope && !baselineLines_.empty())
+      title += QStringLiteral("<br>") + BaselineCaption(workspace_).toHtmlEscaped();
     if (!reasons.isEmpty()) {
       title += QStringLiteral("<br><span style=\"color:%1\">Out of date: %2 since.</span>")
                    .arg(QColor::fromRgb(kStaleRed).name(), reasons.join(QStringLiteral(", ")));

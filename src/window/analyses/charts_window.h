@@ -117,6 +117,10 @@ class frmCharts final : public QWidget {
   std::vector<std::string> pickedFrom_;          // the altitude headers the rows are of
   std::vector<int> rows_;                        // rows drawn
   std::vector<AltitudeLine> lines_;
+  // The pinned baseline's lines at the altitudes drawn that it has, each with the index in
+  // lines_ of the current line of its altitude (whose colour it takes).
+  std::vector<AltitudeLine> baselineLines_;
+  std::vector<size_t> baselineOf_;
   std::shared_ptr<const EnvelopeMap> envelope_;
   std::optional<GridCell> current_;  // the grids' current cell
   ChartSpeed speed_ = ChartSpeed::Cas;

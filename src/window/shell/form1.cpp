@@ -36,6 +36,7 @@
 #include "performance/sweep.h"
 #include "shell/aircraft_file_drop.h"
 #include "shell/aircraft_state.h"
+#include "shell/baseline_commands.h"
 #include "shell/caption_fit.h"
 #include "shell/computation_indicators.h"
 #include "shell/file_follower.h"
@@ -184,6 +185,11 @@ Form1::Form1(QWidget* parent)
   for (QWidget* legend : {static_cast<QWidget*>(shpBestSpeed), static_cast<QWidget*>(lblBestSpeed)})
     connect(mnuViewMarks, &QAction::toggled, legend, &QWidget::setVisible);
   BuildViews();
+  std::array<QString, kStoreKinds> storeNames;
+  for (const CountField& count : kCountFields)
+    storeNames[static_cast<size_t>(count.storeRow)] = FieldCaption(*(this->*count.field));
+  workspace_->SetStoreNames(storeNames);
+  new BaselineCommands(*workspace_, *this);
   Form_Load();
   status_ = new StatusLine(lblStatus, this);
   aircraftState_ = new AircraftStateMarker(client, {txtAereo, txtZFW, txtIntFuel});

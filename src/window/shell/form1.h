@@ -134,6 +134,12 @@ class Form1 final : public QMainWindow {
   QAction* mnuViewMission = nullptr;
   QAction* mnuViewCharts = nullptr;
   QAction* mnuViewDetails = nullptr;
+  QAction* mnuViewCompare = nullptr;
+  // Made with the baseline's commands (baseline_commands.cpp), and the baseline's name beside
+  // the status line.
+  QAction* mnuViewPinBaseline = nullptr;
+  QAction* mnuViewClearBaseline = nullptr;
+  QLabel* lblBaseline = nullptr;
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
   QAction* mnuCred = nullptr;

@@ -10,6 +10,7 @@
 
 #include "analyses/cell_details_dock.h"
 #include "analyses/charts_window.h"
+#include "analyses/compare_window.h"
 #include "analyses/mission_window.h"
 #include "analyses/summary_window.h"
 #include "shell/form1.h"
@@ -61,6 +62,11 @@ const ViewRow kViews[] = {
        return new CellDetailsDock(c.workspace, c.window, c.opener);
      },
      ""},
+    {"&Compare", kNoShortcut, "mnuViewCompare", &Form1::mnuViewCompare, Made::AtStart,
+     [](const ViewContext& c) -> QWidget* {
+       return new CompareWindow(c.workspace, &c.window, c.opener);
+     },
+     "txtCompareReserve"},
 };
 
 void OpenWindow(QWidget* window) {

@@ -150,6 +150,20 @@ bool Workspace::StillComputedAt(const TableComputation& computation, GridCell ce
          grid1_.TextAt(0, cell.col) == computation.speedHeaders[cell.col - 1];
 }
 
+void Workspace::PinBaseline() {
+  if (!computation_) return;
+  baseline_ = computation_;
+  baselineAircraftName_ = computedAircraftName_;
+  emit BaselineChanged();
+}
+
+void Workspace::ClearBaseline() {
+  if (!baseline_) return;
+  baseline_.reset();
+  baselineAircraftName_.clear();
+  emit BaselineChanged();
+}
+
 std::optional<GridCell> Workspace::currentCell(WhichGrid grid) const {
   return current_[grid == WhichGrid::First ? 0 : 1];
 }

@@ -60,6 +60,18 @@ class Workspace final : public QObject {
   // since may have put another speed or altitude there.
   bool StillComputedAt(const TableComputation& computation, GridCell cell) const;
 
+  // The baseline the compare views hold the current computation against: a computation pinned
+  // as it was (its own aircraft record, file name, weight, counts and layout), with the
+  // aircraft's name as shown when it was computed. None until pinned.
+  std::shared_ptr<const TableComputation> baseline() const { return baseline_; }
+  const QString& baselineAircraftName() const { return baselineAircraftName_; }
+  // Pins the last computation as the baseline (nothing when there is none); drops it.
+  void PinBaseline();
+  void ClearBaseline();
+  // The names of the six store counts as the window's fields call them, StoreTable order.
+  const std::array<QString, kStoreKinds>& storeNames() const { return storeNames_; }
+  void SetStoreNames(const std::array<QString, kStoreKinds>& names) { storeNames_ = names; }
+
   // The current cell of each grid, and the grid the user last moved in.
   std::optional<GridCell> currentCell(WhichGrid grid) const;
   WhichGrid lastMovedGrid() const { return lastMoved_; }
@@ -110,6 +122,8 @@ class Workspace final : public QObject {
   void CurrentCellChanged();
   void CellSelectionRequested(GridCell cell);
   void CellActivated();
+  // baseline() was pinned, replaced or dropped.
+  void BaselineChanged();
 
  private:
   std::unique_ptr<AircraftRecord> aircraft_;
@@ -119,6 +133,9 @@ class Workspace final : public QObject {
   ResultGrid grid2_;
   WorkspaceInputs inputs_;
   std::shared_ptr<const TableComputation> computation_;
+  std::shared_ptr<const TableComputation> baseline_;
+  QString baselineAircraftName_;
+  std::array<QString, kStoreKinds> storeNames_;
   // A layout leaves the grids with no current cell.
   void ForgetCurrentCells();
 
