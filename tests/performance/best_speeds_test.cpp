@@ -152,9 +152,10 @@ TEST(BestSpeeds, RowsAndLinesAreTheScanByHandOfEveryKnot) {
 // than the greatest lift coefficient, 2.
 TEST(BestSpeeds, ParabolicPolarGivesTheClosedFormSpeeds) {
   const AircraftRecord aircraft = test::PolarAircraft();
-  for (const auto& [weight, altitude] :
-       {std::pair(20000.0, 0.0f), std::pair(30000.0, 0.0f), std::pair(20000.0, 20000.0f),
-        std::pair(25000.0, 35000.0f)}) {
+  for (const auto& [w, h] : {std::pair(20000.0, 0.0f), std::pair(30000.0, 0.0f),
+                             std::pair(20000.0, 20000.0f), std::pair(25000.0, 35000.0f)}) {
+    const double weight = w;
+    const float altitude = h;
     SCOPED_TRACE(std::to_string(weight) + " lb at " + std::to_string(altitude) + " ft");
     const RowScan scan =
         SummarizeTable(MakeComputation(aircraft, weight, {100, 800}, {altitude})).rows.at(0);

@@ -99,8 +99,9 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
       {"past the end", [](int) { return 500; }},
       {"none", [](int step) { return step + 1; }},
   };
-  for (const auto& [name, guess] : guesses) {
-    const auto guessEnd = [&](const TurnSample&, int step) { return guess(step); };
+  for (const auto& [name, guessOf] : guesses) {
+    const std::function<int(int)>& guess = guessOf;
+    const auto guessEnd = [&guess](const TurnSample&, int step) { return guess(step); };
     const TurnStepSearch search(at, guessEnd);
     for (double thrust : {std::numeric_limits<double>::infinity(), 1500.0, 2999.0, 4000.0, 5500.0,
                           6500.0, 9000.0, 12000.0, 20000.0}) {
