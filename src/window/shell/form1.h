@@ -133,6 +133,7 @@ class Form1 final : public QMainWindow {
   QAction* mnuViewSummary = nullptr;
   QAction* mnuViewMission = nullptr;
   QAction* mnuViewCharts = nullptr;
+  QAction* mnuViewClimbTurn = nullptr;
   QAction* mnuViewDetails = nullptr;
   QMenu* mnuHelp1 = nullptr;
   QAction* mnuHelp = nullptr;
