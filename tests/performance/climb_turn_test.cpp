@@ -362,9 +362,6 @@ TEST(ClimbTurn, GLimitsAndRefusals) {
   EXPECT_EQ(ScanEm(c, 0, 9, stop).status, Cancelled);
 }
 
-}  // namespace
-}  // namespace tz9
-
 // The levels of the E-M chart's lines of specific excess power: a round step cutting the
 // greater side into at most 6, and never fewer than two levels either side of 0.
 TEST(EmChart, PsLevelsAreRoundStepsWithTwoEitherSideOfZero) {
@@ -403,8 +400,10 @@ TEST(EmChart, ZeroPsLineLiesOnTheSustainedTurnAndCornerIsTheRows) {
     ASSERT_FALSE(chart.cancelled);
     const auto& corner = report.rows[r].corner;
     ASSERT_EQ(chart.corner.has_value(), corner.has_value());
-    if (corner) EXPECT_EQ(chart.corner->casKnots, corner->casKnots);
-    if (corner) EXPECT_EQ(chart.corner->turnDegS, corner->rateDegS);
+    if (corner) {
+      EXPECT_EQ(chart.corner->casKnots, corner->casKnots);
+      EXPECT_EQ(chart.corner->turnDegS, corner->rateDegS);
+    }
     EXPECT_GE(chart.specificExcessPower.size(), 5u);
     long long checked = 0;
     for (const EmLevelLine& line : chart.specificExcessPower) {
@@ -426,3 +425,6 @@ TEST(EmChart, ZeroPsLineLiesOnTheSustainedTurnAndCornerIsTheRows) {
     EXPECT_GT(checked, 50);
   }
 }
+
+}  // namespace
+}  // namespace tz9
