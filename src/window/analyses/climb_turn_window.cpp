@@ -33,7 +33,7 @@
 namespace tz9 {
 namespace {
 
-constexpr int kColumnTwips = 1050;
+constexpr int kColumnTwips = 1350;
 constexpr std::array<TableColumn, 14> kColumns = {{
     {"Altitude", 1200},
     {"Mil climb CAS", kColumnTwips},
@@ -150,17 +150,20 @@ QList<QPointF> PointsOf(const EmPolyline& run, ChartSpeed speed) {
   return points;
 }
 
-// Draws every run of a line, in the legend once under name, and labels its end with label.
-void AddRuns(ChartCanvas& canvas, const std::vector<EmPolyline>& runs, ChartSpeed speed,
+// Draws every run of a line, in the legend once under name, and labels its end with label;
+// false when the line has no point (and takes no place in the legend).
+bool AddRuns(ChartCanvas& canvas, const std::vector<EmPolyline>& runs, ChartSpeed speed,
              const QPen& pen, QString name, const QString& label, std::vector<LineLabel>& labels) {
   for (const EmPolyline& run : runs) {
     AddLine(canvas, PointsOf(run, speed), pen, name);
     name.clear();
   }
-  if (!runs.empty() && !label.isEmpty()) {
+  if (runs.empty()) return false;
+  if (!label.isEmpty()) {
     const EmChartPoint& end = runs.back().back();
     labels.push_back({label, pen.color(), QPointF(SpeedOf(end, speed), end.turnDegS)});
   }
+  return true;
 }
 
 }  // namespace
@@ -232,6 +235,7 @@ ClimbTurnWindow::ClimbTurnWindow(Workspace& workspace, QWidget* parent, QAction*
   splitter->addWidget(BuildCharts());
   splitter->setStretchFactor(0, 2);
   splitter->setStretchFactor(1, 3);
+  splitter->setSizes({340, 560});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter);
   resize(1200, 900);
@@ -451,24 +455,23 @@ void ClimbTurnWindow::DrawEm() {
     const QColor grey = QColor::fromRgb(kGuideGrey);
     QString guideName = QStringLiteral("Constant load factor");
     for (const EmLevelLine& line : em_->loadFactorGuides) {
-      AddRuns(canvas, line.runs, emSpeed_, LinePen(grey, Qt::SolidLine, 1), guideName,
-              QStringLiteral("%1 g").arg(line.level), labels);
-      guideName.clear();
+      if (AddRuns(canvas, line.runs, emSpeed_, LinePen(grey, Qt::SolidLine, 1), guideName,
+                  QStringLiteral("%1 g").arg(line.level), labels))
+        guideName.clear();
     }
     guideName = QStringLiteral("Constant turn radius");
     for (const EmLevelLine& line : em_->radiusGuides) {
-      AddRuns(canvas, line.runs, emSpeed_, LinePen(grey, Qt::DashDotLine, 1), guideName,
-              QStringLiteral("%1 ft").arg(line.level), labels);
-      guideName.clear();
+      if (AddRuns(canvas, line.runs, emSpeed_, LinePen(grey, Qt::DashDotLine, 1), guideName,
+                  QStringLiteral("%1 ft").arg(line.level), labels))
+        guideName.clear();
     }
     const QColor green = QColor::fromRgb(kPsGreen);
     QString psName = QStringLiteral("Specific excess power, afterburner (ft/s)");
     for (const EmLevelLine& line : em_->specificExcessPower) {
-      if (line.Empty()) continue;
-      AddRuns(canvas, line.runs, emSpeed_,
-              LinePen(green, line.level == 0 ? Qt::SolidLine : Qt::DotLine, 1.5), psName,
-              QStringLiteral("Ps %1").arg(line.level), labels);
-      psName.clear();
+      if (AddRuns(canvas, line.runs, emSpeed_,
+                  LinePen(green, line.level == 0 ? Qt::SolidLine : Qt::DotLine, 1.5), psName,
+                  QStringLiteral("Ps %1").arg(line.level), labels))
+        psName.clear();
     }
     AddRuns(canvas, em_->militarySustained, emSpeed_,
             LinePen(QColor::fromRgb(kMilitaryBlue), Qt::SolidLine, 2.5),
