@@ -19,7 +19,9 @@ using tz9::ClimbTurnWindow;
 namespace {
 
 ClimbTurnWindow* Open(Session& s) {
-  s.form->findChild<QAction*>("mnuViewClimbTurn")->trigger();
+  auto* item = s.form->findChild<QAction*>("mnuViewClimbTurn");
+  if (item == nullptr) return nullptr;
+  item->trigger();
   return s.form->findChild<ClimbTurnWindow*>("frmClimbTurn");
 }
 
