@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "analysis_test_support.h"
+#include "performance/em_chart.h"
 #include "performance/turn_search.h"
 #include "test_support.h"
 
@@ -359,6 +361,70 @@ TEST(ClimbTurn, GLimitsAndRefusals) {
   const TableComputation c = MakeComputation(aircraft, 20000, {150, 850}, {0, 20000});
   EXPECT_EQ(ComputeClimbTurn(c, 9, stop).status, Cancelled);
   EXPECT_EQ(ScanEm(c, 0, 9, stop).status, Cancelled);
+}
+
+// The levels of the E-M chart's lines of specific excess power: a round step cutting the
+// greater side into at most 6, and never fewer than two levels either side of 0.
+TEST(EmChart, PsLevelsAreRoundStepsWithTwoEitherSideOfZero) {
+  struct Case {
+    std::string name;
+    double least, most, step, low, high;
+  };
+  const std::vector<Case> cases = {
+      {"both sides", -730, 600, 200, -600, 600},
+      {"small", -50, 30, 10, -50, 30},
+      {"no climb left", -600, 20, 100, -600, 200},
+      {"nothing", 0, 0, 0.2, -0.4, 0.4},
+  };
+  for (const Case& k : cases) {
+    std::vector<double> levels;
+    EXPECT_EQ(PsLevels(k.least, k.most, levels), k.step) << k.name;
+    ASSERT_FALSE(levels.empty()) << k.name;
+    EXPECT_DOUBLE_EQ(levels.front(), k.low) << k.name;
+    EXPECT_DOUBLE_EQ(levels.back(), k.high) << k.name;
+    EXPECT_EQ(levels.size(), static_cast<size_t>(std::lround((k.high - k.low) / k.step)) + 1);
+  }
+}
+
+// The line of Ps = 0 with afterburner is the sustained turn with afterburner, found between the
+// hundredths of g: at each knot between the sustained load factor and the next step. The corner
+// is the row's.
+TEST(EmChart, ZeroPsLineLiesOnTheSustainedTurnAndCornerIsTheRows) {
+  const std::vector<float> altitudes = {5000, 30000};
+  const TableComputation c = MakeComputation(test::LoadExample("generic-fighter.dat"), 36000,
+                                             {150, 850}, altitudes, {2, 0, 0, 0, 1, 2});
+  const ClimbTurnReport report = ComputeClimbTurn(c);
+  for (size_t r = 0; r < altitudes.size(); ++r) {
+    SCOPED_TRACE(altitudes[r]);
+    const EmScan scan = ScanEm(c, altitudes[r]);
+    const EmChart chart = BuildEmChart(c, scan);
+    ASSERT_FALSE(chart.cancelled);
+    const auto& corner = report.rows[r].corner;
+    ASSERT_EQ(chart.corner.has_value(), corner.has_value());
+    if (corner) {
+      EXPECT_EQ(chart.corner->casKnots, corner->casKnots);
+      EXPECT_EQ(chart.corner->turnDegS, corner->rateDegS);
+    }
+    EXPECT_GE(chart.specificExcessPower.size(), 5u);
+    long long checked = 0;
+    for (const EmLevelLine& line : chart.specificExcessPower) {
+      if (line.level != 0) continue;
+      for (const EmPolyline& run : line.runs) {
+        for (const EmChartPoint& point : run) {
+          const auto knot =
+              std::find_if(scan.points.begin(), scan.points.end(),
+                           [&](const EmPoint& p) { return p.casKnots == point.casKnots; });
+          ASSERT_NE(knot, scan.points.end());
+          ASSERT_TRUE(knot->afterburner.sustainedG.has_value()) << point.casKnots;
+          const double n = *knot->afterburner.sustainedG;
+          EXPECT_GE(point.turnDegS, TurnRateDegS(n, knot->vtFps)) << point.casKnots;
+          EXPECT_LE(point.turnDegS, TurnRateDegS(n + 0.01, knot->vtFps)) << point.casKnots;
+          ++checked;
+        }
+      }
+    }
+    EXPECT_GT(checked, 50);
+  }
 }
 
 }  // namespace

@@ -29,6 +29,7 @@
 #include "analyses/analysis_view_support.h"
 #include "analyses/background_summary.h"
 #include "analyses/chart_canvas.h"
+#include "analyses/chart_drawing.h"
 #include "loadout/loadout.h"
 #include "performance/cell_failure.h"
 #include "performance/comparison.h"
@@ -51,70 +52,10 @@ QColor AltitudeColour(size_t i, size_t count) {
   return QColor::fromRgb(static_cast<QRgb>(0xff000000U | OrderedLineColour(i, count)));
 }
 
-QPen LinePen(const QColor& colour, Qt::PenStyle style, qreal width) {
-  QPen pen(colour);
-  pen.setWidthF(width);
-  pen.setStyle(style);
-  return pen;
-}
-
-void Attach(QAbstractSeries* series, ChartCanvas& canvas, const QString& name) {
-  series->setName(name);
-  canvas.chart()->addSeries(series);
-  series->attachAxis(canvas.XAxis());
-  series->attachAxis(canvas.YAxis());
-  if (!name.isEmpty()) return;
-  for (QLegendMarker* marker : canvas.chart()->legend()->markers(series))
-    marker->setVisible(false);
-}
-
-// A line in the legend under `name`; unnamed, it stays out of the legend.
-QLineSeries* AddLine(ChartCanvas& canvas, const QList<QPointF>& points, const QPen& pen,
-                     const QString& name) {
-  auto* series = new QLineSeries();
-  series->setPen(pen);
-  series->replace(points);
-  series->setPointsVisible(points.size() == 1);  // a lone point shows as a dot
-  Attach(series, canvas, name);
-  return series;
-}
-
-QScatterSeries* AddMarks(ChartCanvas& canvas, const QList<QPointF>& points,
-                         QScatterSeries::MarkerShape shape, qreal size, const QBrush& brush,
-                         const QPen& pen, const QString& name) {
-  auto* series = new QScatterSeries();
-  series->setMarkerShape(shape);
-  series->setMarkerSize(size);
-  series->setBrush(brush);
-  series->setPen(pen);
-  series->replace(points);
-  Attach(series, canvas, name);
-  return series;
-}
-
 QScatterSeries* AddHighlight(ChartCanvas& canvas) {
   return AddMarks(canvas, {}, QScatterSeries::MarkerShapeCircle, 18, Qt::NoBrush,
                   LinePen(Qt::black, Qt::SolidLine, 3), QStringLiteral("Selected cell"));
 }
-
-// Series added while the chart shows lay the legend out again one by one; hidden while they
-// come, it lays out once.
-class BatchedChanges {
- public:
-  explicit BatchedChanges(ChartCanvas& canvas) : canvas_(canvas) {
-    canvas_.setUpdatesEnabled(false);
-    canvas_.chart()->legend()->hide();
-  }
-  ~BatchedChanges() {
-    canvas_.chart()->legend()->show();
-    canvas_.setUpdatesEnabled(true);
-  }
-  BatchedChanges(const BatchedChanges&) = delete;
-  BatchedChanges& operator=(const BatchedChanges&) = delete;
-
- private:
-  ChartCanvas& canvas_;
-};
 
 // One run of a line cut where the power changes. A part begins at the last point of the part
 // before it, so that the line stays unbroken where the flight stays steady.
@@ -145,30 +86,6 @@ std::vector<LinePart> PartsOf(const std::vector<ScanPoint>& run, ChartSpeed spee
   return parts;
 }
 
-// The least and greatest of the values shown on one axis.
-struct Range {
-  double least = std::numeric_limits<double>::infinity();
-  double greatest = -std::numeric_limits<double>::infinity();
-  void Take(double value) {
-    if (!std::isfinite(value)) return;
-    least = std::min(least, value);
-    greatest = std::max(greatest, value);
-  }
-  bool Empty() const { return least > greatest; }
-};
-
-QString SpeedAxisTitle(ChartSpeed speed) {
-  switch (speed) {
-    case ChartSpeed::Cas:
-      return QStringLiteral("Calibrated airspeed (kt)");
-    case ChartSpeed::Tas:
-      return QStringLiteral("True airspeed (kt)");
-    case ChartSpeed::Mach:
-      return QStringLiteral("Mach number");
-  }
-  return {};
-}
-
 QString QuantityAxisTitle(ChartQuantity quantity) {
   switch (quantity) {
     case ChartQuantity::NmPer1000Lb:
@@ -179,28 +96,6 @@ QString QuantityAxisTitle(ChartQuantity quantity) {
       return QStringLiteral("Fuel flow (lb/h)");
   }
   return {};
-}
-
-QString SpeedLabelFormat(ChartSpeed speed) {
-  return speed == ChartSpeed::Mach ? QStringLiteral("%.2f") : QStringLiteral("%.0f");
-}
-
-// A line chart's axis takes round limits just around its values; the envelope's spans the table
-// exactly, with its ticks at round values inside.
-void SetAxis(QValueAxis& axis, const QString& title, const QString& format, Range range,
-             bool roundEnds) {
-  if (range.Empty()) range = Range{0, 1};
-  const AxisScale fitted = FitAxis(range.least, range.greatest);
-  if (roundEnds || range.least == range.greatest) range = Range{fitted.min, fitted.max};
-  axis.setTitleText(title);
-  axis.setLabelFormat(format);
-  // Fixed ticks while the range changes: the interval of another range could ask for a
-  // million ticks.
-  axis.setTickType(QValueAxis::TicksFixed);
-  axis.setRange(range.least, range.greatest);
-  axis.setTickAnchor(0);
-  axis.setTickInterval(fitted.tickStep);
-  axis.setTickType(QValueAxis::TicksDynamic);
 }
 
 QString AltitudeName(const TableComputation& computation, int row) {
@@ -278,18 +173,6 @@ QString CellDescription(const TableComputation& computation, GridCell cell) {
                      .arg(result.fuelFlow, 0, 'f', 0)
                      .arg(result.lbsPerNm, 0, 'f', 3)
                      .arg(result.mach, 0, 'f', 2);
-}
-
-bool WriteSvg(ChartCanvas& canvas, QIODevice& device, const QString& title) {
-  QSvgGenerator generator;
-  generator.setOutputDevice(&device);
-  generator.setSize(canvas.size());
-  generator.setViewBox(QRect(QPoint(0, 0), canvas.size()));
-  generator.setTitle(title);
-  QPainter painter;
-  if (!painter.begin(&generator)) return false;
-  canvas.render(&painter);
-  return painter.end();
 }
 
 }  // namespace
@@ -827,29 +710,10 @@ void frmCharts::cmdSaveImage_Click() {
 }
 
 bool frmCharts::SaveImage(const QString& path) {
-  const QString name = QFileInfo(path).fileName();
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg")) {
-    lblChartStatus->setText(
-        QStringLiteral("Save Image writes .png or .svg files; %1 ends in neither.").arg(name));
-    return false;
-  }
-  ChartCanvas* canvas = ShownCanvas();
-  // Written to a temporary file that replaces the target only when complete.
-  QSaveFile file(path);
-  bool written = file.open(QIODevice::WriteOnly);
-  if (written && suffix == QStringLiteral("svg")) {
-    written = WriteSvg(*canvas, file, tabCharts->tabText(tabCharts->currentIndex()));
-  } else if (written) {
-    written = canvas->grab().toImage().save(&file, "PNG");
-  }
-  if (!written || !file.commit()) {
-    lblChartStatus->setText(QStringLiteral("Could not write %1: %2.")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
-  }
-  lblChartStatus->setText(QStringLiteral("Saved %1.").arg(name));
-  return true;
+  bool written = false;
+  lblChartStatus->setText(
+      SaveChartImage(*ShownCanvas(), path, tabCharts->tabText(tabCharts->currentIndex()), written));
+  return written;
 }
 
 }  // namespace tz9

@@ -133,6 +133,7 @@ class Form1 final : public QMainWindow {
   QAction* mnuViewSummary = nullptr;
   QAction* mnuViewMission = nullptr;
   QAction* mnuViewCharts = nullptr;
+  QAction* mnuViewClimbTurn = nullptr;
   QAction* mnuViewDetails = nullptr;
   QAction* mnuViewCompare = nullptr;
   // Made with the baseline's commands (baseline_commands.cpp), and the baseline's name beside

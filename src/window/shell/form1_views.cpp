@@ -10,6 +10,7 @@
 
 #include "analyses/cell_details_dock.h"
 #include "analyses/charts_window.h"
+#include "analyses/climb_turn_window.h"
 #include "analyses/compare_window.h"
 #include "analyses/mission_window.h"
 #include "analyses/summary_window.h"
@@ -57,6 +58,11 @@ const ViewRow kViews[] = {
     {"&Charts", kNoShortcut, "mnuViewCharts", &Form1::mnuViewCharts, Made::OnFirstUse,
      [](const ViewContext& c) -> QWidget* { return new frmCharts(c.workspace, &c.window); },
      "optSpeedCas optSpeedTas optSpeedMach optRangeNmPerKlb optRangeLbPerNm"},
+    {"Climb and &Turn", kNoShortcut, "mnuViewClimbTurn", &Form1::mnuViewClimbTurn, Made::OnFirstUse,
+     [](const ViewContext& c) -> QWidget* {
+       return new ClimbTurnWindow(c.workspace, &c.window, c.opener);
+     },
+     "txtGLimit optEmCas optEmMach"},
     {"Cell &Details", kNoShortcut, "mnuViewDetails", &Form1::mnuViewDetails, Made::AtStart,
      [](const ViewContext& c) -> QWidget* {
        return new CellDetailsDock(c.workspace, c.window, c.opener);
