@@ -59,7 +59,9 @@ share/tz9perf/examples/specific_range.py"
   module=$(cd "$prefix" && ls "$python_dir"/tz9perf.*.so 2>/dev/null | head -n 1)
   [ -n "$module" ] && files="$files
 $module" || fail "install tree: no $python_dir/tz9perf.*.so"
-  out=$(cd "$work" && PYTHONPATH="$prefix/$python_dir" "$python" -c \
+  # A module built with the sanitizers needs their runtime loaded first (TZ9_PYTHON_PRELOAD).
+  out=$(cd "$work" && PYTHONPATH="$prefix/$python_dir" LD_PRELOAD="${TZ9_PYTHON_PRELOAD:-}" \
+        ASAN_OPTIONS=detect_leaks=0 "$python" -c \
         'import tz9perf; print(tz9perf.__version__, tz9perf.__file__)' 2>&1)
   [ "$out" = "$version $prefix/$module" ] || fail "import tz9perf from the install tree: '$out'"
   "$python" -c "import sys; sys.exit(sys.prefix + '/$python_dir' not in sys.path)" ||
