@@ -2,12 +2,11 @@
 
 #include "python/module_aircraft.h"
 
-#include <array>
-#include <charconv>
-
 #include "aircraft/aircraft_reader.h"
 #include "performance/sweep.h"
+#include "tool/csv_fields.h"
 #include "tool/explain_output.h"
+#include "tool/table_tool.h"
 #include "tool/tool_messages.h"
 
 namespace tz9 {
@@ -25,38 +24,6 @@ class CapturedDisplay final : public AircraftDisplay {
   std::string maxInternalFuel;
 };
 
-// The shortest text that reads back as the same double: a header that is the value itself.
-std::string ExactText(double value) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.begin(), buffer.end(), value);
-  return std::string(buffer.data(), result.ptr);
-}
-
-RangeTexts RangesOf(const ToolOptions& options) {
-  RangeTexts ranges = DefaultRangeTexts();
-  if (const auto& s = options.speedRange) {
-    ranges.speedMin = (*s)[0];
-    ranges.speedStep1 = (*s)[1];
-    ranges.speedStep = (*s)[2];
-    ranges.speedStep2 = (*s)[3];
-    ranges.speedMax = (*s)[4];
-  }
-  if (const auto& a = options.altitudeRange) {
-    ranges.altitudeMin = (*a)[0];
-    ranges.altitudeStep1 = (*a)[1];
-    ranges.altitudeStep = (*a)[2];
-    ranges.altitudeStep2 = (*a)[3];
-    ranges.altitudeMax = (*a)[4];
-  }
-  return ranges;
-}
-
-// The path after its last slash or backslash, as the window names a file.
-std::string FileNameOf(const std::string& path) {
-  const std::string::size_type separator = path.find_last_of("/\\");
-  return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 SweepInputs InputsOf(const std::string& zeroFuelWeight, const std::string& weight,
                      const ToolOptions& options) {
   return {zeroFuelWeight, weight, ViewsOf(options.storeCounts), DisplayMode::LbsPerNm};
@@ -67,17 +34,18 @@ SweepInputs InputsOf(const std::string& zeroFuelWeight, const std::string& weigh
 TableHeaders TableHeadersFor(const ToolOptions& options, const GivenAxes& given) {
   const bool anyAxis =
       options.speedRange || options.altitudeRange || given.speeds || given.altitudes;
-  TableHeaders headers = anyAxis ? CreateTableHeaders(RangesOf(options)) : StartupTableHeaders();
+  TableHeaders headers =
+      anyAxis ? CreateTableHeaders(ToolRangeTexts(options)) : StartupTableHeaders();
   if (headers.refusal) return headers;
   if (given.speeds) {
     headers.speeds.clear();
     for (double speed : *given.speeds)
-      headers.speeds.push_back(ExactText(speed));
+      headers.speeds.push_back(CsvNumber(speed));
   }
   if (given.altitudes) {
     headers.altitudes.clear();
     for (double altitude : *given.altitudes)
-      headers.altitudes.push_back(ExactText(altitude) + " ft");
+      headers.altitudes.push_back(CsvNumber(altitude) + " ft");
   }
   return headers;
 }
@@ -86,7 +54,7 @@ ModuleAircraft::ModuleAircraft(const std::string& path)
     : record_(std::make_shared<AircraftRecord>()) {
   ResetAircraftRecord(*record_);
   record_->AircraftFilePath = path;
-  record_->AircraftFileName = FileNameOf(path);
+  record_->AircraftFileName = AircraftFileNameOf(path);
   CapturedDisplay display;
   const LoadOutcome load = LoadAircraftFile(path, *record_, display);
   if (!load.completed) throw LoadError(ToolLoadFailureText(path, load));

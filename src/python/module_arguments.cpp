@@ -4,12 +4,11 @@
 
 #include <pybind11/numpy.h>
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "python/module_aircraft.h"
 #include "tables/table_layout.h"
+#include "tool/csv_fields.h"
 
 namespace py = pybind11;
 
@@ -18,12 +17,6 @@ namespace {
 
 // The file is loaded already: the parser only needs one in its place.
 constexpr const char* kAircraftPlaceholder = "aircraft.dat";
-
-std::string ShortestText(double value) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.begin(), buffer.end(), value);
-  return std::string(buffer.data(), result.ptr);
-}
 
 }  // namespace
 
@@ -38,7 +31,7 @@ std::string OptionText(py::handle value) {
   if (PyFloat_Check(object) || py::hasattr(value, "__float__")) {
     const double number = PyFloat_AsDouble(object);
     if (number == -1.0 && PyErr_Occurred()) throw py::error_already_set();
-    return ShortestText(number);
+    return CsvNumber(number);
   }
   throw py::type_error("expected a number or a text, not " +
                        py::str(py::type::of(value).attr("__name__")).cast<std::string>());

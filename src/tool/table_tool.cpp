@@ -24,9 +24,7 @@
 
 namespace tz9 {
 
-LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
-  ApplyStartupLayout(msfg1, msfg2);
-  if (!options.speedRange && !options.altitudeRange) return {true, std::nullopt};
+RangeTexts ToolRangeTexts(const ToolOptions& options) {
   RangeTexts ranges = DefaultRangeTexts();
   if (const auto& s = options.speedRange) {
     ranges.speedMin = (*s)[0];
@@ -42,7 +40,13 @@ LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, Res
     ranges.altitudeStep2 = (*a)[3];
     ranges.altitudeMax = (*a)[4];
   }
-  return CreateTableLayout(ranges, msfg1, msfg2);
+  return ranges;
+}
+
+LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2) {
+  ApplyStartupLayout(msfg1, msfg2);
+  if (!options.speedRange && !options.altitudeRange) return {true, std::nullopt};
+  return CreateTableLayout(ToolRangeTexts(options), msfg1, msfg2);
 }
 
 namespace {

@@ -13,6 +13,9 @@ namespace tz9 {
 
 enum ToolExit : int { kExitDone = 0, kExitRefused = 1, kExitUsage = 2 };
 
+// The range fields of "Create Table" as the options give them; the defaults where not given.
+RangeTexts ToolRangeTexts(const ToolOptions& options);
+
 // The grids as the options lay them out: the start-up layout, then "Create Table" when either
 // axis was given.
 LayoutOutcome LayOutToolTable(const ToolOptions& options, ResultGrid& msfg1, ResultGrid& msfg2);
