@@ -17,6 +17,8 @@
 #include <string>
 
 #include "analyses/analysis_view_support.h"
+#include "analyses/climb_turn_window.h"
+#include "analyses/compare_window.h"
 #include "analyses/mission_window.h"
 #include "analyses/summary_window.h"
 #include "shell/form1.h"
@@ -68,6 +70,49 @@ void BM_SummaryShown_1000x1000(benchmark::State& state) {
   if (summary->table().Rows() != 1001) state.SkipWithError("no summary shown");
 }
 BENCHMARK(BM_SummaryShown_1000x1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Waits until window's run has ended.
+void WaitForRun(const tz9::AnalysisWindow& window) {
+  while (window.Running())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// A 1,000 x 1,000 table against a baseline of the same axes with one tank more, in the Compare
+// window: from its Compare button until the per-altitude table and the difference grid are shown.
+void BM_CompareShown_1000x1000(benchmark::State& state) {
+  const auto form = ComputedWindow(tz9::bench::kMillionCells);
+  tz9::bench::SetField(*form, "txtFuelTank", "3");
+  form->cmdCompute_Click();
+  form->workspace().PinBaseline();
+  tz9::bench::SetField(*form, "txtFuelTank", "2");
+  form->cmdCompute_Click();
+  tz9::CompareWindow* compare = form->findChild<tz9::CompareWindow*>();
+  compare->Open();
+  WaitForRun(*compare);
+  for (auto _ : state) {
+    compare->cmdCompare->click();
+    WaitForRun(*compare);
+    compare->repaint();
+  }
+  if (compare->differences().Rows() != 1001) state.SkipWithError("no difference grid shown");
+}
+BENCHMARK(BM_CompareShown_1000x1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Climb and turn at a 9 g limit over the start-up table, from the window's button until the
+// table and its first E-M diagram are shown.
+void BM_ClimbTurnShown_StartupTable(benchmark::State& state) {
+  auto form = tz9::bench::GenericFighterWithTanks();
+  form->cmdCompute_Click();
+  form->findChild<QAction*>(QStringLiteral("mnuViewClimbTurn"))->trigger();
+  tz9::ClimbTurnWindow* climb = form->findChild<tz9::ClimbTurnWindow*>();
+  for (auto _ : state) {
+    climb->cmdClimbTurn_Click();
+    WaitForRun(*climb);
+    climb->repaint();
+  }
+  if (climb->table().Rows() < 2) state.SkipWithError("no climb table shown");
+}
+BENCHMARK(BM_ClimbTurnShown_StartupTable)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A mission with bingo over 1,000 altitudes burns for a while: the longest the window's event
 // loop waited between two 5 ms ticks in its first second, then how long Cancel held the window.
