@@ -31,6 +31,12 @@ void AnalysisTask::Cancel() {
 }
 
 void AnalysisTask::Start(Work work) {
+  StartStaged([work = std::move(work)](const AnalysisControl& control, const Post&) {
+    return work(control);
+  });
+}
+
+void AnalysisTask::StartStaged(StagedWork work) {
   Stop();
   const unsigned long long run = run_;
   auto cancel = std::make_shared<std::atomic<bool>>(false);
@@ -49,8 +55,17 @@ void AnalysisTask::Start(Work work) {
           Qt::QueuedConnection);
       return !cancel->load();
     };
+    const Post post = [this, run](Delivery part) {
+      auto shared = std::make_shared<const Delivery>(std::move(part));
+      QMetaObject::invokeMethod(
+          this,
+          [this, run, shared] {
+            if (run == run_ && *shared) (*shared)();
+          },
+          Qt::QueuedConnection);
+    };
     try {
-      auto delivery = std::make_shared<const Delivery>(work(control));
+      auto delivery = std::make_shared<const Delivery>(work(control, post));
       QMetaObject::invokeMethod(
           this, [this, run, delivery] { Deliver(run, *delivery); }, Qt::QueuedConnection);
     } catch (const std::bad_alloc&) {

@@ -28,9 +28,15 @@ class AnalysisTask final : public QObject {
   // The work of a run, on the task's thread: it hands `control` to the core and must not touch
   // any widget; everything it reads it owns (copies, shared pointers to const data).
   using Work = std::function<Delivery(const AnalysisControl& control)>;
+  // Hands a first part of the result to this object's thread while the run goes on: the
+  // delivery runs there unless the run was stopped or replaced before it arrives.
+  using Post = std::function<void(Delivery part)>;
+  // Work that shows its result in parts: each part through post, the last as it returns.
+  using StagedWork = std::function<Delivery(const AnalysisControl& control, const Post& post)>;
 
   // Starts work, after stopping any run still going (its result is dropped).
   void Start(Work work);
+  void StartStaged(StagedWork work);
   // Stops the run going, if any, and emits Cancelled.
   void Cancel();
   bool Running() const { return running_; }

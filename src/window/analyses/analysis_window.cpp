@@ -63,13 +63,24 @@ void AnalysisWindow::Run(AnalysisTask::Work work) {
   RefreshState();
 }
 
-void AnalysisWindow::ShowRun(std::shared_ptr<const TableComputation> computation,
-                             std::optional<ResultGrid> table) {
+void AnalysisWindow::RunStaged(AnalysisTask::StagedWork work) {
+  task_->StartStaged(std::move(work));
+  RefreshState();
+}
+
+void AnalysisWindow::ShowPart(std::shared_ptr<const TableComputation> computation,
+                              std::optional<ResultGrid> table) {
   shown_ = std::move(computation);
   model_->BeginGridChange();
   table_ = table ? std::move(*table) : MakeTextTable(0, columns_);
   model_->EndGridChange();
   RefreshState();
+  emit TableShown();
+}
+
+void AnalysisWindow::ShowRun(std::shared_ptr<const TableComputation> computation,
+                             std::optional<ResultGrid> table) {
+  ShowPart(std::move(computation), std::move(table));
   emit RunEnded();
 }
 

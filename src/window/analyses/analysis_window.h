@@ -49,6 +49,8 @@ class AnalysisWindow : public QWidget {
  signals:
   // A run ended: its table is shown, or it was cancelled or failed.
   void RunEnded();
+  // A table was shown: a run's first part or its end.
+  void TableShown();
 
  protected:
   // A window of parent's over the workspace, closed at start, that opener opens; columns (of
@@ -66,10 +68,14 @@ class AnalysisWindow : public QWidget {
 
   // Starts work in place of any run still going.
   void Run(AnalysisTask::Work work);
+  void RunStaged(AnalysisTask::StagedWork work);
   // Ends a run that gave an answer or none: shows table as the one of computation (no table:
   // an empty one), then the state, then emits RunEnded.
   void ShowRun(std::shared_ptr<const TableComputation> computation,
                std::optional<ResultGrid> table);
+  // Shows a first part of a run that goes on: as ShowRun, but the run has not ended.
+  void ShowPart(std::shared_ptr<const TableComputation> computation,
+                std::optional<ResultGrid> table);
 
   // How the last run ended when not as planned; empty when as planned.
   void SetNote(const QString& note) { note_ = note; }

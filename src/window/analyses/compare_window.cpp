@@ -285,6 +285,7 @@ struct CompareWindow::Result {
   std::optional<ResultGrid> table;
   std::shared_ptr<const CellComparison> cells;
   ResultGrid differences;
+  bool keepCells = false;  // the difference grid shown stands: a part showed it
 };
 
 CompareWindow::CompareWindow(Workspace& workspace, QWidget* parent, QAction* opener)
@@ -387,12 +388,15 @@ void CompareWindow::Start() {
     ShowResult(none);
     return;
   }
-  Run([this, computation, baseline,
-       reserve = *reserve](const AnalysisControl& control) -> AnalysisTask::Delivery {
+  // The best speeds and the cells are shown first; range and endurance, which burn the fuel of
+  // both tables at every altitude (seconds for a thousand rows of a thousand speeds), follow.
+  RunStaged([this, computation, baseline, reserve = *reserve](
+                const AnalysisControl& control,
+                const AnalysisTask::Post& post) -> AnalysisTask::Delivery {
     auto result = std::make_shared<Result>();
     result->computation = computation;
     result->baseline = baseline;
-    const RowComparison rows = CompareRows(*computation, *baseline, Share(control, 0, 0.5));
+    const RowComparison rows = CompareRows(*computation, *baseline, Share(control, 0, 0.1));
     if (rows.status == ComparisonStatus::Cancelled) return {};
     result->notes << StatusNote(rows.status);
     if (rows.status == ComparisonStatus::NoCommonAltitude) {
@@ -400,53 +404,68 @@ void CompareWindow::Start() {
       result->differences = DifferenceGrid(*computation, *result->cells);
       return [this, result] { ShowResult(*result); };
     }
+    auto cells = std::make_shared<const CellComparison>(
+        CompareCells(*computation, *baseline, Share(control, 0.1, 0.1)));
+    if (cells->status == ComparisonStatus::Cancelled) return {};
+    result->notes << StatusNote(cells->status);
+    result->differences = DifferenceGrid(*computation, *cells);
+    result->cells = std::move(cells);
+    if (rows.status != ComparisonStatus::Done) return [this, result] { ShowResult(*result); };
+    MissionReport notYetBurnt;
+    notYetBurnt.status = MissionStatus::Cancelled;
+    result->table = RowTable(*computation, rows, notYetBurnt, notYetBurnt);
+    auto last = std::make_shared<Result>();
+    last->computation = computation;
+    last->baseline = baseline;
+    last->notes = result->notes;
+    last->keepCells = true;
+    post([this, result] { ShowResult(*result, false); });
+
     MissionInputs inputs;
     inputs.reserveLb = reserve;
     const MissionReport currentMission =
-        ComputeMission(*computation, inputs, Share(control, 0.5, 0.15));
+        ComputeMission(*computation, inputs, Share(control, 0.2, 0.4));
     if (currentMission.status == MissionStatus::Cancelled) return {};
     const MissionReport baselineMission =
-        ComputeMission(*baseline, inputs, Share(control, 0.65, 0.15));
+        ComputeMission(*baseline, inputs, Share(control, 0.6, 0.4));
     if (baselineMission.status == MissionStatus::Cancelled) return {};
     if (currentMission.status != MissionStatus::Done ||
         baselineMission.status != MissionStatus::Done) {
-      result->notes << QStringLiteral(
+      last->notes << QStringLiteral(
           "No range and endurance: the fuel of a table could not be burnt (a stores weight "
           "beyond the range of numbers, or speeds too wide to scan).");
     }
-    auto cells = std::make_shared<const CellComparison>(
-        CompareCells(*computation, *baseline, Share(control, 0.8, 0.2)));
-    if (cells->status == ComparisonStatus::Cancelled) return {};
-    result->notes << StatusNote(cells->status);
-    if (rows.status == ComparisonStatus::Done) {
-      result->table = RowTable(*computation, rows, currentMission, baselineMission);
-    }
-    result->differences = DifferenceGrid(*computation, *cells);
-    result->cells = std::move(cells);
-    return [this, result] { ShowResult(*result); };
+    last->table = RowTable(*computation, rows, currentMission, baselineMission);
+    return [this, last] { ShowResult(*last); };
   });
 }
 
-void CompareWindow::ShowResult(Result& result) {
+void CompareWindow::ShowResult(Result& result, bool ended) {
   shownBaseline_ = result.baseline;
   result.notes.removeAll(QString());
   SetNote(result.notes.join(QLatin1Char('\n')));
-  cells_ = result.cells;
-  differencesModel_->BeginGridChange();
-  if (result.cells && result.computation) {
-    differences_ = std::move(result.differences);
-  } else {
-    differences_ = ResultGrid();
-    differences_.SetRows(1);
-    differences_.SetCols(1);
+  if (!result.keepCells) {
+    cells_ = result.cells;
+    differencesModel_->BeginGridChange();
+    if (result.cells && result.computation) {
+      differences_ = std::move(result.differences);
+    } else {
+      differences_ = ResultGrid();
+      differences_.SetRows(1);
+      differences_.SetCols(1);
+    }
+    differencesModel_->EndGridChange();
+    differencesModel_->SetToolTipProvider(
+        [cells = cells_, computation = result.computation](int gridRow, int gridCol) {
+          if (!cells || !computation) return QString();
+          return CellToolTip(*computation, *cells, gridRow, gridCol);
+        });
   }
-  differencesModel_->EndGridChange();
-  differencesModel_->SetToolTipProvider(
-      [cells = cells_, computation = result.computation](int gridRow, int gridCol) {
-        if (!cells || !computation) return QString();
-        return CellToolTip(*computation, *cells, gridRow, gridCol);
-      });
-  ShowRun(result.computation, std::move(result.table));
+  if (ended) {
+    ShowRun(result.computation, std::move(result.table));
+  } else {
+    ShowPart(result.computation, std::move(result.table));
+  }
 }
 
 void CompareWindow::RefreshState() {

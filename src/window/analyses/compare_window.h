@@ -55,7 +55,9 @@ class CompareWindow final : public AnalysisWindow {
 
   void Start();
   void InputsArrived();
-  void ShowResult(Result& result);  // takes the tables out of the result
+  // Shows the tables of result (taking them out of it): the run's last part when ended, else a
+  // first part while the run goes on.
+  void ShowResult(Result& result, bool ended = true);
 
   std::shared_ptr<const TableComputation> shownBaseline_;
   std::shared_ptr<const CellComparison> cells_;  // of the difference grid shown
