@@ -24,10 +24,9 @@ using test::MakeComputation;
 // The check aircraft at 20000 lb without stores, on 300..660 kt by 10 (grid column c holds
 // 290 + 10 c) and rows 0 ft and 40000 ft, as "Compute Table" makes it.
 std::shared_ptr<const TableComputation> CheckTable() {
-  ResultGrid msfg1, msfg2;
-  const RangeTexts ranges{"300", "10", "660", "10", "660", "0", "40000", "40000", "1000", "40000"};
-  EXPECT_TRUE(CreateTableLayout(ranges, msfg1, msfg2).applied);
-  return ComputeTable(test::CheckAircraft(), test::CheckInputs(), msfg1, msfg2).computation;
+  return test::Computed(
+      test::CheckAircraft(), test::CheckInputs(),
+      RangeTexts{"300", "10", "660", "10", "660", "0", "40000", "40000", "1000", "40000"});
 }
 
 int ColumnOf(double knots) {
@@ -248,29 +247,13 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
     EXPECT_EQ(k.got, k.want) << k.name;
 }
 
-// More knots than a chart can show: every k-th knot is drawn, the last one always, and the
-// marks still come from every knot.
-TEST(ChartModel, ManyKnotsAreThinnedButMarkedFromEveryKnot) {
-  const TableComputation c = MakeComputation(test::CheckAircraft(), 20000, {-20000, 613}, {0});
-  const AltitudeLine line = BuildAltitudeLines(c, {1}).at(0);
-  ASSERT_FALSE(line.runs.empty());
-  size_t points = 0;
-  for (const auto& run : line.runs)
-    points += run.size();
-  EXPECT_LE(points, 4097U);
-  EXPECT_EQ(line.runs.back().back().cas, 613);
-  const RowScan want = SummarizeTable(c).rows.at(0);
-  EXPECT_TRUE(test::SamePoint(line.marks.bestRange, want.bestRange));
-}
-
 // Round limits just around the values, no wider than half a tick step either side.
 TEST(ChartModel, AxesFitTheValuesBetweenRoundLimits) {
-  struct Case {
+  const struct {
     std::string name;
     double least, greatest;
     AxisScale want;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"CAS of a table", 150, 850, {150, 850, 100}},
       {"CAS off the round numbers", 147, 853, {100, 900, 100}},
       {"lb/NM", 2.3, 78, {0, 80, 10}},
@@ -284,7 +267,7 @@ TEST(ChartModel, AxesFitTheValuesBetweenRoundLimits) {
       {"no values", 1, 0, {0, 1, 0.2}},
       {"not a number", std::nan(""), 3, {0, 1, 0.2}},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     const AxisScale got = FitAxis(k.least, k.greatest);
     EXPECT_DOUBLE_EQ(got.min, k.want.min) << k.name;
     EXPECT_DOUBLE_EQ(got.max, k.want.max) << k.name;
@@ -324,17 +307,16 @@ TEST(ChartModel, LineColoursGrowLighterInOrderAndStayApart) {
 }
 
 TEST(ChartModel, LabelsSpreadApartInTheirOrder) {
-  struct Case {
+  const struct {
     std::string name;
     std::vector<double> wanted, want;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"apart already", {30, 10, 50}, {30, 10, 50}},
       {"two on one place", {40, 40}, {40, 50}},
       {"a cluster at the end", {95, 99, 90}, {85, 95, 75}},
       {"beyond the ends", {-20, 200}, {5, 95}},
   };
-  for (const Case& k : cases)
+  for (const auto& k : cases)
     EXPECT_EQ(SpreadLabels(k.wanted, 10, 0, 100), k.want) << k.name;
 }
 

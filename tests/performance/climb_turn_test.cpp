@@ -13,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "analysis_test_support.h"
 #include "performance/em_chart.h"
 #include "performance/turn_search.h"
 #include "test_support.h"
@@ -55,12 +54,7 @@ AircraftRecord DippingDragAircraft() {
     if (cl < 1.05) return 0.03;
     return 0.5;
   });
-  for (int row = 1; row <= 2; ++row) {
-    for (int col = 1; col <= 2; ++col) {
-      a.MilitaryThrustTable[row][col] = FieldValue::Number(12000);
-      a.AfterburnerThrustTable[row][col] = FieldValue::Number(30000);
-    }
-  }
+  test::SetFlatThrust(a, 12000, 30000);
   return a;
 }
 
@@ -117,22 +111,21 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
 
 // Every knot of the E-M scan against the plain scan, bit for bit.
 TEST(ClimbTurn, EmScanGivesThePlainScansLoadFactors) {
-  struct Case {
+  const AircraftRecord fighter = test::LoadExample("generic-fighter.dat");
+  const struct {
     std::string name;
     AircraftRecord aircraft;
     double weight;
     StoreCounts counts;
     std::vector<float> altitudes;
     double gLimit;
-  };
-  const AircraftRecord fighter = test::LoadExample("generic-fighter.dat");
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"generic fighter", fighter, 36000, {2, 0, 0, 0, 1, 2}, {0, 15000, 30000, 45000}, 9},
       {"generic fighter at 15 g", fighter, 30000, {}, {5000}, 15},
       {"check aircraft", test::CheckAircraft(), 20000, {2, 0, 4, 0, 0, 2}, {0, 40000}, 7.5},
       {"dipping drag", DippingDragAircraft(), 20000, {}, {0, 20000}, 9},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c =
         MakeComputation(k.aircraft, k.weight, {150, 850}, k.altitudes, k.counts);
@@ -195,12 +188,7 @@ AircraftRecord FlatThrustAircraft() {
   a.ThrustAltitudeCount = FieldValue::Number(3);
   a.ThrustAltitudeBreakpoints[2] = 30000;
   a.ThrustAltitudeBreakpoints[3] = 50000;
-  for (int row = 1; row <= 3; ++row) {
-    for (int col = 1; col <= 2; ++col) {
-      a.MilitaryThrustTable[row][col] = FieldValue::Number(kMilitaryLbf);
-      a.AfterburnerThrustTable[row][col] = FieldValue::Number(kAfterburnerLbf);
-    }
-  }
+  test::SetFlatThrust(a, kMilitaryLbf, kAfterburnerLbf);
   a.FuelFlowFactorNormal = 0.8;
   a.FuelFlowFactorAb = 2;
   return a;
@@ -318,15 +306,13 @@ TEST(ClimbTurn, SustainedTurnStopsAtTheFirstFailure) {
 }
 
 TEST(ClimbTurn, GLimitsAndRefusals) {
-  struct Case {
+  using enum ClimbTurnStatus;
+  const struct {
     std::string name;
-    double weight;
-    double gLimit;
+    double weight, gLimit;
     ClimbTurnStatus status;
     int steps;
-  };
-  using enum ClimbTurnStatus;
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"1 g", 20000, 1, Done, 100},
       {"to the nearest hundredth", 20000, 7.256, Done, 726},
       {"15 g", 20000, 15, Done, 1500},
@@ -336,7 +322,7 @@ TEST(ClimbTurn, GLimitsAndRefusals) {
       {"weight 0", 0, 9, WeightNotPositive, 0},
   };
   const AircraftRecord aircraft = test::CheckAircraft();
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c = MakeComputation(aircraft, k.weight, {300, 400}, {0});
     const ClimbTurnReport report = ComputeClimbTurn(c, k.gLimit);
@@ -355,9 +341,7 @@ TEST(ClimbTurn, GLimitsAndRefusals) {
   EXPECT_EQ(row.bestSustainedTurn->casKnots, 300);
   EXPECT_EQ(row.corner->casKnots, 300);
   // Stopped by the progress callback: no rows and no points.
-  AnalysisControl stop;
-  stop.progress = [](double) { return false; };
-  stop.threads = 1;
+  const AnalysisControl stop{[](double) { return false; }, nullptr, 1};
   const TableComputation c = MakeComputation(aircraft, 20000, {150, 850}, {0, 20000});
   EXPECT_EQ(ComputeClimbTurn(c, 9, stop).status, Cancelled);
   EXPECT_EQ(ScanEm(c, 0, 9, stop).status, Cancelled);
@@ -366,17 +350,16 @@ TEST(ClimbTurn, GLimitsAndRefusals) {
 // The levels of the E-M chart's lines of specific excess power: a round step cutting the
 // greater side into at most 6, and never fewer than two levels either side of 0.
 TEST(EmChart, PsLevelsAreRoundStepsWithTwoEitherSideOfZero) {
-  struct Case {
+  const struct {
     std::string name;
     double least, most, step, low, high;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"both sides", -730, 600, 200, -600, 600},
       {"small", -50, 30, 10, -50, 30},
       {"no climb left", -600, 20, 100, -600, 200},
       {"nothing", 0, 0, 0.2, -0.4, 0.4},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     std::vector<double> levels;
     EXPECT_EQ(PsLevels(k.least, k.most, levels), k.step) << k.name;
     ASSERT_FALSE(levels.empty()) << k.name;

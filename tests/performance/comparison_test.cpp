@@ -23,44 +23,26 @@ using Computation = std::shared_ptr<const TableComputation>;
 constexpr StoreCountTexts kClean = {"0", "0", "0", "0", "0", "0"};
 constexpr StoreCountTexts kOneTank = {"0", "0", "0", "0", "0", "1"};
 
-// Compute Table on the start-up layout, or on the ranges given.
+// Compute Table at 19000 lb zero fuel weight on the start-up layout, or on the ranges given.
 Computation Computed(const AircraftRecord& aircraft, const char* weight,
                      const StoreCountTexts& counts = kClean,
                      const std::optional<RangeTexts>& ranges = std::nullopt) {
-  ResultGrid msfg1, msfg2;
-  ApplyStartupLayout(msfg1, msfg2);
-  if (ranges) {
-    EXPECT_TRUE(CreateTableLayout(*ranges, msfg1, msfg2).applied);
-  }
-  return ComputeTable(aircraft, {"19000", weight, counts, DisplayMode::LbsPerNm}, msfg1, msfg2)
-      .computation;
+  return test::Computed(aircraft, {"19000", weight, counts, DisplayMode::LbsPerNm}, ranges);
 }
 
 // The check aircraft read from a copy of its file with one text replaced.
 AircraftRecord EditedCheckAircraft(const std::string& text, const std::string& replacement) {
-  std::ifstream in(std::string(TZ9_EXAMPLES_DIR) + "/check-aircraft.dat", std::ios::binary);
-  std::string bytes{std::istreambuf_iterator<char>(in), {}};
-  const size_t at = bytes.find(text);
-  EXPECT_NE(at, std::string::npos) << text;
-  const std::string path = testing::TempDir() + "/edited-check-aircraft.dat";
-  std::ofstream(path, std::ios::binary) << bytes.replace(at, text.size(), replacement);
-  AircraftRecord record;
-  ResetAircraftRecord(record);
-  NoAircraftDisplay display;
-  EXPECT_TRUE(LoadAircraftFile(path, record, display).completed);
-  return record;
+  std::string bytes = test::ExampleText("check-aircraft.dat");
+  EXPECT_NE(bytes.find(text), std::string::npos) << text;
+  return test::LoadBytes(bytes.replace(bytes.find(text), text.size(), replacement));
 }
 
 TEST(Comparison, ChangeIsAgainstTheBaselineAndNeedsBothFigures) {
-  const struct {
-    const char* name;
-    std::optional<double> current, baseline, change;
-  } cases[] = {{"burns more", 110, 100, 10},
-               {"burns less", 75, 100, -25},
-               {"baseline of 0", 5, 0, std::nullopt},
-               {"no baseline figure", 100, std::nullopt, std::nullopt}};
-  for (const auto& c : cases)
-    EXPECT_EQ(ChangePercent(c.current, c.baseline), c.change) << c.name;
+  const std::optional<double> none;
+  EXPECT_EQ(ChangePercent(110, 100), 10);
+  EXPECT_EQ(ChangePercent(75, 100), -25);
+  EXPECT_EQ(ChangePercent(5, 0), none);
+  EXPECT_EQ(ChangePercent(100, none), none);
 }
 
 TEST(Comparison, IdenticalConfigurationsChangeNothing) {
@@ -158,30 +140,28 @@ TEST(Comparison, OneDragCoefficientMovesOnlyTheCellsThatReadIt) {
 
 // Speeds 50 kt apart and altitudes 5000 ft apart, from MIN to MAX.
 TEST(Comparison, TablesMeetWhereTheirAxesHoldTheSameValues) {
+  const auto ranges = [](const char* sMin, const char* sMax, const char* aMin, const char* aMax) {
+    return RangeTexts{sMin, "50", sMax, "50", sMax, aMin, "5000", aMax, "5000", aMax};
+  };
+  using enum ComparisonStatus;
   const struct {
-    const char *name, *speedMin, *speedMax, *altitudeMin, *altitudeMax;
-    const char *baselineSpeedMin, *baselineSpeedMax, *baselineAltitudeMin, *baselineAltitudeMax;
+    const char* name;
+    RangeTexts current, baseline;
     ComparisonStatus rows, cells;
     size_t altitudes, speeds;  // in common
   } cases[] = {
-      {"no altitude in common", "150", "300", "0", "10000", "150", "300", "20000", "30000",
-       ComparisonStatus::NoCommonAltitude, ComparisonStatus::NoCommonAltitude, 0, 0},
-      {"no speed in common", "150", "300", "0", "10000", "400", "500", "0", "10000",
-       ComparisonStatus::Done, ComparisonStatus::NoCommonSpeed, 3, 0},
-      {"some of each", "200", "400", "0", "20000", "150", "300", "10000", "30000",
-       ComparisonStatus::Done, ComparisonStatus::Done, 3, 3},
-  };
-  const auto ranges = [](const char* sMin, const char* sMax, const char* aMin, const char* aMax) {
-    return RangeTexts{sMin, "50", sMax, "50", sMax, aMin, "5000", aMax, "5000", aMax};
+      {"no altitude in common", ranges("150", "300", "0", "10000"),
+       ranges("150", "300", "20000", "30000"), NoCommonAltitude, NoCommonAltitude, 0, 0},
+      {"no speed in common", ranges("150", "300", "0", "10000"), ranges("400", "500", "0", "10000"),
+       Done, NoCommonSpeed, 3, 0},
+      {"some of each", ranges("200", "400", "0", "20000"), ranges("150", "300", "10000", "30000"),
+       Done, Done, 3, 3},
   };
   const AircraftRecord aircraft = test::CheckAircraft();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    const Computation current = Computed(
-        aircraft, "26000", kClean, ranges(c.speedMin, c.speedMax, c.altitudeMin, c.altitudeMax));
-    const Computation baseline = Computed(aircraft, "26000", kClean,
-                                          ranges(c.baselineSpeedMin, c.baselineSpeedMax,
-                                                 c.baselineAltitudeMin, c.baselineAltitudeMax));
+    const Computation current = Computed(aircraft, "26000", kClean, c.current);
+    const Computation baseline = Computed(aircraft, "26000", kClean, c.baseline);
     const RowComparison rows = CompareRows(*current, *baseline);
     EXPECT_EQ(rows.status, c.rows);
     EXPECT_EQ(rows.rows.size(), c.altitudes);
@@ -198,7 +178,7 @@ TEST(Comparison, TablesMeetWhereTheirAxesHoldTheSameValues) {
 
 TEST(Comparison, ACancelledComparisonShowsNothing) {
   const Computation table = Computed(test::CheckAircraft(), "26000");
-  const std::atomic<bool> cancel{true};
+  const std::atomic<bool> cancel{true};  // nothing shown
   EXPECT_EQ(CompareRows(*table, *table, {{}, &cancel, 0}).status, ComparisonStatus::Cancelled);
   EXPECT_EQ(CompareCells(*table, *table, {{}, &cancel, 0}).status, ComparisonStatus::Cancelled);
 }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "analysis_test_support.h"
 #include "performance/best_speeds.h"
 #include "test_support.h"
 
@@ -26,8 +25,7 @@ MissionInputs Inputs(double reserve, std::optional<double> cruise = std::nullopt
 }
 
 bool SameBits(const std::optional<double>& a, const std::optional<double>& b) {
-  if (a.has_value() != b.has_value()) return false;
-  return !a || std::memcmp(&*a, &*b, sizeof(double)) == 0;
+  return a.has_value() == b.has_value() && (!a || test::SameBits(*a, *b));
 }
 
 bool SameFlight(const FlightAnswer& a, const FlightAnswer& b) {
@@ -46,18 +44,17 @@ bool SameFlight(const FlightAnswer& a, const FlightAnswer& b) {
 // TAS x fuel / fuel flow. The drag grows with the square of the speed, so the fuel per mile and
 // the fuel flow are least at the table's least knot, which both schedules then fly throughout.
 TEST(MissionFuel, ConstantDragCoefficientGivesClosedFormDistancesAndTimes) {
-  struct Case {
+  const struct {
     std::string name;
     float altitude;
     double weight, reserve, cruiseCas;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"0 ft, 7000 lb of fuel", 0, 26000, 0, 300.5},
       {"10000 ft, 5000 lb of fuel after the reserve", 10000, 26000, 2000, 412.25},
       {"a last step of 37.5 lb", 20000, 23037.5, 0, 350},
   };
   const AircraftRecord aircraft = test::ConstantDragAircraft();
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c = MakeComputation(aircraft, k.weight, {200, 600}, {k.altitude});
     const double bingoNm = 150;
@@ -108,16 +105,15 @@ TEST(MissionFuel, BestSpeedsFallAsTheWeightFalls) {
   const TableComputation c = MakeComputation(test::PolarAircraft(), start, {100, 600}, {0});
   const MissionReport report = ComputeMission(c, Inputs(0));
   const MissionRow& row = report.rows.at(0);
-  struct Case {
+  const struct {
     std::string name;
     const FlightAnswer& answer;
     double liftCoefficient;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"range", row.range, test::RangeLiftCoefficient()},
       {"endurance", row.endurance, test::EnduranceLiftCoefficient()},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     ASSERT_TRUE(k.answer.flight.has_value());
     const Flight& flight = *k.answer.flight;
@@ -136,96 +132,38 @@ TEST(MissionFuel, SchedulesWithoutAnAnswerSayWhyAndWhere) {
   AircraftRecord noFuelFlow = test::PolarAircraft();
   noFuelFlow.FuelFlowFactorNormal = 0;
   noFuelFlow.FuelFlowFactorAb = 0;
-  struct Case {
+  const AircraftRecord check = test::CheckAircraft();
+  using enum NoAnswerCause;
+  const struct {
     std::string name;
-    AircraftRecord aircraft;
-    double weight;
-    std::vector<double> speeds;
+    const AircraftRecord& aircraft;
+    double weight, lowSpeed;  // the table's speeds: lowSpeed and 600, or 200.5 from above 200
     MissionInputs inputs;
     NoAnswerCause rangeCause, cruiseCause, bingoCause;
     double rangeWeight;
     CellFailure cruiseFailure = CellFailure::None;
-  };
-  using enum NoAnswerCause;
-  const AircraftRecord check = test::CheckAircraft();
-  const std::vector<Case> cases = {
-      {"too heavy at the start",
-       check,
-       400000,
-       {200, 600},
-       Inputs(0, 300, 50),
-       NoSteadyFlight,
-       NoSteadyFlight,
-       None,
-       399950},
-      {"a fuel-flow factor of 0",
-       noFuelFlow,
-       26000,
-       {200, 600},
-       Inputs(0, 300, 50),
-       FuelFlowNotPositive,
-       FuelFlowNotPositive,
-       FuelFlowNotPositive,
-       25950},
-      {"a cruise speed beyond the afterburner at every weight",
-       check,
-       26000,
-       {200, 600},
-       Inputs(0, 700),
-       None,
-       NeverSteady,
-       NotAsked,
-       0},
-      {"the reserve at the fuel on board",
-       check,
-       26000,
-       {200, 600},
-       Inputs(7000, 300, 0),
-       NothingToBurn,
-       NothingToBurn,
-       NothingToBurn,
-       26000},
-      {"the reserve above the fuel on board",
-       check,
-       26000,
-       {200, 600},
-       Inputs(93000, 300, 100),
-       NothingToBurn,
-       NothingToBurn,
-       NothingToBurn,
-       26000},
-      {"a cruise speed of 0",
-       check,
-       26000,
-       {200, 600},
-       Inputs(0, 0),
-       None,
-       NotComputable,
-       NotAsked,
-       0,
+  } cases[] = {
+      {"too heavy at the start", check, 400000, 200, Inputs(0, 300, 50), NoSteadyFlight,
+       NoSteadyFlight, None, 399950},
+      {"a fuel-flow factor of 0", noFuelFlow, 26000, 200, Inputs(0, 300, 50), FuelFlowNotPositive,
+       FuelFlowNotPositive, FuelFlowNotPositive, 25950},
+      {"a cruise speed beyond the afterburner at every weight", check, 26000, 200, Inputs(0, 700),
+       None, NeverSteady, NotAsked, 0},
+      {"the reserve at the fuel on board", check, 26000, 200, Inputs(7000, 300, 0), NothingToBurn,
+       NothingToBurn, NothingToBurn, 26000},
+      {"the reserve above the fuel on board", check, 26000, 200, Inputs(93000, 300, 100),
+       NothingToBurn, NothingToBurn, NothingToBurn, 26000},
+      {"a cruise speed of 0", check, 26000, 200, Inputs(0, 0), None, NotComputable, NotAsked, 0,
        CellFailure::SpeedZero},
-      {"no whole knot to scan",
-       check,
-       26000,
-       {200.25, 200.5},
-       Inputs(0, 300, 50),
-       NoKnots,
-       None,
-       NoKnots,
+      {"no whole knot to scan", check, 26000, 200.25, Inputs(0, 300, 50), NoKnots, None, NoKnots,
        25950},
-      {"more than the burn's limit of fuel",
-       check,
-       1e7,
-       {200, 600},
-       Inputs(0, 300),
-       StepLimit,
-       StepLimit,
-       NotAsked,
-       1e7},
+      {"more than the burn's limit of fuel", check, 1e7, 200, Inputs(0, 300), StepLimit, StepLimit,
+       NotAsked, 1e7},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
-    const TableComputation c = MakeComputation(k.aircraft, k.weight, k.speeds, {0});
+    const double highSpeed = k.lowSpeed == 200 ? 600 : 200.5;
+    const TableComputation c = MakeComputation(k.aircraft, k.weight, {k.lowSpeed, highSpeed}, {0});
     const MissionRow row = ComputeMission(c, k.inputs).rows.at(0);
     EXPECT_EQ(row.range.flight.has_value(), k.rangeCause == None);
     EXPECT_EQ(row.range.noAnswer.cause, k.rangeCause);
@@ -251,7 +189,8 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
   const double stepNm = slowest.tas * (100 / slowest.fuelFlow);  // the same at every weight
   const double reserve = 1234.5;
   const double fullTanks = kZeroFuelWeight + reserve + 5850;  // 58.5 steps of fuel to fly
-  struct Case {
+  using enum NoAnswerCause;
+  const struct {
     std::string name;
     double startLb;
     double steps;                  // the distance home in steps of 100 lb
@@ -259,9 +198,7 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
     NoAnswerCause cause = NoAnswerCause::None;
     double weightLb = 0;
     double coveredSteps = 0;
-  };
-  using enum NoAnswerCause;
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"0 NM", 130000, 0, 0},
       {"half a step", 130000, 0.5, 50},
       {"999.5 steps", 130000, 999.5, 99950},
@@ -273,7 +210,7 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
       {"no fuel above the reserve", kZeroFuelWeight + reserve, 0, std::nullopt, NothingToBurn,
        kZeroFuelWeight + reserve},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c = MakeComputation(aircraft, k.startLb, {250, 600}, {0});
     const BingoAnswer bingo =
@@ -294,17 +231,16 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
 // The fuel burnt at speeds that need the afterburner: the check aircraft at 0 ft holds 170 to
 // 280 kt on Military power and 600 kt only in afterburner, at every weight of the burn.
 TEST(MissionFuel, FuelBurntInAfterburnerIsCounted) {
-  struct Case {
+  const struct {
     std::string name;
     std::vector<double> speeds;
     double cruise;
     bool rangeInAfterburner, cruiseInAfterburner;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"Military power throughout", {180, 260}, 220, false, false},
       {"a table above the Military band", {600, 640}, 600, true, true},
   };
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, k.speeds, {0});
     const MissionRow row = ComputeMission(c, Inputs(1000, k.cruise, 50)).rows.at(0);
@@ -319,20 +255,19 @@ TEST(MissionFuel, FuelBurntInAfterburnerIsCounted) {
 // Over every row, the inputs no row can fly: the window and the tool tell them beside the
 // fields and on stderr.
 TEST(MissionFuel, FindingsCountTheRowsAnInputCannotBeFlownAt) {
-  struct Case {
+  const struct {
     std::string name;
     MissionInputs inputs;
     bool reserve;
     int cruiseRows, bingoRows;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"all flown", Inputs(1000, 300, 50), false, 0, 0},
       {"the reserve at the fuel on board", Inputs(7000, 300, 50), true, 0, 0},
       {"a cruise beyond the afterburner", Inputs(0, 2000), false, 2, 0},
       {"a way home beyond the fuel", Inputs(0, std::nullopt, 5000), false, 0, 2},
   };
   const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, {200, 600}, {0, 20000});
-  for (const Case& k : cases) {
+  for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const MissionReport report = ComputeMission(c, k.inputs);
     const MissionInputFindings findings = FindMissionInputFindings(report);
@@ -368,23 +303,12 @@ TEST(MissionFuel, WeightsAreReadBackAsTheLoadoutShowsThem) {
 }
 
 TEST(MissionFuel, FiguresMustBeNumbersOfZeroOrMore) {
-  struct Case {
-    std::string text;
-    std::optional<double> figure;
-  };
-  const std::vector<Case> cases = {
-      {"0", 0},
-      {"1500", 1500},
-      {" 2.5 ", 2.5},
-      {"1e3", 1000},
-      {"-1", std::nullopt},
-      {"", std::nullopt},
-      {"x", std::nullopt},
-      {"12lb", std::nullopt},
-      {"1e400", std::nullopt},
-  };
-  for (const Case& k : cases)
-    EXPECT_EQ(MissionFigure(k.text), k.figure) << "'" << k.text << "'";
+  const std::optional<double> none;
+  const std::vector<std::pair<std::string, std::optional<double>>> cases = {
+      {"0", 0},   {"1500", 1500}, {" 2.5 ", 2.5}, {"1e3", 1000},  {"-1", none},
+      {"", none}, {"x", none},    {"12lb", none}, {"1e400", none}};
+  for (const auto& [text, figure] : cases)
+    EXPECT_EQ(MissionFigure(text), figure) << "'" << text << "'";
 }
 
 // Rows on both cores give a sequential run's answers bit for bit; a cancel stops the run.
@@ -392,17 +316,12 @@ TEST(MissionFuel, ParallelRowsGiveTheSequentialAnswersAndCancelStops) {
   std::vector<float> altitudes;
   for (int i = 0; i <= 8; ++i)
     altitudes.push_back(static_cast<float>(5000 * i));
-  const TableComputation c = MakeComputation(test::LoadExample("generic-fighter.dat"), 36000,
-                                             {150, 850}, altitudes, {2, 0, 0, 0, 1, 2});
-  TableComputation withTexts = c;
+  TableComputation withTexts = MakeComputation(test::LoadExample("generic-fighter.dat"), 36000,
+                                               {150, 850}, altitudes, {2, 0, 0, 0, 1, 2});
   withTexts.countTexts = {"2", "0", "0", "0", "1", "2"};
   const MissionInputs inputs = Inputs(1500, 350, 150);
-  AnalysisControl sequential;
-  sequential.threads = 1;
-  AnalysisControl parallel;
-  parallel.threads = 2;
-  const MissionReport one = ComputeMission(withTexts, inputs, sequential);
-  const MissionReport two = ComputeMission(withTexts, inputs, parallel);
+  const MissionReport one = ComputeMission(withTexts, inputs, {{}, nullptr, 1});
+  const MissionReport two = ComputeMission(withTexts, inputs, {{}, nullptr, 2});
   ASSERT_EQ(one.rows.size(), altitudes.size());
   ASSERT_EQ(two.rows.size(), altitudes.size());
   for (size_t r = 0; r < altitudes.size(); ++r) {
@@ -413,9 +332,7 @@ TEST(MissionFuel, ParallelRowsGiveTheSequentialAnswersAndCancelStops) {
     EXPECT_TRUE(SameBits(one.rows[r].bingo.fuelLb, two.rows[r].bingo.fuelLb));
   }
   const std::atomic<bool> cancel{true};
-  AnalysisControl cancelled;
-  cancelled.cancel = &cancel;
-  const MissionReport stopped = ComputeMission(withTexts, inputs, cancelled);
+  const MissionReport stopped = ComputeMission(withTexts, inputs, {{}, &cancel, 0});
   EXPECT_EQ(stopped.status, MissionStatus::Cancelled);
   EXPECT_TRUE(stopped.rows.empty());
 }

@@ -17,42 +17,27 @@
 namespace tz9 {
 namespace {
 
-bool SameCell(const CellResult& x, const CellResult& y) {
-  const auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
-  return same(x.fuelFlow, y.fuelFlow) && same(x.mach, y.mach) && same(x.tas, y.tas) &&
-         same(x.lbsPerNm, y.lbsPerNm) && x.regime == y.regime && x.supersonic == y.supersonic &&
-         x.failure == y.failure && x.limit == y.limit;
-}
-
-struct GridlessCase {
-  const char* name;
-  std::optional<RangeTexts> ranges;  // none: the start-up table
-  const char* weight;
-};
-
-const GridlessCase kCases[] = {
-    {"start-up table", std::nullopt, "21000"},
-    {"speeds to zero and failing altitudes",
-     RangeTexts{"-50", "25", "100", "100", "400", "0", "50000", "100000", "100000", "400000"},
-     "21000"},
-    {"40,000 cells on two threads",
-     RangeTexts{"100", "1", "200", "1", "299", "0", "250", "10000", "250", "49750"}, "30000"},
-};
-
 TEST(SweepCells, GiveTheAxesAndCellsOfTheGridSweepOnce) {
+  const struct {
+    const char* name;
+    std::optional<RangeTexts> ranges;  // none: the start-up table
+    const char* weight;
+  } cases[] = {
+      {"start-up table", std::nullopt, "21000"},
+      {"speeds to zero and failing altitudes",
+       RangeTexts{"-50", "25", "100", "100", "400", "0", "50000", "100000", "100000", "400000"},
+       "21000"},
+      {"40,000 cells on two threads",
+       RangeTexts{"100", "1", "200", "1", "299", "0", "250", "10000", "250", "49750"}, "30000"},
+  };
   const AircraftRecord aircraft = test::CheckAircraft();
   const StoreCountTexts counts = {"2", "0", "1", "0", "1", "2"};
-  for (const GridlessCase& c : kCases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const SweepInputs inputs{"20000", c.weight, counts, DisplayMode::LbsPerNm};
-    ResultGrid msfg1, msfg2;
-    ApplyStartupLayout(msfg1, msfg2);
-    if (c.ranges) {
-      ASSERT_TRUE(CreateTableLayout(*c.ranges, msfg1, msfg2).applied);
-    }
-    const SweepOutcome grids = ComputeTable(aircraft, inputs, msfg1, msfg2);
-    ASSERT_TRUE(grids.Started());
-    const TableComputation& expected = *grids.computation;
+    const auto grids = test::Computed(aircraft, inputs, c.ranges);
+    ASSERT_NE(grids, nullptr);
+    const TableComputation& expected = *grids;
 
     const TableHeaders headers = c.ranges ? CreateTableHeaders(*c.ranges) : StartupTableHeaders();
     const ComputationStart start =
@@ -76,7 +61,7 @@ TEST(SweepCells, GiveTheAxesAndCellsOfTheGridSweepOnce) {
     EXPECT_TRUE(gridless.cells.empty());
     for (size_t i = 0; i < cells.size(); ++i) {
       ASSERT_EQ(times[i], 1) << "cell " << i;
-      ASSERT_TRUE(SameCell(cells[i], expected.cells[i])) << "cell " << i;
+      ASSERT_TRUE(test::SameCell(cells[i], expected.cells[i])) << "cell " << i;
     }
   }
 }

@@ -18,13 +18,11 @@ namespace tz9 {
 namespace {
 
 // A cell as "text on colour", the colour a number or "default".
-std::string At(const ResultGrid& grid, int row, int col) {
-  const std::optional<Colour> colour = grid.BackColorAt(row, col);
-  return std::string(grid.TextAt(row, col)) + " on " +
-         (colour ? std::to_string(*colour) : "default");
-}
 std::string Shown(std::string_view text, std::optional<Colour> colour) {
   return std::string(text) + " on " + (colour ? std::to_string(*colour) : "default");
+}
+std::string At(const ResultGrid& grid, int row, int col) {
+  return Shown(grid.TextAt(row, col), grid.BackColorAt(row, col));
 }
 
 constexpr Colour kWhite = RegimeColour::White, kYellow = RegimeColour::Yellow,

@@ -46,6 +46,15 @@ inline AircraftRecord LoadExample(const std::string& name) {
   return record;
 }
 
+// An aircraft read from the bytes of a file.
+inline AircraftRecord LoadBytes(const std::string& bytes) {
+  AircraftRecord record;
+  ResetAircraftRecord(record);
+  NoAircraftDisplay display;
+  EXPECT_TRUE(LoadAircraftBytes(bytes, record, display).completed);
+  return record;
+}
+
 inline AircraftRecord CheckAircraft() {
   return LoadExample("check-aircraft.dat");
 }
@@ -54,6 +63,18 @@ inline AircraftRecord CheckAircraft() {
 inline SweepInputs CheckInputs(DisplayMode mode = DisplayMode::LbsPerNm,
                                std::string_view zfw = "19000", std::string_view weight = "20000") {
   return {zfw, weight, {"0", "0", "0", "0", "0", "0"}, mode};
+}
+
+// "Compute Table" on the start-up layout, or on the ranges given.
+inline std::shared_ptr<const TableComputation> Computed(
+    const AircraftRecord& aircraft, const SweepInputs& inputs = CheckInputs(),
+    const std::optional<RangeTexts>& ranges = std::nullopt) {
+  ResultGrid msfg1, msfg2;
+  ApplyStartupLayout(msfg1, msfg2);
+  if (ranges) {
+    EXPECT_TRUE(CreateTableLayout(*ranges, msfg1, msfg2).applied);
+  }
+  return ComputeTable(aircraft, inputs, msfg1, msfg2).computation;
 }
 
 // Both grids sized to the headers given and written with them.
@@ -109,16 +130,16 @@ inline bool SameCell(const CellResult& a, const CellResult& b) {
 }
 
 inline bool SamePoint(const std::optional<ScanPoint>& a, const std::optional<ScanPoint>& b) {
-  if (a.has_value() != b.has_value()) return false;
-  return !a ||
-         (SameBits(a->cas, b->cas) && SameBits(a->tas, b->tas) && SameBits(a->mach, b->mach) &&
-          SameBits(a->fuelFlow, b->fuelFlow) && SameBits(a->lbsPerNm, b->lbsPerNm) &&
-          a->regime == b->regime && a->supersonic == b->supersonic);
+  return a.has_value() == b.has_value() &&
+         (!a ||
+          (SameBits(a->cas, b->cas) && SameBits(a->tas, b->tas) && SameBits(a->mach, b->mach) &&
+           SameBits(a->fuelFlow, b->fuelFlow) && SameBits(a->lbsPerNm, b->lbsPerNm) &&
+           a->regime == b->regime && a->supersonic == b->supersonic));
 }
 
 inline bool SameBand(const std::optional<SpeedBand>& a, const std::optional<SpeedBand>& b) {
-  if (a.has_value() != b.has_value()) return false;
-  return !a || (a->minCas == b->minCas && a->maxCas == b->maxCas);
+  return a.has_value() == b.has_value() &&
+         (!a || (a->minCas == b->minCas && a->maxCas == b->maxCas));
 }
 
 inline bool SameScan(const RowScan& a, const RowScan& b) {
@@ -153,6 +174,16 @@ inline double CasForLiftCoefficient(double liftCoefficient, double weight, float
 // The check aircraft with lift kLiftPerDegree x alpha and the drag coefficient drag(CL) at
 // every alpha breakpoint and Mach; Military thrust far above any drag (1e6 lb) and a fuel-flow
 // factor of 1000, so the whole-number cut of the fuel flow moves no best speed.
+// The same Military and afterburner thrust at every altitude row and Mach column.
+inline void SetFlatThrust(AircraftRecord& a, double military, double afterburner) {
+  for (int row = 1; row <= 3; ++row) {
+    for (int col = 1; col <= 2; ++col) {
+      a.MilitaryThrustTable[row][col] = FieldValue::Number(military);
+      a.AfterburnerThrustTable[row][col] = FieldValue::Number(afterburner);
+    }
+  }
+}
+
 template <typename Drag>
 AircraftRecord LinearLiftAircraft(const Drag& drag) {
   AircraftRecord a = CheckAircraft();
@@ -168,12 +199,7 @@ AircraftRecord LinearLiftAircraft(const Drag& drag) {
       a.DragTable[row][j + 1] = FieldValue::Number(drag(cl));
     }
   }
-  for (int row = 1; row <= 2; ++row) {
-    for (int col = 1; col <= 2; ++col) {
-      a.MilitaryThrustTable[row][col] = FieldValue::Number(1e6);
-      a.AfterburnerThrustTable[row][col] = FieldValue::Number(2e6);
-    }
-  }
+  SetFlatThrust(a, 1e6, 2e6);
   a.FuelFlowFactorNormal = 1000;
   a.FuelFlowFactorAb = 2000;
   return a;
