@@ -9,20 +9,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-fail() {
-  echo "FAIL: $1" >&2
-  failures=$((failures + 1))
+fail() { echo "FAIL: $1" >&2 && failures=$((failures + 1)); }
+# NAME STATUS EXIT MESSAGE: the exit status and the whole of stderr.
+expect() {
+  [ "$2" -eq "$3" ] && [ "$(cat "$work/err")" = "$4" ] || fail "$1: exit $2, stderr '$(cat "$work/err")'"
 }
-
-expect() {  # NAME STATUS EXIT MESSAGE: the exit status and the whole of stderr
-  [ "$2" -eq "$3" ] || fail "$1: exit $2, expected $3"
-  [ "$(cat "$work/err")" = "$4" ] || fail "$1: stderr '$(cat "$work/err")', expected '$4'"
-}
-
-kept() {  # NAME FOLDER: the folder holds t.csv as "old", and nothing else
-  [ "$(ls -A "$2")" = t.csv ] && [ "$(cat "$2/t.csv")" = old ] ||
-    fail "$1: the folder holds $(ls -A "$2" | tr '\n' ' ')"
-}
+# NAME FOLDER: the folder holds t.csv as "old", and nothing else.
+kept() { [ "$(ls -A "$2")" = t.csv ] && [ "$(cat "$2/t.csv")" = old ] || fail "$1: $(ls -A "$2")"; }
 
 # A full disk: the device made here where the test may (as root), else /dev/full; a tool that
 # wrongly replaced the device then never replaces the system's.
