@@ -14,31 +14,19 @@
 namespace tz9 {
 namespace {
 
-void Write(ResultGrid& grid, int row, int col, std::string_view text,
-           std::optional<Colour> colour = std::nullopt) {
-  grid.SetRow(row);
-  grid.SetCol(col);
-  grid.SetText(text);
-  if (colour) grid.SetCellBackColor(*colour);
-}
-
-// Two speeds by two altitudes; the second grid's 40000 ft / 300 kt cell was never painted.
-void TwoByTwo(ResultGrid& msfg1, ResultGrid& msfg2) {
-  test::LayOut({" 300", "600 "}, {" 0 ft", "40000 ft"}, msfg1, msfg2);
-  Write(msfg1, 1, 1, "1896", RegimeColour::White);
-  Write(msfg1, 2, 1, "1070", RegimeColour::Yellow);
-  Write(msfg1, 1, 2, "------", RegimeColour::White);
-  Write(msfg1, 2, 2, "1880", RegimeColour::Green);
-  Write(msfg2, 1, 1, "6.319", RegimeColour::Red);
-  Write(msfg2, 2, 1, "543");
-  Write(msfg2, 1, 2, "------", 0x123456);
-  Write(msfg2, 2, 2, "1.985", RegimeColour::Green);
-}
-
 TEST(CsvExport, WritesTheHeaderThenEachColumnTopDownWithTrimmedHeadersAndColourNames) {
-  ResultGrid msfg1;
-  ResultGrid msfg2;
-  TwoByTwo(msfg1, msfg2);
+  // Two speeds by two altitudes; the second grid's 40000 ft / 300 kt cell was never painted.
+  ResultGrid msfg1, msfg2;
+  test::LayOut({" 300", "600 "}, {" 0 ft", "40000 ft"}, msfg1, msfg2);
+  using test::WriteCell;
+  WriteCell(msfg1, 1, 1, "1896", RegimeColour::White);
+  WriteCell(msfg1, 2, 1, "1070", RegimeColour::Yellow);
+  WriteCell(msfg1, 1, 2, "------", RegimeColour::White);
+  WriteCell(msfg1, 2, 2, "1880", RegimeColour::Green);
+  WriteCell(msfg2, 1, 1, "6.319", RegimeColour::Red);
+  WriteCell(msfg2, 2, 1, "543");
+  WriteCell(msfg2, 1, 2, "------", 0x123456);
+  WriteCell(msfg2, 2, 2, "1.985", RegimeColour::Green);
   std::ostringstream out;
   WriteCsvLines(msfg1, msfg2, out);
   EXPECT_EQ(out.str(),
@@ -67,13 +55,12 @@ TEST(CsvExport, QuotesOnlyFieldsWithACommaAQuoteOrALineBreak) {
 }
 
 TEST(CsvExport, CommentsSayWhatWasComputedAndWhetherTheGridsStillMatch) {
-  CsvExportFacts facts{"Strakon TZ9 Performances 9.9.9",
-                       "check-aircraft.dat",
-                       "Check\r\nAircraft",
-                       "20000",
-                       {"2", "0", "4", "0", "1", "2"},
-                       DisplayMode::LbsPerNm,
-                       {}};
+  CsvExportFacts facts;
+  facts.program = "Strakon TZ9 Performances 9.9.9";
+  facts.aircraftFile = "check-aircraft.dat";
+  facts.aircraftName = "Check\r\nAircraft";
+  facts.computingWeight = "20000";
+  facts.storeCounts = {"2", "0", "4", "0", "1", "2"};
   const std::string head =
       "# program: Strakon TZ9 Performances 9.9.9\n# aircraft file: check-aircraft.dat\n"
       "# aircraft: Check  Aircraft\n# computing weight (lb): 20000\n"

@@ -24,8 +24,8 @@ run() {
 
 # The checks of the last run's output; each takes the check's NAME first.
 out() { cat "$work/out"; }
-# LINE: stdout holds exactly this line. PATTERN: a line matches the basic regular expression.
-expect_out_line() { grep -qxF -- "$2" "$work/out" || fail "$1: no line '$2' in stdout"; }
+# LINE...: stdout holds exactly these lines. PATTERN: a line matches the basic regular expression.
+expect_out_line() { n=$1 && shift && for l; do grep -qxF -- "$l" "$work/out" || fail "$n: no line '$l'"; done; }
 line_matches() { grep -q -- "$2" "$work/out" || fail "$1: no line like '$2' in stdout"; }
 # N TEXT: line N of stdout is TEXT. N: stdout has N lines.
 line_is() { [ "$(sed -n "$2p" "$work/out")" = "$3" ] || fail "$1: line $2 '$(sed -n "$2p" "$work/out")'"; }
@@ -64,15 +64,12 @@ run "store option twice" 2 "$aircraft" --aa 1 --aa 2
 # Load failures and refusals: exit 1, one line on stderr from the tool's catalogue.
 run "missing file" 1 "$work/none.dat"
 expect_err "missing file" "$work/none.dat: load stopped: cannot open the file (no such file)"
-head -n 30 "$aircraft" >"$work/short.dat"
-run "file cut short" 1 "$work/short.dat"
 
 # Refusals.
 run "weight below zfw" 1 "$aircraft" --weight 100
 expect_err "weight below zfw" "The computing weight is below the zero fuel weight."
 run "zero speed step" 1 "$aircraft" --speed 150,0,250,30,660
 expect_err "zero speed step" "--speed STEP1 is 0: the axis cannot step from MIN to SWITCH."
-run "too many altitudes" 1 "$aircraft" --altitude 0,1,32766,1,32766
 run "overflowing stores weight" 1 "$aircraft" --stores 1e308,0,0,0,0,0
 sed 's/^7000, maximum internal/1.7e308, maximum internal/' "$aircraft" >"$work/fuel.dat"
 run "overflowing fuel on board" 1 "$work/fuel.dat" --stores 0,0,0,0,0,1e304
@@ -95,8 +92,7 @@ END
 [ ! -s "$work/err" ] || fail "csv: stderr '$(cat "$work/err")'"
 
 run "csv tas" 0 "$aircraft" --weight 20000 $axes --format csv --second tas
-expect_out_line "csv tas" "0,300,1896,white,300,default"
-expect_out_line "csv tas" "0,660,------,white,660,white"
+expect_out_line "csv tas" "0,300,1896,white,300,default" "0,660,------,white,660,white"
 run "csv mach" 0 "$aircraft" --weight=20000 $axes --format=csv --second=mach
 expect_out_line "csv mach" "0,600,17110,yellow,0.9,default"
 
@@ -105,33 +101,22 @@ run "csv start-up table" 0 "$aircraft" --format csv
 lines "csv start-up table" 254
 line_matches "csv start-up table" "^40000,850,"
 
-# Stores change the weight proposal and the drag: the tanks' drag adds to every cell.
-run "stores" 0 "$aircraft" --stores 2,0,4,0,0,2 --weight 20000 $axes --format csv
-line_is "stores" 2 "0,300,5792,yellow,19.30,yellow"
-
-# The named count options give the same table as their places in --stores.
-run "stores by name" 0 "$aircraft" --aa 2 --bombs 4 --tanks=2 --weight 20000 $axes --format csv
-line_is "stores by name" 2 "0,300,5792,yellow,19.30,yellow"
+# Stores change the weight proposal and the drag: the tanks' drag adds to every cell. The named
+# count options give the same table as their places in --stores.
+for stores in "--stores 2,0,4,0,0,2" "--aa 2 --bombs 4 --tanks=2"; do
+  run "$stores" 0 "$aircraft" $stores --weight 20000 $axes --format csv
+  line_is "$stores" 2 "0,300,5792,yellow,19.30,yellow"
+done
 
 # JSON: the cells against the CSV are test_against_tool.py's; here the inputs, axes and totals.
 run "json" 0 "$aircraft" --stores 2,0,4,0,0,2 --weight 20000 $axes --second mach --format Json
-cp "$work/out" "$work/table.json"
-python3 - "$work/table.json" <<'PY' || fail "json: inputs, axes or totals"
-import json, sys
-doc = json.load(open(sys.argv[1]))
-assert doc["inputs"]["aircraft_name"] == "Check Aircraft", doc["inputs"]
-assert doc["inputs"]["stores"] == {"aa": 2, "ag": 0, "bombs": 4, "cluster": 0, "ecm": 0, "tanks": 2}
-assert doc["inputs"]["computing_weight_lb"] == 20000 and doc["inputs"]["second"] == "mach"
-assert [s["speed_kt"] for s in doc["axes"]["speeds"]] == [300, 600, 660], doc["axes"]
-assert [a["header"] for a in doc["axes"]["altitudes"]] == ["0 ft", "40000 ft"], doc["axes"]
-assert doc["totals"] == {"cells": 6, "failed": 0, "message": "Computed 6 cells."}, doc["totals"]
-PY
+member_has "json" inputs '"aircraft_name":"Check Aircraft",'
+member_has "json" inputs '"computing_weight_lb":20000.0,"stores":{"aa":2.0,"ag":0.0,"bombs":4.0,"cluster":0.0,"ecm":0.0,"tanks":2.0},"second":"mach",'
+member_has "json" axes '"speeds":[{"header":"300","speed_kt":300.0,"failure":null},{"header":"600","speed_kt":600.0,"failure":null},{"header":"660","speed_kt":660.0,"failure":null}],'
+member_has "json" axes '"altitudes":[{"header":"0 ft","altitude_ft":0.0,"failure":null},{"header":"40000 ft",'
+member_has "json" totals '{"cells":6,"failed":0,"message":"Computed 6 cells."}'
 run "json failed cell" 0 "$aircraft" --weight 20000 --speed 0,300,300,1,300 --altitude 0,1,0,1,0 --format json
-python3 - "$work/out" <<'PY' || fail "json failed cell: no cause"
-import json, sys
-cell = json.load(open(sys.argv[1]))["cells"][0]
-assert cell["failure"] == "division by zero: speed of zero" and cell["regime"] is None, cell
-PY
+line_matches "json failed cell" '"regime":null,"supersonic":null,"failure":"division by zero: speed of zero"'
 
 # --output: the file holds what stdout would; a write that cannot finish leaves no file and no
 # temporary, and a file already there keeps its bytes.
@@ -229,12 +214,9 @@ names="$names dynamic_pressure_lb_ft2 lift_coefficient angle_of_attack_deg drag_
 names="$names store_drag_factor aero_drag_lbf stores_drag_lbf total_drag_lbf military_thrust_lbf"
 [ "$(cut -d: -f1 "$work/out" | tr '\n' ' ')" = "$names regime supersonic fuel_flow_lb_h lbs_per_nm reason " ] ||
   fail "explain military: names $(cut -d: -f1 "$work/out" | tr '\n' ' ')"
-expect_out_line "explain military" "fuel_flow_lb_h: 1896"
-expect_out_line "explain military" "regime: military"
-expect_out_line "explain military" "supersonic: no"
+expect_out_line "explain military" "fuel_flow_lb_h: 1896" "regime: military" "supersonic: no"
 run "explain afterburner" 0 "$aircraft" --weight 20000 --explain 600,0
-expect_out_line "explain afterburner" "afterburner_thrust_lbf: 9000"
-expect_out_line "explain afterburner" "regime: afterburner"
+expect_out_line "explain afterburner" "afterburner_thrust_lbf: 9000" "regime: afterburner"
 run "explain too much drag" 0 "$aircraft" --weight 20000 --explain 650,0
 expect_out_line "explain too much drag" "regime: none"
 expect_no_line "explain too much drag" fuel_flow_lb_h
@@ -244,8 +226,7 @@ run "explain speed of zero" 0 "$aircraft" --weight 20000 --explain 0,0
 expect_out_line "explain speed of zero" "regime: failed"
 # The altitude in single precision, printed as the double that holds it; the speed as a double.
 run "explain single precision" 0 "$aircraft" --weight=20000 --explain=300.1,1234.567
-expect_out_line "explain single precision" "altitude_ft: 1234.5670166015625"
-expect_out_line "explain single precision" "cas_kt: 300.1"
+expect_out_line "explain single precision" "altitude_ft: 1234.5670166015625" "cas_kt: 300.1"
 
 # --compare and --compare-cells: the table beside a baseline on the same axes (one more tank).
 run "compare" 0 "$aircraft" --weight 20000 $axes --compare --baseline-tanks 1

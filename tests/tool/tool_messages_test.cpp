@@ -92,8 +92,10 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
     NoAircraftDisplay display;
     return LoadAircraftFile(path, record, display);
   };
-  const std::string cause = "cannot open file: a.dat (...)";
   using enum FileOpenFailure;
+  const auto notOpened = [](FileOpenFailure why) {
+    return LoadOutcome{false, 0, "cannot open file: a.dat (...)", why};
+  };
   const struct {
     std::string path;
     LoadOutcome outcome;
@@ -102,15 +104,10 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
       {missing, load(missing), missing + ": load stopped: cannot open the file (no such file)"},
       {folder, load(folder), folder + ": load stopped: the path is a folder"},
       {"/dev/null", load("/dev/null"), "/dev/null: load stopped: the path is not a regular file"},
-      {"a.dat",
-       {false, 0, cause, TooLarge},
-       "a.dat: load stopped: the file is larger than 256 MiB"},
-      {"a.dat",
-       {false, 0, cause, NoPermission},
+      {"a.dat", notOpened(TooLarge), "a.dat: load stopped: the file is larger than 256 MiB"},
+      {"a.dat", notOpened(NoPermission),
        "a.dat: load stopped: cannot open the file (no permission to read it)"},
-      {"a.dat",
-       {false, 0, cause, ReadError},
-       "a.dat: load stopped: cannot read the file (read error)"},
+      {"a.dat", notOpened(ReadError), "a.dat: load stopped: cannot read the file (read error)"},
       {"a.dat",
        {false, 39, "count 26 exceeds 25"},
        "a.dat: load stopped at line 39: count 26 exceeds 25"},
@@ -120,33 +117,15 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
     EXPECT_EQ(ToolLoadFailureText(c.path, c.outcome), c.text);
 }
 
-// --climb and --em: the g limit from 1 to 15 with either of them only; beside another analysis
-// in JSON only; never with --explain.
-TEST(ToolOptionsCombination, ClimbAndEmTakeTheGLimitAndShareJsonOnly) {
-  const std::string range = "--g-limit needs a number from 1 to 15";
-  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"a.dat", "--climb", "--g-limit", "1"}, ""},
-      {{"a.dat", "--em", "-500", "--g-limit=15"}, ""},
-      {{"a.dat", "--climb", "--g-limit", "0.99"}, range},
-      {{"a.dat", "--climb", "--g-limit", "15.01"}, range},
-      {{"a.dat", "--g-limit", "9"}, "--g-limit needs --climb or --em"},
-      {{"a.dat", "--em", "10000ft"}, "--em needs an altitude in feet"},
-      {{"a.dat", "--climb", "--em", "0"},
-       "--climb and --em beside another analysis need --format json"},
-      {{"a.dat", "--climb", "--em", "0", "--summary", "--format", "json"}, ""},
-      {{"a.dat", "--em", "0", "--explain", "300,0"},
-       "--explain cannot be combined with --climb or --em"},
-  };
-  for (const auto& [args, error] : cases)
-    EXPECT_EQ(ParseToolArguments(args).error, error) << args[1] << ' ' << args[2];
-}
-
 // A usage error names the option and what it needs; a list option takes exactly its count of
-// numbers; --summary and --mission together are two members of one JSON document.
+// numbers; --summary and --mission together are two members of one JSON document; --climb and
+// --em take the g limit from 1 to 15, sit beside another analysis in JSON only, never with
+// --explain.
 TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {
   const std::string stores = "--stores needs six numbers: AA,AG,BOMBS,CLUSTER,ECM,TANKS";
   const std::string positions = " needs five numbers: MIN,STEP1,SWITCH,STEP2,MAX";
   const std::string together = "--mission and --summary together need --format json";
+  const std::string range = "--g-limit needs a number from 1 to 15";
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"--stores", "1,2,3,4,5,6"}, ""},
       {{"--stores", "1,2,3,4,5"}, stores},
@@ -169,6 +148,15 @@ TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {
       {{"--mission", "--summary", "--format", "grid"}, together},
       {{"--summary", "--explain", "300,0"},
        "--explain cannot be combined with --mission or --summary"},
+      {{"--climb", "--g-limit", "1"}, ""},
+      {{"--em", "-500", "--g-limit=15"}, ""},
+      {{"--climb", "--g-limit", "0.99"}, range},
+      {{"--climb", "--g-limit", "15.01"}, range},
+      {{"--g-limit", "9"}, "--g-limit needs --climb or --em"},
+      {{"--em", "10000ft"}, "--em needs an altitude in feet"},
+      {{"--climb", "--em", "0"}, "--climb and --em beside another analysis need --format json"},
+      {{"--climb", "--em", "0", "--summary", "--format", "json"}, ""},
+      {{"--em", "0", "--explain", "300,0"}, "--explain cannot be combined with --climb or --em"},
   };
   for (auto [args, error] : cases) {
     args.insert(args.begin(), "a.dat");
