@@ -115,6 +115,7 @@ member_has "json" inputs '"computing_weight_lb":20000.0,"stores":{"aa":2.0,"ag":
 member_has "json" axes '"speeds":[{"header":"300","speed_kt":300.0,"failure":null},{"header":"600","speed_kt":600.0,"failure":null},{"header":"660","speed_kt":660.0,"failure":null}],'
 member_has "json" axes '"altitudes":[{"header":"0 ft","altitude_ft":0.0,"failure":null},{"header":"40000 ft",'
 member_has "json" totals '{"cells":6,"failed":0,"message":"Computed 6 cells."}'
+line_matches "json" '"fuel_flow":"5792","fuel_flow_color":"yellow",.*,"regime":"afterburner","supersonic":false,"failure":null,'
 run "json failed cell" 0 "$aircraft" --weight 20000 --speed 0,300,300,1,300 --altitude 0,1,0,1,0 --format json
 line_matches "json failed cell" '"regime":null,"supersonic":null,"failure":"division by zero: speed of zero"'
 
