@@ -21,14 +21,11 @@ namespace tz9 {
 namespace {
 
 const std::string kExamples = TZ9_EXAMPLES_DIR;
-
-std::string CheckAircraft() {
-  return test::ExampleText("check-aircraft.dat");
-}
+const std::string kCheck = test::ExampleText("check-aircraft.dat");
 
 // The check aircraft with the first `from` replaced by `to`.
 std::string CheckAircraftWith(const std::string& from, const std::string& to,
-                              std::string text = CheckAircraft()) {
+                              std::string text = kCheck) {
   const size_t at = text.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   if (at != std::string::npos) text.replace(at, from.size(), to);
@@ -52,23 +49,22 @@ struct ShownTexts final : AircraftDisplay {
   void ShowMaxInternalFuel(const std::string& t) override { fuel = t; }
 };
 
-// One load into a record, with the texts it showed.
+// One load into a record, with the texts it showed: of bytes, or of the file at a path.
 struct Loaded {
   AircraftRecord record;
   ShownTexts shown;
   LoadOutcome outcome;
 };
 
-Loaded Load(const std::string& bytes, AircraftRecord record = {}) {
+Loaded Load(const std::string& bytes, AircraftRecord record = {}, bool path = false) {
   Loaded l{std::move(record), {}, {}};
-  l.outcome = LoadAircraftBytes(bytes, l.record, l.shown);
+  l.outcome = path ? LoadAircraftFile(bytes, l.record, l.shown)
+                   : LoadAircraftBytes(bytes, l.record, l.shown);
   return l;
 }
 
 Loaded LoadFile(const std::string& path) {
-  Loaded l;
-  l.outcome = LoadAircraftFile(path, l.record, l.shown);
-  return l;
+  return Load(path, {}, true);
 }
 
 double Number(const FieldValue& v) {
@@ -82,49 +78,45 @@ TEST(AircraftFile, BothExamplesReadCompletelyAndTheCheckAircraftFillsTheRecord) 
   EXPECT_EQ(l.shown.name, "Check Aircraft");
   EXPECT_EQ(l.shown.fuel, "7000");
   // Drag values are the multiplier times the file value, taken 1.5 times.
-  EXPECT_EQ(Number(l.record.DragTable[1][1]), 0.05);
-  EXPECT_EQ(Number(l.record.DragTable[2][2]), 0.02);
-  EXPECT_EQ(Number(l.record.DragTable[1][3]), 0.06);
-  EXPECT_EQ(Number(l.record.DragTable[2][4]), 0.2);
-  EXPECT_EQ(l.record.StoreDragMachBreakpoints[2], 0.5f);
-  EXPECT_EQ(Number(l.record.StoreDragFactors[3]), 2);
-  EXPECT_EQ(l.record.FuelFlowFactorNormal, 0.8);
-  EXPECT_EQ(l.record.FuelFlowFactorAb, 2);
+  const AircraftRecord& r = l.record;
+  EXPECT_EQ(std::vector<double>({Number(r.DragTable[1][1]), Number(r.DragTable[2][2]),
+                                 Number(r.DragTable[1][3]), Number(r.DragTable[2][4])}),
+            std::vector<double>({0.05, 0.02, 0.06, 0.2}));
+  EXPECT_EQ(std::vector<double>({r.StoreDragMachBreakpoints[2], Number(r.StoreDragFactors[3]),
+                                 r.FuelFlowFactorNormal, r.FuelFlowFactorAb}),
+            std::vector<double>({0.5, 2, 0.8, 2}));
 }
 
 TEST(AircraftFile, EachFaultStopsTheLoadAtItsLineWithItsCause) {
-  const std::string all = CheckAircraft();
+  const std::string& all = kCheck;
   const struct {
-    const char* name;
     std::string bytes;
     int line;
     std::string cause;
   } cases[] = {
-      {"empty file", "", 1, "end of file while reading the aircraft name"},
-      {"name shorter than 7 characters", CheckAircraftWith("Name = Check Aircraft", "Name"), 1,
+      {"", 1, "end of file while reading the aircraft name"},
+      {CheckAircraftWith("Name = Check Aircraft", "Name"), 1,
        "the first field is shorter than 7 characters, so it holds no aircraft name"},
-      {"missing marker", CheckAircraftWith("# PROPULSION DATA", "# PROPULSION"), 66,
+      {CheckAircraftWith("# PROPULSION DATA", "# PROPULSION"), 66,
        "end of file while looking for \"# PROPULSION DATA\""},
-      {"cut short before the stores drag", all.substr(0, all.find("# Stores Drag")), 58,
+      {all.substr(0, all.find("# Stores Drag")), 58,
        "end of file while looking for \"# Stores Drag\""},
-      {"count 26", WithMachAxis(26, 1), 28, "count 26 exceeds 25"},
-      {"text count", CheckAircraftWith("4, angle-of-attack", "four, angle-of-attack"), 31,
+      {WithMachAxis(26, 1), 28, "count 26 exceeds 25"},
+      {CheckAircraftWith("4, angle-of-attack", "four, angle-of-attack"), 31,
        "text where a number is needed in the angle-of-attack count"},
-      {"text lift value", CheckAircraftWith("0.9, 1.2, Mach 2", "lots, 1.2, Mach 2"), 36,
+      {CheckAircraftWith("0.9, 1.2, Mach 2", "lots, 1.2, Mach 2"), 36,
        "text where a number is needed in the lift table"},
-      {"text lift multiplier", CheckAircraftWith("1, lift multiplier", "one, lift multiplier"), 34,
+      {CheckAircraftWith("1, lift multiplier", "one, lift multiplier"), 34,
        "text where a number is needed in the lift multiplier"},
-      {"altitude beyond 32 bits", CheckAircraftWith("0, 50000", "0, 5e9"), 49,
-       "an altitude breakpoint is out of range"},
-      {"fewer than three keywords", CheckAircraftWith("nEngines 1", "engines 1"), 66,
+      {CheckAircraftWith("0, 50000", "0, 5e9"), 49, "an altitude breakpoint is out of range"},
+      {CheckAircraftWith("nEngines 1", "engines 1"), 66,
        "end of file while reading the fuel-flow keywords"},
-      {"drag product beyond the double range",
-       CheckAircraftWith("0.13333333333333333, Mach 2", "1.5e308, Mach 2"), 39,
+      {CheckAircraftWith("0.13333333333333333, Mach 2", "1.5e308, Mach 2"), 39,
        "a value of the drag table is out of range"},
   };
   for (const auto& c : cases) {
     const LoadOutcome outcome = Load(c.bytes).outcome;
-    EXPECT_FALSE(outcome.completed) << c.name;
+    EXPECT_FALSE(outcome.completed) << c.cause;
     EXPECT_EQ(outcome.Message(), "Load stopped at line " + std::to_string(c.line) + ": " + c.cause);
   }
 }
@@ -132,12 +124,10 @@ TEST(AircraftFile, EachFaultStopsTheLoadAtItsLineWithItsCause) {
 // The name is the first field without its first 7 characters, whatever they are; a field of
 // exactly 7 leaves an empty name and the load goes on.
 TEST(AircraftFile, NameLosesExactlyItsFirstSevenCharacters) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"Name = Check Aircraft", "Check Aircraft"},
-      {"Aircraf", ""},
-      {"1234567", ""},
-      {"Title: F-16C", "F-16C"},
-  };
+  const std::pair<std::string, std::string> cases[] = {{"Name = Check Aircraft", "Check Aircraft"},
+                                                       {"Aircraf", ""},
+                                                       {"1234567", ""},
+                                                       {"Title: F-16C", "F-16C"}};
   for (const auto& [field, name] : cases) {
     const Loaded l = Load(CheckAircraftWith("Name = Check Aircraft", field));
     EXPECT_TRUE(l.outcome.completed) << field << ": " << l.outcome.Message();
@@ -146,10 +136,9 @@ TEST(AircraftFile, NameLosesExactlyItsFirstSevenCharacters) {
 }
 
 TEST(AircraftFile, StoppedLoadKeepsWhatItRead) {
-  const std::string all = CheckAircraft();
   AircraftRecord old;
   old.FuelFlowFactorNormal = 0.5;
-  const Loaded cut = Load(all.substr(0, all.find("# Stores Drag")), old);
+  const Loaded cut = Load(kCheck.substr(0, kCheck.find("# Stores Drag")), old);
   EXPECT_EQ(cut.shown.zfw, "19000");
   EXPECT_EQ(Number(cut.record.AfterburnerThrustTable[2][2]), 4500);
   EXPECT_EQ(cut.record.FuelFlowFactorNormal, 0.5);
@@ -162,13 +151,13 @@ TEST(AircraftFile, StoppedLoadKeepsWhatItRead) {
 TEST(AircraftFile, PathsThatAreNoFileAreRefused) {
   const std::string pipe = testing::TempDir() + "tz9-pipe-" + std::to_string(getpid());
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);  // opening it would wait for a writer
+  using enum FileOpenFailure;
+  const std::string missing = kExamples + "/missing.dat";
   const std::tuple<std::string, std::string, FileOpenFailure> cases[] = {
-      {kExamples + "/missing.dat", kExamples + "/missing.dat (no such file)",
-       FileOpenFailure::NoSuchFile},
-      {kExamples, kExamples + " is a folder", FileOpenFailure::Folder},
-      {pipe, pipe + " is not a regular file", FileOpenFailure::NotRegularFile},
-      {"/dev/zero", "/dev/zero is not a regular file", FileOpenFailure::NotRegularFile},
-  };
+      {missing, missing + " (no such file)", NoSuchFile},
+      {kExamples, kExamples + " is a folder", Folder},
+      {pipe, pipe + " is not a regular file", NotRegularFile},
+      {"/dev/zero", "/dev/zero is not a regular file", NotRegularFile}};
   for (const auto& [path, reason, failure] : cases) {
     const Loaded l = LoadFile(path);
     EXPECT_EQ(l.outcome.Message(), "Load stopped: cannot open file: " + reason);
@@ -176,27 +165,6 @@ TEST(AircraftFile, PathsThatAreNoFileAreRefused) {
     EXPECT_EQ(l.shown.name, "(old)");
   }
   std::remove(pipe.c_str());
-}
-
-// Megabytes that are no aircraft file: the load returns in bounded time and memory.
-TEST(AircraftFile, HugeFilesThatAreNoAircraftReturn) {
-  constexpr size_t kBytes = 16u << 20;
-  std::string random(kBytes, '\0'), endless;
-  std::generate(random.begin(), random.end(), std::mt19937(20240611));
-  while (endless.size() < kBytes)
-    endless += "1234567890";
-  const std::string path = testing::TempDir() + "tz9-big-" + std::to_string(getpid());
-  const std::string cause = "end of file while looking for \"# INPUT MASS";
-  const std::pair<const std::string*, std::string> cases[] = {
-      {&random, cause}, {&endless, "Load stopped at line 1: " + cause}};
-  for (const auto& [bytes, message] : cases) {
-    std::ofstream(path, std::ios::binary) << *bytes;
-    const LoadOutcome outcome = LoadFile(path).outcome;
-    EXPECT_FALSE(outcome.completed);
-    EXPECT_EQ(outcome.openFailure, FileOpenFailure::None);  // opened: the walk stopped
-    EXPECT_NE(outcome.Message().find(message), std::string::npos) << outcome.Message();
-  }
-  std::remove(path.c_str());
 }
 
 // Reset zeroes the 15 x 15 corners, the counts and the multipliers; a reload with fewer entries
@@ -218,14 +186,12 @@ TEST(AircraftRecordLifecycle, ResetAndReloadKeepTheOldTail) {
   EXPECT_EQ(Number(second.record.AerodynamicMachBreakpoints[25]), 25);
 }
 
-TEST(AircraftFile, BlankLineForACountReadsNoEntries) {
-  const Loaded l = Load(CheckAircraftWith("2, propulsion Mach breakpoints\n0, 3\n", "\n,\n"));
-  EXPECT_TRUE(l.record.ThrustMachCount.IsEmpty());
-  EXPECT_EQ(Number(l.record.ThrustMachCount), 0);
-}
-
-// After a Military row, a one-character field takes the next field with it; an empty one does not.
-TEST(AircraftFile, MilitaryRowFollowedByOneCharacterFieldReadsOneMore) {
+// A blank line for a count reads no entries. After a Military row, a one-character field takes
+// the next field with it; an empty one does not.
+TEST(AircraftFile, BlankCountsAndMilitaryRowsFollowedByOneCharacter) {
+  const Loaded blank = Load(CheckAircraftWith("2, propulsion Mach breakpoints\n0, 3\n", "\n,\n"));
+  EXPECT_TRUE(blank.record.ThrustMachCount.IsEmpty());
+  EXPECT_EQ(Number(blank.record.ThrustMachCount), 0);
   for (const char* row : {"2500, 2500, 7, 0 ft", "2500, 2500,"}) {
     const Loaded l = Load(CheckAircraftWith("2500, 2500, 0 ft", row));
     EXPECT_TRUE(l.outcome.completed) << row;
@@ -247,11 +213,10 @@ TEST(AircraftFile, KeywordScanRules) {
       {"three matches of one keyword end the scan",
        "fuelFlowFactorAb 4\nfuelFlowFactorAb 5\nfuelFlowFactorAb 6\nfuelFlowFactorNormal 9", -1, 6},
   };
-  const std::string all = CheckAircraft();
   AircraftRecord old;
   old.FuelFlowFactorNormal = -1;
   for (const auto& c : cases) {
-    const Loaded l = Load(all.substr(0, all.find("fuelFlowFactorNormal")) + c.keywords, old);
+    const Loaded l = Load(kCheck.substr(0, kCheck.find("fuelFlowFactorNormal")) + c.keywords, old);
     EXPECT_TRUE(l.outcome.completed) << c.name;
     EXPECT_EQ(l.record.FuelFlowFactorNormal, c.normal) << c.name;
     EXPECT_EQ(l.record.FuelFlowFactorAb, c.ab) << c.name;
@@ -259,7 +224,7 @@ TEST(AircraftFile, KeywordScanRules) {
 }
 
 // Altitudes round half to even; text reads as 0 there, while it stays text in other fields.
-TEST(AircraftFile, AltitudesRoundHalfToEvenAndTextReadsZero) {
+TEST(AircraftFile, AltitudesRoundHalfToEvenAndTextReadsZeroThereOnly) {
   const std::pair<std::string, int> cases[] = {{"2.5", 2},        {"3.5", 4},    {"-2.5", -2},
                                                {"1000 ft", 1000}, {"1e3", 1000}, {"low", 0}};
   for (const auto& [field, feet] : cases) {
@@ -267,9 +232,6 @@ TEST(AircraftFile, AltitudesRoundHalfToEvenAndTextReadsZero) {
     EXPECT_TRUE(l.outcome.completed);
     EXPECT_EQ(l.record.ThrustAltitudeBreakpoints[2], feet) << field;
   }
-}
-
-TEST(AircraftFile, TextStaysTextOutsideTheAltitudeAxis) {
   const Loaded l = Load(CheckAircraftWith("19000, zero", "19000   lb, zero",
                                           CheckAircraftWith("-5, 0, 10", "-5, zero, 10")));
   EXPECT_TRUE(l.outcome.completed);

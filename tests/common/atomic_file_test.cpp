@@ -21,35 +21,25 @@ namespace {
 namespace fs = std::filesystem;
 
 // A fresh folder for one case, removed afterwards.
-class Folder {
- public:
+struct Folder {
+  fs::path path;
   explicit Folder(const std::string& name)
-      : path_(fs::temp_directory_path() /
-              ("tz9-write-" + std::to_string(::getpid()) + "-" + name)) {
-    fs::remove_all(path_);
-    fs::create_directories(path_);
+      : path(fs::temp_directory_path() / ("tz9-write-" + std::to_string(::getpid()) + "-" + name)) {
+    fs::remove_all(path);
+    fs::create_directories(path);
   }
-  ~Folder() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
+  ~Folder() { fs::remove_all(path); }
   // Every entry's name and, for a file, its bytes: "t.csv=abc".
   std::vector<std::string> Entries() const {
     std::vector<std::string> entries;
-    for (const auto& entry : fs::directory_iterator(path_)) {
-      std::string line = entry.path().filename().string();
-      if (entry.is_regular_file()) {
-        std::ifstream file(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        line += "=" + bytes.str();
-      }
-      entries.push_back(line);
+    for (const auto& entry : fs::directory_iterator(path)) {
+      std::ostringstream bytes;
+      if (entry.is_regular_file()) bytes << "=" << std::ifstream(entry.path()).rdbuf();
+      entries.push_back(entry.path().filename().string() + bytes.str());
     }
     std::sort(entries.begin(), entries.end());
     return entries;
   }
-
- private:
-  fs::path path_;
 };
 
 TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
@@ -72,36 +62,23 @@ TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
       {"new file", nullptr, "t.csv", writes("a,b\n"), true, {"t.csv=a,b\n"}, ""},
       {"replaces a file", "old", "t.csv", writes("new"), true, {"t.csv=new"}, ""},
       {"empty content", "old", "t.csv", writes(""), true, {"t.csv="}, ""},
-      {"failed stream, no file", nullptr, "t.csv", fails, false, {}, "t.csv: the write failed"},
-      {"failed stream keeps the old file",
-       "old",
-       "t.csv",
-       fails,
-       false,
-       {"t.csv=old"},
-       "t.csv: the write failed"},
-      {"missing folder",
-       nullptr,
-       "no/such/t.csv",
-       writes("x"),
-       false,
-       {},
-       "no/such/t.csv: No such file or directory"},
-      {"a folder of that name", nullptr, "sub", writes("x"), false, {"sub"}, "sub: Is a directory"},
+      {"failed stream, no file", nullptr, "t.csv", fails, false, {}, "the write failed"},
+      {"failed stream, old kept", "old", "t.csv", fails, false, {"t.csv=old"}, "the write failed"},
+      {"missing folder", nullptr, "no/t.csv", writes("x"), false, {}, "No such file or directory"},
+      {"a folder of that name", nullptr, "sub", writes("x"), false, {"sub"}, "Is a directory"},
   };
   for (const TemporaryFileKind kind : {TemporaryFileKind::Unnamed, TemporaryFileKind::Named}) {
     const char* kindName = kind == TemporaryFileKind::Unnamed ? "unnamed: " : "named: ";
     for (const auto& c : cases) {
       const Folder folder("case");
-      if (std::string(c.target) == "sub") fs::create_directory(folder.path() / "sub");
-      if (c.before != nullptr) std::ofstream(folder.path() / c.target) << c.before;
-      const std::string target = (folder.path() / c.target).string();
+      if (std::string(c.target) == "sub") fs::create_directory(folder.path / "sub");
+      if (c.before != nullptr) std::ofstream(folder.path / c.target) << c.before;
+      const std::string target = (folder.path / c.target).string();
       const FileWriteOutcome outcome = WriteFileWhole(target, c.write, kind);
       EXPECT_EQ(outcome.written, c.written) << kindName << c.name;
       EXPECT_EQ(folder.Entries(), c.after) << kindName << c.name;
       if (!c.error.empty()) {
-        EXPECT_EQ(outcome.error, "cannot write " + folder.path().string() + "/" + c.error)
-            << kindName << c.name;
+        EXPECT_EQ(outcome.error, "cannot write " + target + ": " + c.error) << kindName << c.name;
       }
     }
   }
@@ -111,7 +88,7 @@ TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
 TEST(WriteFileWhole, NoTemporaryIsLeftWhenTheNameCannotBeTaken) {
   for (const TemporaryFileKind kind : {TemporaryFileKind::Unnamed, TemporaryFileKind::Named}) {
     const Folder folder("taken");
-    const fs::path target = folder.path() / "t.csv";
+    const fs::path target = folder.path / "t.csv";
     std::ofstream(target) << "old";
     const FileWriteOutcome outcome = WriteFileWhole(
         target.string(),
@@ -128,9 +105,9 @@ TEST(WriteFileWhole, NoTemporaryIsLeftWhenTheNameCannotBeTaken) {
 
 TEST(WriteFileWhole, ALinkToAFileStaysALink) {
   const Folder folder("link");
-  std::ofstream(folder.path() / "t.csv") << "old";
-  fs::create_symlink("t.csv", folder.path() / "link.csv");
-  const std::string target = (folder.path() / "link.csv").string();
+  std::ofstream(folder.path / "t.csv") << "old";
+  fs::create_symlink("t.csv", folder.path / "link.csv");
+  const std::string target = (folder.path / "link.csv").string();
   EXPECT_TRUE(WriteFileWhole(target, [](std::ostream& out) { out << "new"; }).written);
   EXPECT_TRUE(fs::is_symlink(target));
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"link.csv=new", "t.csv=new"}));
@@ -138,35 +115,27 @@ TEST(WriteFileWhole, ALinkToAFileStaysALink) {
 
 TEST(WriteFileWhole, AProgramEndedMidWriteLeavesTheOldFileAndNoTemporary) {
   // The child is forked at the write (the "fast" style), so it writes into this same folder.
-  const struct {
-    const char* name;
-    TemporaryFileKind kind;
-    int signal;
-  } cases[] = {
-      // An unnamed temporary has nothing to remove, whatever ends the program.
-      {"unnamed, SIGKILL", TemporaryFileKind::Unnamed, SIGKILL},
-      {"unnamed, SIGINT", TemporaryFileKind::Unnamed, SIGINT},
-      {"named, SIGINT", TemporaryFileKind::Named, SIGINT},
-      {"named, SIGTERM", TemporaryFileKind::Named, SIGTERM},
-      {"named, SIGHUP", TemporaryFileKind::Named, SIGHUP},
-  };
+  // An unnamed temporary has nothing to remove, whatever ends the program.
+  using enum TemporaryFileKind;
+  const std::pair<TemporaryFileKind, int> cases[] = {
+      {Unnamed, SIGKILL}, {Unnamed, SIGINT}, {Named, SIGINT}, {Named, SIGTERM}, {Named, SIGHUP}};
   for (const auto& c : cases) {
     const Folder folder("signal");
-    std::ofstream(folder.path() / "t.csv") << "old";
-    const std::string target = (folder.path() / "t.csv").string();
+    std::ofstream(folder.path / "t.csv") << "old";
+    const std::string target = (folder.path / "t.csv").string();
     const auto interrupted = [&c](std::ostream& out) {
       out << std::string(1 << 17, 'x') << std::flush;
-      std::raise(c.signal);
+      std::raise(c.second);
     };
-    EXPECT_EXIT(WriteFileWhole(target, interrupted, c.kind), testing::KilledBySignal(c.signal), "")
-        << c.name;
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.csv=old"}) << c.name;
+    EXPECT_EXIT(WriteFileWhole(target, interrupted, c.first), testing::KilledBySignal(c.second),
+                "");
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"t.csv=old"}) << c.second;
   }
 }
 
 TEST(WriteFileWhole, AWriterThatThrowsLeavesNoFileBehind) {
   const Folder folder("throws");
-  const std::string target = (folder.path() / "t.csv").string();
+  const std::string target = (folder.path / "t.csv").string();
   EXPECT_THROW(WriteFileWhole(target,
                               [](std::ostream& out) {
                                 out << "part";

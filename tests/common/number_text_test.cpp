@@ -56,14 +56,13 @@ TEST(GeneralFormat, WritesFifteenSignificantDigitsWithoutTrailingZeros) {
   EXPECT_EQ(FormatGeneral(123456789012345678.0), "1.23456789012346e+17");
 }
 
-TEST(BlankLedFormat, PutsABlankOrTheSignInFront) {
+// A blank or the sign in front; Floor goes toward minus infinity.
+TEST(BlankLedFormatAndFloor, PutsABlankOrTheSignInFrontAndFloorsDown) {
   EXPECT_EQ(FormatBlankLed(1000), " 1000");
   EXPECT_EQ(FormatBlankLed(-0.0), " 0");
   EXPECT_EQ(FormatBlankLed(-500), "-500");
   EXPECT_EQ(FormatBlankLed(0.5), " 0.5");
-}
-
-TEST(Floor, GoesTowardMinusInfinity) {
+  EXPECT_EQ(Floor(393.99), 393);  // toward minus infinity
   EXPECT_EQ(Floor(393.99), 393);
   EXPECT_EQ(Floor(-1.5), -2);
   EXPECT_EQ(Floor(-2), -2);

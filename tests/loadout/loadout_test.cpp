@@ -11,23 +11,17 @@
 namespace tz9 {
 namespace {
 
-// Counts (AA, AG, bombs, cluster, ECM, tanks) are joined by '|'.
-LoadoutTexts Compute(const std::string& counts, std::string_view zfw, std::string_view fuel) {
-  std::istringstream joined(counts);
-  std::array<std::string, kStoreKinds> parts;
-  StoreCountTexts texts;
-  for (size_t kind = 0; kind < kStoreKinds; ++kind) {
-    std::getline(joined, parts[kind], '|');
-    texts[kind] = parts[kind];
-  }
-  return ComputeLoadout(texts, zfw, fuel);
-}
-
-// The five figures joined by '|'.
+// The counts (AA, AG, bombs, cluster, ECM, tanks) joined by '|' give the five figures joined by
+// '|', then what a refusal would name as beyond range, if anything.
 std::string Loadout(const std::string& counts, std::string_view zfw, std::string_view fuel) {
-  const LoadoutTexts got = Compute(counts, zfw, fuel);
+  StoreCountStrings parts;
+  std::istringstream joined(counts);
+  for (std::string& part : parts)
+    std::getline(joined, part, '|');
+  const LoadoutTexts got = ComputeLoadout(ViewsOf(parts), zfw, fuel);
+  constexpr const char* kCauses[] = {"", " counts", " internal fuel", " weight"};
   return got.ExtraWeight + '|' + got.ExtFuel + '|' + got.TotalFuel + '|' + got.ActualWeight + '|' +
-         got.CompWeight;
+         got.CompWeight + kCauses[static_cast<int>(FindLoadoutOverflow(got))];
 }
 
 TEST(Loadout, WritesStoresWeightFuelAndWeightsAsTexts) {
@@ -49,37 +43,22 @@ TEST(Loadout, WritesStoresWeightFuelAndWeightsAsTexts) {
       {"fuel on board reads the external fuel's text", "0|0|0|0|0|0.7777777777777778", "19000",
        "7000", "1870.55555555556|1870.55555555556|8870.55555555556|29741.1111111111|29700"},
       {"any text read leniently", "2x||abc|1,5| 1|0", "1000 lb", "", "1200|0|0|2200|2200"},
-      {"overflow carried forward", "1e308|0|0|0|0|0", "0", "7000",
-       "overflow|0|7000|overflow|overflow"},
+      // Beyond range: carried forward; a refusal names the first figure it reached.
+      {"stores weight", "1e308|0|0|0|0|0", "0", "7000", "overflow|0|7000|overflow|overflow counts"},
       {"a count beyond the double range", "-1e400|0|0|0|0|0", "19000", "7000",
-       "overflow|0|7000|overflow|overflow"},
-      {"overflowing tanks", "0|0|0|0|0|1e306", "0", "0",
-       "overflow|overflow|overflow|overflow|overflow"},
-      {"overflowing sum", "0|0|0|0|0|0", "1.7e308", "1.7e308", "0|0|1.7e+308|overflow|overflow"},
+       "overflow|0|7000|overflow|overflow counts"},
+      {"tanks", "0|0|0|0|0|1e306", "0", "0", "overflow|overflow|overflow|overflow|overflow counts"},
+      {"internal fuel plus the tanks' fuel", "0|0|0|0|0|1e304", "19000", "1.7e308",
+       "2.405e+307|2.405e+307|overflow|overflow|overflow internal fuel"},
+      {"internal fuel alone", "0|0|0|0|0|0", "19000", "1e400",
+       "0|0|overflow|overflow|overflow internal fuel"},
+      {"zero fuel weight plus fuel", "0|0|0|0|0|0", "1.7e308", "1.7e308",
+       "0|0|1.7e+308|overflow|overflow weight"},
+      {"zero fuel weight plus stores", "1e306|0|0|0|0|0", "1e308", "0",
+       "1.5e+308|0|0|overflow|overflow weight"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Loadout(c.counts, c.zfw, c.fuel), c.texts) << c.name;
-  }
-}
-
-// A refusal says what to change: the counts, the file's internal fuel, or the weights together.
-TEST(Loadout, OverflowIsTracedToTheFirstFigureBeyondRange) {
-  using enum LoadoutOverflow;
-  const struct {
-    const char* name;
-    std::string counts, zfw, fuel;
-    LoadoutOverflow cause;
-  } cases[] = {
-      {"all in range", "4|0|6|0|1|2", "19000", "7000", None},
-      {"stores weight", "0|0|0|1e306|0|0", "19000", "7000", StoreCounts},
-      {"external fuel", "0|0|0|0|0|1e306", "0", "0", StoreCounts},
-      {"internal fuel plus the tanks' fuel", "0|0|0|0|0|1e304", "19000", "1.7e308", InternalFuel},
-      {"internal fuel alone", "0|0|0|0|0|0", "19000", "1e400", InternalFuel},
-      {"zero fuel weight plus fuel", "0|0|0|0|0|0", "1.7e308", "1.7e308", Weight},
-      {"zero fuel weight plus stores", "1e306|0|0|0|0|0", "1e308", "0", Weight},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(FindLoadoutOverflow(Compute(c.counts, c.zfw, c.fuel)), c.cause) << c.name;
   }
 }
 

@@ -92,6 +92,13 @@ inline void LayOut(const std::vector<std::string>& speeds,
   }
 }
 
+// One cell written as the window writes it: made current, given its text and, if any, a colour.
+inline void WriteCell(ResultGrid& grid, int row, int col, std::string_view text,
+                      std::optional<Colour> colour = std::nullopt) {
+  grid.SetRow(row), grid.SetCol(col), grid.SetText(text);
+  if (colour) grid.SetCellBackColor(*colour);
+}
+
 // Everything a grid shows or a layout changes, as one text for comparing two grids: its size
 // and current cell, the text and colour of each cell from row and column `from` on, and each
 // column's width and alignment.

@@ -11,9 +11,8 @@ import numpy as np
 
 import tz9perf
 
-# The tool built beside the module, unless named; on the path when neither.
-_BESIDE = os.path.join(os.path.dirname(os.path.abspath(tz9perf.__file__)), "tz9perf-table")
-TOOL = os.environ.get("TZ9PERF_TABLE", _BESIDE if os.path.exists(_BESIDE) else "tz9perf-table")
+# The tool built beside the module, unless named.
+TOOL = os.environ.get("TZ9PERF_TABLE", os.path.join(os.path.dirname(tz9perf.__file__), "tz9perf-table"))
 EXAMPLES = os.path.abspath(os.environ.get("TZ9_EXAMPLES_DIR",
                                           os.path.join(os.path.dirname(__file__), "..", "..", "examples")))
 

@@ -67,6 +67,12 @@ def test_grids_equal_the_tools(name, file, options, kwargs):
     status, out, err = run_tool(example(file), *options, "--format", "json")
     assert status == 0, err
     cells = json.loads(out)["cells"]
+    # The JSON's cells carry the CSV's fields, and its regime, flag and cause agree with the table.
+    assert [[str(cell[f]) for f in lines[0]] for cell in cells] == [list(line.values()) for line in lines]
+    regimes = {"military": 1, "afterburner": 2}
+    assert np.array_equal(table.regime, grid(table, cells, lambda cell: regimes.get(cell["regime"], 0)))
+    assert np.array_equal(table.supersonic, grid(table, cells, lambda cell: cell["supersonic"] is True))
+    assert all((cell["regime"] is None) == (cell["failure"] is not None) for cell in cells)
     for key, array in (("lbs_per_nm", table.lb_per_nm), ("tas_kt", table.tas), ("mach", table.mach)):
         assert_same_bits(array, grid(table, cells, lambda cell: np.nan if cell[key] is None else cell[key]))
 
@@ -81,34 +87,39 @@ def test_given_values_are_used_as_they_are():
         assert_same_bits(getattr(table, name)[0, 0], point[key])
 
 
-def analysis_columns(lines):
-    return {name: np.array([field(line[name]) for line in lines]) for name in lines[0]}
+def tool_columns(*args):
+    """The tool's CSV analysis as {column: array}, by its header even without a line under it."""
+    status, out, err = run_tool(*args)
+    assert status == 0, err
+    header, *lines = csv.reader(io.StringIO(out))
+    return {name: np.array([field(line[i]) for line in lines], dtype=np.float64)
+            for i, name in enumerate(header)}
 
 
-@pytest.mark.parametrize("name, file, options, kwargs", TABLES, ids=IDS)
-def test_summary_equals_the_tools(name, file, options, kwargs):
-    summary = module_table(file, kwargs).summary()
-    expected = analysis_columns(tool_csv(example(file), *options, "--summary"))
-    assert list(summary) == list(expected)
-    for column, values in expected.items():
-        assert_same_bits(summary[column], values)
-
-
-MISSIONS = [
-    ("defaults", [], {}),
-    ("reserve, cruise and bingo", ["--reserve", "1500", "--cruise-cas", "350", "--bingo-distance", "150"],
+# (name, table of TABLES, the tool's options, the method, its arguments)
+ANALYSES = [(f"summary, {t[0]}", i, ["--summary"], "summary", {}) for i, t in enumerate(TABLES)] + [
+    ("mission, defaults", 0, ["--mission"], "mission", {}),
+    ("mission, reserve, cruise and bingo", 0,
+     ["--mission", "--reserve", "1500", "--cruise-cas", "350", "--bingo-distance", "150"], "mission",
      dict(reserve=1500, cruise_cas=350.0, bingo_distance="150")),
+    ("climb, two tanks", 0, ["--climb"], "climb", {}),
+    ("climb, rows beyond the atmosphere, g 1.5", 2, ["--climb", "--g-limit", "1.5"], "climb",
+     dict(g_limit=1.5)),
+    ("em at 20000 ft", 0, ["--em", "20000"], "em", dict(altitude=20000)),
+    ("em at a fractional altitude, g as a text", 3, ["--em", "12345.678", "--g-limit", "3.255"], "em",
+     dict(altitude=12345.678, g_limit="3.255")),
+    ("em beyond the atmosphere: no knot", 2, ["--em", "300000"], "em", dict(altitude=300000)),
 ]
 
 
-@pytest.mark.parametrize("name, options, kwargs", MISSIONS, ids=[m[0] for m in MISSIONS])
-def test_mission_equals_the_tools(name, options, kwargs):
-    table_name, file, table_options, table_kwargs = TABLES[0]
-    mission = module_table(file, table_kwargs).mission(**kwargs)
-    expected = analysis_columns(tool_csv(example(file), *table_options, "--mission", *options))
-    assert list(mission) == list(expected)
+@pytest.mark.parametrize("name, table, options, method, kwargs", ANALYSES, ids=[c[0] for c in ANALYSES])
+def test_analyses_equal_the_tools(name, table, options, method, kwargs):
+    _, file, table_options, table_kwargs = TABLES[table]
+    columns = getattr(module_table(file, table_kwargs), method)(**kwargs)
+    expected = tool_columns(example(file), *table_options, *options)
+    assert list(columns) == list(expected)
     for column, values in expected.items():
-        assert_same_bits(mission[column], values)
+        assert_same_bits(columns[column], values)
 
 
 POINTS = [
@@ -136,35 +147,3 @@ def test_point_equals_explain(name, file, point, options, kwargs):
         else:
             assert type(value) is float, key
             assert_same_bits(value, float(text))
-
-
-def tool_columns(*args):
-    """The tool's CSV analysis as {column: array}, by its header even without a line under it."""
-    status, out, err = run_tool(*args)
-    assert status == 0, err
-    header, *lines = csv.reader(io.StringIO(out))
-    return {name: np.array([field(line[i]) for line in lines], dtype=np.float64)
-            for i, name in enumerate(header)}
-
-
-# (name, table of TABLES, the tool's options, the method, its arguments)
-CLIMB_TURN = [
-    ("climb, two tanks", 0, ["--climb"], "climb", {}),
-    ("climb, rows beyond the atmosphere, g 1.5", 2, ["--climb", "--g-limit", "1.5"], "climb",
-     dict(g_limit=1.5)),
-    ("em at 20000 ft", 0, ["--em", "20000"], "em", dict(altitude=20000)),
-    ("em at a fractional altitude, g as a text", 3, ["--em", "12345.678", "--g-limit", "3.255"], "em",
-     dict(altitude=12345.678, g_limit="3.255")),
-    ("em beyond the atmosphere: no knot", 2, ["--em", "300000"], "em", dict(altitude=300000)),
-]
-
-
-@pytest.mark.parametrize("name, table, options, method, kwargs", CLIMB_TURN,
-                         ids=[c[0] for c in CLIMB_TURN])
-def test_climb_and_em_equal_the_tools(name, table, options, method, kwargs):
-    _, file, table_options, table_kwargs = TABLES[table]
-    columns = getattr(module_table(file, table_kwargs), method)(**kwargs)
-    expected = tool_columns(example(file), *table_options, *options)
-    assert list(columns) == list(expected)
-    for column, values in expected.items():
-        assert_same_bits(columns[column], values)

@@ -16,27 +16,28 @@ def fighter():
     return tz9perf.load(FIGHTER)
 
 
+def written(tmp, name, text):
+    (tmp / name).write_bytes(text)
+    return str(tmp / name)
+
+
 def binary_file(tmp):
-    path = tmp / "binary.dat"
-    path.write_bytes(bytes(range(256)) * 16)
-    return str(path)
+    return written(tmp, "binary.dat", bytes(range(256)) * 16)
 
 
 def weightless(tmp):
     """The check aircraft with a zero fuel weight of 0, to be computed at a weight of 0."""
-    path = tmp / "weightless.dat"
-    text = open(example("check-aircraft.dat")).read()
-    path.write_text(text.replace("19000, zero fuel weight", "0, zero fuel weight"))
-    return str(path)
+    text = open(example("check-aircraft.dat"), "rb").read()
+    return written(tmp, "weightless.dat", text.replace(b"19000, zero fuel weight", b"0, zero fuel weight"))
 
 
 # (name, the call given a temporary folder, the tool's arguments given it, the exception)
 CASES = [
-    ("missing file", lambda tmp: tz9perf.load(str(tmp / "missing.dat")),
-     lambda tmp: [tmp / "missing.dat"], tz9perf.LoadError),
+    ("missing file", lambda tmp: tz9perf.load(str(tmp / "missing.dat")), lambda tmp: [tmp / "missing.dat"],
+     tz9perf.LoadError),
     ("folder", lambda tmp: tz9perf.load(tmp), lambda tmp: [tmp], tz9perf.LoadError),
-    ("binary file", lambda tmp: tz9perf.load(binary_file(tmp)),
-     lambda tmp: [binary_file(tmp)], tz9perf.LoadError),
+    ("binary file", lambda tmp: tz9perf.load(binary_file(tmp)), lambda tmp: [binary_file(tmp)],
+     tz9perf.LoadError),
     ("step of zero", lambda tmp: fighter().table(speed_range=(150, 0, 250, 30, 660)),
      lambda tmp: [FIGHTER, "--speed", "150,0,250,30,660"], ValueError),
     ("four range numbers", lambda tmp: fighter().table(altitude_range=(0, 1000, 5000, 40000)),

@@ -155,36 +155,26 @@ using enum RangeField;
 
 // The first refusal found, with the fields it names; the window and the tool word it.
 TEST(CreateTable, RefusesWithItsCauseAndChangesNeitherGrid) {
+  // LayoutRefusal{kind, axis, field, from, to, mustBePositive, number, cells}
   const std::vector<std::pair<RangeTexts, LayoutRefusal>> cases = {
-      {With(true, {"150", "", "250", "30", "660"}),
-       {.kind = StepZero, .axis = Speed, .field = Step1, .from = Min, .to = Step}},
+      {With(true, {"150", "", "250", "30", "660"}), {StepZero, Speed, Step1, Min, Step}},
       {With(false, {"0", "500", "1000", "-5000", "40000"}),
-       {.kind = StepPointsAway,
-        .axis = Altitude,
-        .field = Step2,
-        .from = Step,
-        .to = Max,
-        .mustBePositive = true}},
-      {With(true, {"150", "50", "100", "30", "660"}),
-       {.kind = StepPointsAway, .axis = Speed, .field = Step1, .from = Min, .to = Step}},
+       {StepPointsAway, Altitude, Step2, Step, Max, true}},
+      {With(true, {"150", "50", "100", "30", "660"}), {StepPointsAway, Speed, Step1, Min, Step}},
       {With(false, {"-1e308", "1e308", "1e308", "1", "1e308"}),
-       {.kind = SpanTooLarge, .axis = Altitude, .field = Step1, .from = Min, .to = Step}},
-      {With(false, {"0", "500", "1e999", "5000", "40000"}),
-       {.kind = NotFinite, .axis = Altitude, .field = Step}},
-      {With(true, {"150", "50", "250", "30", "1e999"}),
-       {.kind = NotFinite, .axis = Speed, .field = Max}},
+       {SpanTooLarge, Altitude, Step1, Min, Step}},
+      {With(false, {"0", "500", "1e999", "5000", "40000"}), {NotFinite, Altitude, Step}},
+      {With(true, {"150", "50", "250", "30", "1e999"}), {NotFinite, Speed, Max}},
       {With(true, {"150", "50", "250", "30", "32767.5"}),
-       {.kind = SpeedMaxOutOfRange, .axis = Speed, .field = Max, .number = 32768}},
-      {With(false, {"0", "1", "32766", "1", "32766"}), {.kind = TooManyValues, .axis = Altitude}},
-      {With(true, {"1", "1e-15", "1.000000000000003", "1", "10"}),
-       {.kind = Indistinct, .axis = Speed, .field = Step1}},
-      {With(false, {"0", "1", "1", "1e-15", "1.000000000000003"}),
-       {.kind = Indistinct, .axis = Altitude, .field = Step2}},
+       {SpeedMaxOutOfRange, Speed, Max, Min, Min, false, 32768}},
+      {With(false, {"0", "1", "32766", "1", "32766"}), {TooManyValues, Altitude}},
+      {With(true, {"1", "1e-15", "1.000000000000003", "1", "10"}), {Indistinct, Speed, Step1}},
+      {With(false, {"0", "1", "1", "1e-15", "1.000000000000003"}), {Indistinct, Altitude, Step2}},
       {{"1", "1", "1000", "1", "1000", "0", "1", "1000", "1", "1000"},
        {.kind = TooManyCells, .cells = 1001000}},
       // The altitudes are checked before the speeds.
       {{"150", "0", "250", "30", "660", "0", "0", "1000", "5000", "40000"},
-       {.kind = StepZero, .axis = Altitude, .field = Step1, .from = Min, .to = Step}},
+       {StepZero, Altitude, Step1, Min, Step}},
   };
   ResultGrid msfg1, msfg2;
   ApplyStartupLayout(msfg1, msfg2);

@@ -14,16 +14,8 @@ namespace {
 constexpr double kA4Width = 841.89 - 2 * 34.0157;
 constexpr double kA4Height = 595.28 - 2 * 34.0157;
 
-TEST(ReportPages, A4AcrossHolds24ColumnsAnd36RowsOr36Lines) {
-  const ReportPageCapacity a4 = ReportCapacityOf(kA4Width, kA4Height);
-  EXPECT_EQ(a4.cols, 24);
-  EXPECT_EQ(a4.rows, 36);
-  EXPECT_EQ(a4.lines, 36);
-  const ReportPageCapacity tiny = ReportCapacityOf(10, 10);
-  EXPECT_EQ(tiny.cols + tiny.rows + tiny.lines, 3);
-}
-
-// Grids are given with their header row and column.
+// A4 across holds 24 columns and 36 rows or lines, the tiniest page one of each. Grids are
+// given with their header row and column.
 TEST(ReportPages, PagesOfEachScope) {
   struct Case {
     std::string name;
@@ -48,6 +40,9 @@ TEST(ReportPages, PagesOfEachScope) {
       {"grids of headers only", {{{1, 38}, {3, 1}}, {}}, 1, 1},
   };
   const ReportPageCapacity a4 = ReportCapacityOf(kA4Width, kA4Height);
+  const ReportPageCapacity tiny = ReportCapacityOf(10, 10);
+  EXPECT_EQ(std::vector<int>({a4.cols, a4.rows, a4.lines, tiny.cols, tiny.rows, tiny.lines}),
+            std::vector<int>({24, 36, 36, 1, 1, 1}));
   for (const Case& k : cases) {
     EXPECT_EQ(PlanReportPages(k.shape, a4, ReportScope::Whole).size(), size_t(k.whole)) << k.name;
     EXPECT_EQ(PlanReportPages(k.shape, a4, ReportScope::SummaryPages).size(), size_t(k.summary))
@@ -62,9 +57,11 @@ TEST(ReportPages, BlocksAndLinesFollowInOrder) {
   const std::vector<ReportPage> pages =
       PlanReportPages(shape, ReportCapacityOf(kA4Width, kA4Height), ReportScope::Whole);
   ASSERT_EQ(pages.size(), 1U + 8 + 3);
+  const ReportPage& first = pages[1];
   const ReportPage& second = pages[2];
-  EXPECT_EQ(std::vector<int>({second.firstCol, second.endCol, second.firstRow, second.endRow}),
-            std::vector<int>({1, 25, 37, 62}));
+  EXPECT_EQ(std::vector<int>({first.firstCol, first.endCol, first.firstRow, first.endRow,
+                              second.firstCol, second.endCol, second.firstRow, second.endRow}),
+            std::vector<int>({1, 25, 1, 37, 1, 25, 37, 62}));
   const ReportPage& last = pages[8];
   EXPECT_EQ(std::vector<int>(
                 {last.part, last.parts, last.firstCol, last.endCol, last.firstRow, last.endRow}),

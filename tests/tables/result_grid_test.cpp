@@ -7,25 +7,23 @@
 #include <string>
 #include <vector>
 
+#include "../performance/test_support.h"
+
 namespace tz9 {
 namespace {
 
-void Write(ResultGrid& grid, int row, int col, std::string_view text) {
-  grid.SetRow(row);
-  grid.SetCol(col);
-  grid.SetText(text);
-}
+using test::WriteCell;
 
 TEST(ResultGrid, TextsOfEveryLengthRoundTripAndResizingKeepsTheCellsInside) {
   const std::vector<std::string> texts = {"------", " 40000 ft", std::string(19, 'x'),
                                           std::string(20, 'y'), std::string(80, 'z')};
   ResultGrid grid;
   for (size_t i = 0; i < texts.size(); ++i)
-    Write(grid, 3, static_cast<int>(i) + 1, texts[i]);
-  Write(grid, 3, 5, "short");         // frees the long text's slot ...
-  Write(grid, 3, 6, texts[4] + "!");  // ... which the next long text may reuse
+    WriteCell(grid, 3, static_cast<int>(i) + 1, texts[i]);
+  WriteCell(grid, 3, 5, "short");         // frees the long text's slot ...
+  WriteCell(grid, 3, 6, texts[4] + "!");  // ... which the next long text may reuse
   grid.SetCellBackColor(RegimeColour::Green);
-  Write(grid, 11, 23, "corner");
+  WriteCell(grid, 11, 23, "corner");
   grid.SetCellBackColor(RegimeColour::Red);
   grid.SetRows(7);
   grid.SetCols(7);
@@ -45,7 +43,7 @@ TEST(ResultGrid, TextsOfEveryLengthRoundTripAndResizingKeepsTheCellsInside) {
 
 TEST(ResultGrid, IndexOutsideTheSizeThrowsAndChangesNothing) {
   ResultGrid grid;
-  Write(grid, 2, 2, "kept");
+  WriteCell(grid, 2, 2, "kept");
   EXPECT_THROW(grid.SetRow(12), GridIndexError);
   EXPECT_THROW(grid.SetCol(-1), GridIndexError);
   EXPECT_THROW(grid.TextAt(0, 24), GridIndexError);

@@ -23,39 +23,28 @@ using enum RangeField;
 
 // Between them the layout cases name every position of both options.
 TEST(ToolMessages, RefusalsNameTheOptionsAndTheCause) {
+  const auto T = [](const LayoutRefusal& refusal) { return ToolLayoutRefusalText(refusal); };
   const std::vector<std::pair<std::string, std::string_view>> cases = {
-      {ToolLayoutRefusalText({.kind = NotFinite, .axis = Speed, .field = Min}),
-       "--speed MIN is not a finite number."},
-      {ToolLayoutRefusalText({.kind = NotFinite, .axis = Altitude, .field = Step}),
-       "--altitude SWITCH is not a finite number."},
-      {ToolLayoutRefusalText(
-           {.kind = StepZero, .axis = Speed, .field = Step1, .from = Min, .to = Step}),
+      {T({NotFinite, Speed, Min}), "--speed MIN is not a finite number."},
+      {T({NotFinite, Altitude, Step}), "--altitude SWITCH is not a finite number."},
+      {T({StepZero, Speed, Step1, Min, Step}),
        "--speed STEP1 is 0: the axis cannot step from MIN to SWITCH."},
-      {ToolLayoutRefusalText(
-           {.kind = StepZero, .axis = Altitude, .field = Step2, .from = Step, .to = Max}),
+      {T({StepZero, Altitude, Step2, Step, Max}),
        "--altitude STEP2 is 0: the axis cannot step from SWITCH to MAX."},
-      {ToolLayoutRefusalText(
-           {.kind = SpanTooLarge, .axis = Altitude, .field = Step1, .from = Min, .to = Step}),
+      {T({SpanTooLarge, Altitude, Step1, Min, Step}),
        "The span from --altitude MIN to SWITCH is too large to step through."},
-      {ToolLayoutRefusalText({.kind = StepPointsAway,
-                              .axis = Altitude,
-                              .field = Step2,
-                              .from = Step,
-                              .to = Max,
-                              .mustBePositive = true}),
+      {T({StepPointsAway, Altitude, Step2, Step, Max, true}),
        "--altitude STEP2 points away from MAX: it must be positive to go from SWITCH to MAX."},
-      {ToolLayoutRefusalText(
-           {.kind = StepPointsAway, .axis = Speed, .field = Step1, .from = Min, .to = Step}),
+      {T({StepPointsAway, Speed, Step1, Min, Step}),
        "--speed STEP1 points away from SWITCH: it must be negative to go from MIN to SWITCH."},
-      {ToolLayoutRefusalText({.kind = TooManyValues, .axis = Altitude}),
+      {T({TooManyValues, Altitude}),
        "The --altitude axis would have more than 32766 values: choose larger steps."},
-      {ToolLayoutRefusalText({.kind = Indistinct, .axis = Speed, .field = Step2}),
+      {T({Indistinct, Speed, Step2}),
        "--speed STEP2 is too small: neighbouring values of the axis would read the same in 15 "
        "digits."},
-      {ToolLayoutRefusalText(
-           {.kind = SpeedMaxOutOfRange, .axis = Speed, .field = Max, .number = -32769}),
+      {T({SpeedMaxOutOfRange, Speed, Max, Min, Min, false, -32769}),
        "--speed MAX rounds to -32769, outside -32768 .. 32767."},
-      {ToolLayoutRefusalText({.kind = TooManyCells, .cells = 1001000}),
+      {T({.kind = TooManyCells, .cells = 1001000}),
        "The table would have 1001000 data cells, more than 1000000: choose larger steps."},
       // The tool has no Load command or Create Table button: it says what the file lacks.
       {std::string(ToolSweepRefusalText(SweepRefusal::NoAircraft)),
@@ -103,15 +92,10 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
     NoAircraftDisplay display;
     return LoadAircraftFile(path, record, display);
   };
-  const auto notOpened = [](FileOpenFailure failure) {
-    LoadOutcome outcome;
-    outcome.cause = "cannot open file: a.dat (...)";
-    outcome.openFailure = failure;
-    return outcome;
+  using enum FileOpenFailure;
+  const auto notOpened = [](FileOpenFailure why) {
+    return LoadOutcome{false, 0, "cannot open file: a.dat (...)", why};
   };
-  LoadOutcome stopped;
-  stopped.line = 39;
-  stopped.cause = "count 26 exceeds 25";
   const struct {
     std::string path;
     LoadOutcome outcome;
@@ -120,46 +104,28 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
       {missing, load(missing), missing + ": load stopped: cannot open the file (no such file)"},
       {folder, load(folder), folder + ": load stopped: the path is a folder"},
       {"/dev/null", load("/dev/null"), "/dev/null: load stopped: the path is not a regular file"},
-      {"a.dat", notOpened(FileOpenFailure::TooLarge),
-       "a.dat: load stopped: the file is larger than 256 MiB"},
-      {"a.dat", notOpened(FileOpenFailure::NoPermission),
+      {"a.dat", notOpened(TooLarge), "a.dat: load stopped: the file is larger than 256 MiB"},
+      {"a.dat", notOpened(NoPermission),
        "a.dat: load stopped: cannot open the file (no permission to read it)"},
-      {"a.dat", notOpened(FileOpenFailure::ReadError),
-       "a.dat: load stopped: cannot read the file (read error)"},
-      {"a.dat", stopped, "a.dat: load stopped at line 39: count 26 exceeds 25"},
+      {"a.dat", notOpened(ReadError), "a.dat: load stopped: cannot read the file (read error)"},
+      {"a.dat",
+       {false, 39, "count 26 exceeds 25"},
+       "a.dat: load stopped at line 39: count 26 exceeds 25"},
   };
   ASSERT_FALSE(std::filesystem::exists(missing));
   for (const auto& c : cases)
     EXPECT_EQ(ToolLoadFailureText(c.path, c.outcome), c.text);
 }
 
-// --climb and --em: the g limit from 1 to 15 with either of them only; beside another analysis
-// in JSON only; never with --explain.
-TEST(ToolOptionsCombination, ClimbAndEmTakeTheGLimitAndShareJsonOnly) {
-  const std::string range = "--g-limit needs a number from 1 to 15";
-  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"a.dat", "--climb", "--g-limit", "1"}, ""},
-      {{"a.dat", "--em", "-500", "--g-limit=15"}, ""},
-      {{"a.dat", "--climb", "--g-limit", "0.99"}, range},
-      {{"a.dat", "--climb", "--g-limit", "15.01"}, range},
-      {{"a.dat", "--g-limit", "9"}, "--g-limit needs --climb or --em"},
-      {{"a.dat", "--em", "10000ft"}, "--em needs an altitude in feet"},
-      {{"a.dat", "--climb", "--em", "0"},
-       "--climb and --em beside another analysis need --format json"},
-      {{"a.dat", "--climb", "--em", "0", "--summary", "--format", "json"}, ""},
-      {{"a.dat", "--em", "0", "--explain", "300,0"},
-       "--explain cannot be combined with --climb or --em"},
-  };
-  for (const auto& [args, error] : cases)
-    EXPECT_EQ(ParseToolArguments(args).error, error) << args[1] << ' ' << args[2];
-}
-
 // A usage error names the option and what it needs; a list option takes exactly its count of
-// numbers; --summary and --mission together are two members of one JSON document.
+// numbers; --summary and --mission together are two members of one JSON document; --climb and
+// --em take the g limit from 1 to 15, sit beside another analysis in JSON only, never with
+// --explain.
 TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {
   const std::string stores = "--stores needs six numbers: AA,AG,BOMBS,CLUSTER,ECM,TANKS";
   const std::string positions = " needs five numbers: MIN,STEP1,SWITCH,STEP2,MAX";
   const std::string together = "--mission and --summary together need --format json";
+  const std::string range = "--g-limit needs a number from 1 to 15";
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"--stores", "1,2,3,4,5,6"}, ""},
       {{"--stores", "1,2,3,4,5"}, stores},
@@ -182,6 +148,15 @@ TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {
       {{"--mission", "--summary", "--format", "grid"}, together},
       {{"--summary", "--explain", "300,0"},
        "--explain cannot be combined with --mission or --summary"},
+      {{"--climb", "--g-limit", "1"}, ""},
+      {{"--em", "-500", "--g-limit=15"}, ""},
+      {{"--climb", "--g-limit", "0.99"}, range},
+      {{"--climb", "--g-limit", "15.01"}, range},
+      {{"--g-limit", "9"}, "--g-limit needs --climb or --em"},
+      {{"--em", "10000ft"}, "--em needs an altitude in feet"},
+      {{"--climb", "--em", "0"}, "--climb and --em beside another analysis need --format json"},
+      {{"--climb", "--em", "0", "--summary", "--format", "json"}, ""},
+      {{"--em", "0", "--explain", "300,0"}, "--explain cannot be combined with --climb or --em"},
   };
   for (auto [args, error] : cases) {
     args.insert(args.begin(), "a.dat");
@@ -189,27 +164,18 @@ TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {
   }
 }
 
-// Each --stores position, as the usage names it, counts the store of its StoreTable row; the
-// usage lists the range options' positions in order.
+// Each --stores position counts the store of its name; the usage lists the positions in order.
 TEST(StoresOption, EachPositionCountsTheStoreItsNameSays) {
-  const std::vector<std::pair<std::string_view, std::string_view>> positions = {
-      {"AA", "AIM120"},      {"AG", "AGM65B"},  {"BOMBS", "MK82"},
-      {"CLUSTER", "CBU-52"}, {"ECM", "ALQ131"}, {"TANKS", "370USG"}};
-  const ParsedArguments parsed = ParseToolArguments({"a.dat", "--stores", "1,2,3,4,5,6"});
-  ASSERT_EQ(parsed.error, "");
-  for (size_t i = 0; i < positions.size(); ++i) {
-    const auto& [name, store] = positions[i];
-    EXPECT_EQ(kStorePositionNames[i], name);
-    EXPECT_EQ(parsed.options.storeCounts[static_cast<size_t>(StoreRowOf(store))],
-              std::to_string(i + 1))
-        << name;
-  }
-  EXPECT_NE(ToolUsage().find(
-                "  --stores AA,AG,BOMBS,CLUSTER,ECM,TANKS  store counts (default 0,0,0,0,0,0)\n"),
-            std::string::npos);
-  EXPECT_NE(ToolUsage().find("  --speed MIN,STEP1,SWITCH,STEP2,MAX      speed axis, knots (CAS)\n"
-                             "  --altitude MIN,STEP1,SWITCH,STEP2,MAX   altitude axis, feet\n"),
-            std::string::npos);
+  const ToolOptions options = ParseToolArguments({"a.dat", "--stores", "1,2,3,4,5,6"}).options;
+  const char* stores[] = {"AIM120", "AGM65B", "MK82", "CBU-52", "ALQ131", "370USG"};
+  for (size_t i = 0; i < 6; ++i)
+    EXPECT_EQ(options.storeCounts[static_cast<size_t>(StoreRowOf(stores[i]))],
+              std::to_string(i + 1));
+  for (const char* line :
+       {"  --stores AA,AG,BOMBS,CLUSTER,ECM,TANKS  store counts (default 0,0,0,0,0,0)\n",
+        "  --speed MIN,STEP1,SWITCH,STEP2,MAX      speed axis, knots (CAS)\n"
+        "  --altitude MIN,STEP1,SWITCH,STEP2,MAX   altitude axis, feet\n"})
+    EXPECT_NE(ToolUsage().find(line), std::string::npos) << line;
 }
 
 }  // namespace
