@@ -427,7 +427,8 @@ class WindowViewsTest : public QObject {
                                 : "Out of date: " + c.marker + " since the last Compute Table" +
                                       (grey ? " (grey figures)" : ""),
                             computed}));
-      QCOMPARE(GridIndex(s.form->MSFG2, 1, 3).data(Qt::ForegroundRole).isValid(), grey);
+      for (const ResultGridView* grid : {s.form->MSFG1, s.form->MSFG2})
+        QCOMPARE(GridIndex(grid, 1, 3).data(Qt::ForegroundRole).isValid(), grey);
     }
   }
 
