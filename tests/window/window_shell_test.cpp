@@ -238,7 +238,9 @@ class WindowShellTest : public QObject {
                  "mnuFileReport=Export &Report…, mnuFilePrint=&Print… Ctrl+P, mnuFileEsci=&Exit\n"
                  "mnuView=&View: mnuViewMarks=Mark &Best Speeds, mnuViewSummary=Performance "
                  "&Summary, mnuViewMission=&Mission Fuel, mnuViewCharts=&Charts, "
-                 "mnuViewDetails=Cell &Details, mnuViewLinkScroll=&Link Grid Scrolling\n"
+                 "mnuViewClimbTurn=Climb and &Turn, mnuViewDetails=Cell &Details, "
+                 "mnuViewCompare=&Compare, =, mnuViewPinBaseline=Pin as &Baseline, "
+                 "mnuViewClearBaseline=Clear Baseline, mnuViewLinkScroll=&Link Grid Scrolling\n"
                  "mnuHelp1=&?: mnuGuide=&User Guide F1, mnuHelp=&Help, mnuCred=&Credits"));
     for (QAction* item : {s.form->mnuViewMarks, s.form->mnuViewDetails,
                           s.form->findChild<QAction*>("mnuViewLinkScroll")})
