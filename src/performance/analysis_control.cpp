@@ -21,6 +21,16 @@ int ThreadsFor(int rows, bool parallel, const AnalysisControl& control) {
 
 }  // namespace
 
+AnalysisControl PartOf(const AnalysisControl& control, double start, double share) {
+  AnalysisControl part = control;
+  if (control.progress) {
+    part.progress = [&control, start, share](double fractionDone) {
+      return control.progress(start + share * fractionDone);
+    };
+  }
+  return part;
+}
+
 bool ForEachRow(int rows, bool parallel, const AnalysisControl& control,
                 const std::function<void(int row, const StopSignal& stop)>& work) {
   std::atomic<int> next{0};

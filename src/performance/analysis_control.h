@@ -23,6 +23,10 @@ struct AnalysisControl {
   int threads = 0;
 };
 
+// A control that hands one part of a longer run on: the part's progress maps to
+// [start, start + share] of the whole. control must outlive the part.
+AnalysisControl PartOf(const AnalysisControl& control, double start, double share);
+
 // Seen by a row's work: whether it should give up early (its answers are then thrown away).
 class StopSignal {
  public:

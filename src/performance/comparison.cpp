@@ -130,17 +130,6 @@ ComparedCell CompareCell(const CellResult& current, const CellResult& baseline) 
   return cell;
 }
 
-// A control that hands one part of a longer run on: its progress maps to [start, start + share].
-AnalysisControl PartOf(const AnalysisControl& control, double start, double share) {
-  AnalysisControl part = control;
-  if (control.progress) {
-    part.progress = [&control, start, share](double fractionDone) {
-      return control.progress(start + share * fractionDone);
-    };
-  }
-  return part;
-}
-
 }  // namespace
 
 std::optional<double> ChangePercent(std::optional<double> current, std::optional<double> baseline) {

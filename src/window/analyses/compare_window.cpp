@@ -245,17 +245,6 @@ QString CellToolTip(const TableComputation& current, const CellComparison& cells
   return tip;
 }
 
-// A part of a run: its progress maps to [start, start + share] of the whole.
-AnalysisControl Share(const AnalysisControl& control, double start, double share) {
-  AnalysisControl part = control;
-  if (control.progress) {
-    part.progress = [&control, start, share](double fractionDone) {
-      return control.progress(start + share * fractionDone);
-    };
-  }
-  return part;
-}
-
 QString StatusNote(ComparisonStatus status) {
   switch (status) {
     case ComparisonStatus::Done:
@@ -396,7 +385,7 @@ void CompareWindow::Start() {
     auto result = std::make_shared<Result>();
     result->computation = computation;
     result->baseline = baseline;
-    const RowComparison rows = CompareRows(*computation, *baseline, Share(control, 0, 0.1));
+    const RowComparison rows = CompareRows(*computation, *baseline, PartOf(control, 0, 0.1));
     if (rows.status == ComparisonStatus::Cancelled) return {};
     result->notes << StatusNote(rows.status);
     if (rows.status == ComparisonStatus::NoCommonAltitude) {
@@ -405,7 +394,7 @@ void CompareWindow::Start() {
       return [this, result] { ShowResult(*result); };
     }
     auto cells = std::make_shared<const CellComparison>(
-        CompareCells(*computation, *baseline, Share(control, 0.1, 0.1)));
+        CompareCells(*computation, *baseline, PartOf(control, 0.1, 0.1)));
     if (cells->status == ComparisonStatus::Cancelled) return {};
     result->notes << StatusNote(cells->status);
     result->differences = DifferenceGrid(*computation, *cells);
@@ -424,10 +413,10 @@ void CompareWindow::Start() {
     MissionInputs inputs;
     inputs.reserveLb = reserve;
     const MissionReport currentMission =
-        ComputeMission(*computation, inputs, Share(control, 0.2, 0.4));
+        ComputeMission(*computation, inputs, PartOf(control, 0.2, 0.4));
     if (currentMission.status == MissionStatus::Cancelled) return {};
     const MissionReport baselineMission =
-        ComputeMission(*baseline, inputs, Share(control, 0.6, 0.4));
+        ComputeMission(*baseline, inputs, PartOf(control, 0.6, 0.4));
     if (baselineMission.status == MissionStatus::Cancelled) return {};
     if (currentMission.status != MissionStatus::Done ||
         baselineMission.status != MissionStatus::Done) {
