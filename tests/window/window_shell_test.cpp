@@ -39,7 +39,7 @@ using namespace tz9::test;
 
 namespace {
 
-// What of a control's text does not show ("lblMisAA: 'AA Missiles:' in 57 x 17"), or that it is
+// A control whose text does not show whole ("lblMisAA: 'AA Missiles:' does not fit"), or is
 // drawn more than a pixel smaller than the window's text to make it fit.
 QString Clipped(const QWidget* control, const QString& text, const QRect& room, int flags,
                 const QWidget* client) {
@@ -49,11 +49,7 @@ QString Clipped(const QWidget* control, const QString& text, const QRect& room, 
           ? room.contains(metrics.boundingRect(room, flags, text))
           : metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
   const QString name = control->objectName();
-  if (!fits)
-    return QStringLiteral("%1: '%2' in %3 x %4")
-        .arg(name, text)
-        .arg(room.width())
-        .arg(room.height());
+  if (!fits) return name + ": '" + text + "' does not fit";
   if (client != nullptr && control->font().pixelSize() < client->font().pixelSize() - 1)
     return name + ": drawn smaller";
   return {};
@@ -396,9 +392,9 @@ class WindowShellTest : public QObject {
     s.form->findChild<QAction*>("mnuGuide")->trigger();
     QVERIFY(s.form->findChildren<tz9::UserGuideWindow*>().size() == 1 && guide->isVisible());
     s.Click(s.form->cmdTable);
-    QStringList speeds, altitudes;
+    QStringList speeds, altitudes;  // the first four of each, as the grids head them
     for (int i = 1; i <= 4; ++i) {
-      speeds << QString::fromStdString(std::string(s.form->grid1().TextAt(0, i)));
+      speeds << QString::fromStdString(std::string(s.form->grid1().TextAt(0, i))).trimmed();
       altitudes << QString::fromStdString(std::string(s.form->grid1().TextAt(i, 0)))
                        .trimmed()
                        .remove(" ft");
@@ -520,8 +516,16 @@ class WindowShellTest : public QObject {
              "ft</th><td></td><td style=\"background-color:#ffffff\">1280</td></tr>\n</table>\n");
   }
 
-  // The real dialog, as the Load command opens it: rejected, then a file chosen.
-  void OpenFileDialogTellsACancelFromAChoice() {
+  // The real dialogs: the Load command's, rejected, then a file chosen; the box that tells, with
+  // an OK and no icon.
+  void RealDialogsTellACancelFromAChoiceAndInform() {
+    // Save, Save As and Help only say "Work in Progress", through the box tested last.
+    Session s;
+    s.Load(kCheckAircraft);
+    for (QAction* item : {s.form->mnuFileSalva, s.form->mnuFileNome, s.form->mnuHelp})
+      item->trigger();
+    QCOMPARE(s.messages, QStringList(3, "Strakon TZ9 Performances|Work in Progress"));
+    QCOMPARE(s.Status(), QStringLiteral("Loaded check-aircraft.dat."));
     tz9::DialogAircraftFileChooser chooser(nullptr);
     WhenTheDialogShows<QFileDialog>(this, [](QFileDialog* dialog) { dialog->reject(); });
     QCOMPARE(chooser.ChooseAircraftFile(), std::optional<std::string>());
@@ -531,6 +535,15 @@ class WindowShellTest : public QObject {
       static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, which checks the file
     });
     QCOMPARE(chooser.ChooseAircraftFile(), std::optional<std::string>(path.toStdString()));
+    QString seen;
+    WhenTheDialogShows<QMessageBox>(this, [&seen](QMessageBox* box) {
+      seen = box->windowTitle() + "|" + box->text() +
+             (box->icon() == QMessageBox::NoIcon ? "" : " icon") +
+             (box->standardButtons() == QMessageBox::Ok ? "" : " buttons");
+      box->button(QMessageBox::Ok)->click();
+    });
+    tz9::MessageBoxNotifier(nullptr).Inform("Strakon TZ9 Performances", "Work in Progress");
+    QCOMPARE(seen, "Strakon TZ9 Performances|Work in Progress");
   }
 
   // The models stay sound through a layout that resizes the grids, which resets each view once;
@@ -561,25 +574,6 @@ class WindowShellTest : public QObject {
     QCOMPARE(model.data(model.index(0, 1), Qt::TextAlignmentRole), centredTop);
     QCOMPARE(model.headerData(1, Qt::Horizontal, Qt::TextAlignmentRole), centredTop);
     QVERIFY(!model.data(model.index(0, 0), Qt::TextAlignmentRole).isValid());
-  }
-
-  // Save, Save As and Help only say "Work in Progress", in a box with an OK and no icon.
-  void WorkInProgressItemsOnlyShowTheMessage() {
-    Session s;
-    s.Load(kCheckAircraft);
-    for (QAction* item : {s.form->mnuFileSalva, s.form->mnuFileNome, s.form->mnuHelp})
-      item->trigger();
-    QCOMPARE(s.messages, QStringList(3, "Strakon TZ9 Performances|Work in Progress"));
-    QCOMPARE(s.Status(), QStringLiteral("Loaded check-aircraft.dat."));
-    QString seen;
-    WhenTheDialogShows<QMessageBox>(this, [&seen](QMessageBox* box) {
-      seen = box->windowTitle() + "|" + box->text() +
-             (box->icon() == QMessageBox::NoIcon ? "" : " icon") +
-             (box->standardButtons() == QMessageBox::Ok ? "" : " buttons");
-      box->button(QMessageBox::Ok)->click();
-    });
-    tz9::MessageBoxNotifier(nullptr).Inform("Strakon TZ9 Performances", "Work in Progress");
-    QCOMPARE(seen, "Strakon TZ9 Performances|Work in Progress");
   }
 
   // A fresh credits window each time, with the version and the licence.
