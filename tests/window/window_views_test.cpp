@@ -589,22 +589,20 @@ class WindowViewsTest : public QObject {
   }
 
   // Marks frame each row's best cells after a sweep, the second grid's only where it shows fuel
-  // per NM; the core finds the same cells, and the delegate draws the frame along the edges.
-  void MarksFrameEachRowsBestCellsAfterASweep() {
+  // per NM; the core finds the same cells, and the delegate draws the frame along the edges. A
+  // summary row picked selects its best-range cell in the grids.
+  void MarksFrameEachRowsBestCellsAndASummaryRowSelectsOne() {
+    Session s;
+    ShowWindow(s);
+    QCOMPARE(MarkedCells(s.form->MSFG1), QString());
     for (const auto& [option, second] :
-         {std::pair{"Option1", kRangeCells}, {"Option2", QString()}, {"Option3", QString()}}) {
-      Session s;
-      ShowWindow(s);
-      QCOMPARE(MarkedCells(s.form->MSFG1), QString());
+         {std::pair{"Option2", QString()}, {"Option3", QString()}, {"Option1", kRangeCells}}) {
       ComputeTheSummaryTable(s, option);
       QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2),
                kEnduranceCells + "|" + second);
       QCOMPARE(tz9::FindGridBestCells(*s.form->computation())[2].enduranceColumn,
                std::optional<int>(6));
     }
-    Session s;
-    ShowWindow(s);
-    ComputeTheSummaryTable(s);
     const auto edgeColour = [&s](int row, int col) {
       const QImage image = s.form->MSFG2->viewport()->grab().toImage();
       const QRect cell = s.form->MSFG2->visualRect(GridIndex(s.form->MSFG2, row, col));
@@ -621,6 +619,30 @@ class WindowViewsTest : public QObject {
     s.form->mnuViewMarks->trigger();
     QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2),
              kEnduranceCells + "|" + kRangeCells);
+    // Selecting a summary row selects its best-range cell in the grids.
+    s.form->mnuViewSummary->trigger();
+    tz9::SummaryWindow* w = Summary(s);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    AwaitAnswer(s, w);
+    // Grid row, then the column nearest the best-range speed (256 kt: 270; 329: 330; 425: 420).
+    const auto clickRow = [w](int row) {
+      QTest::mouseClick(
+          w->grdSummary->viewport(), Qt::LeftButton, {},
+          w->grdSummary->visualRect(w->grdSummary->model()->index(row - 1, 0)).center());
+    };
+    for (const auto& [row, col] : {std::pair{2, 7}, {1, 5}, {3, 10}}) {
+      clickRow(row);
+      for (const ResultGridView* grid : {s.form->MSFG1, s.form->MSFG2}) {
+        QCOMPARE(grid->selectionModel()->selectedIndexes(),
+                 QModelIndexList({GridIndex(grid, row, col)}));
+        QCOMPARE(grid->currentIndex(), GridIndex(grid, row, col));
+      }
+    }
+    // Re-laid under other speeds, the grids no longer hold the row's cell: a row picks none.
+    LayOut(s, "txtSpMi=160 txtSpSt=670 txtSpMa=670");
+    const QModelIndex before = s.form->MSFG1->currentIndex();
+    clickRow(2);
+    QCOMPARE(s.form->MSFG1->currentIndex(), before);
   }
 
   // A mark stays after "Create Table" only where the cell's headers are still those it was
@@ -688,34 +710,6 @@ class WindowViewsTest : public QObject {
                   QString::number(Mission(s)->table().Rows()), Mission(s)->lblMissionState->text(),
                   TableText(Summary(s)->table(), 0, 0)}),
              QStringList({"1", "No summary:" + why, "1", "No mission fuel:" + why, "Altitude"}));
-  }
-
-  void SelectingASummaryRowSelectsItsBestRangeCellInTheGrids() {
-    Session s;
-    ComputeTheSummaryTable(s);
-    s.form->mnuViewSummary->trigger();
-    tz9::SummaryWindow* w = Summary(s);
-    QVERIFY(QTest::qWaitForWindowExposed(w));
-    AwaitAnswer(s, w);
-    // Grid row, then the column nearest the best-range speed (256 kt: 270; 329: 330; 425: 420).
-    const auto clickRow = [w](int row) {
-      QTest::mouseClick(
-          w->grdSummary->viewport(), Qt::LeftButton, {},
-          w->grdSummary->visualRect(w->grdSummary->model()->index(row - 1, 0)).center());
-    };
-    for (const auto& [row, col] : {std::pair{2, 7}, {1, 5}, {3, 10}}) {
-      clickRow(row);
-      for (const ResultGridView* grid : {s.form->MSFG1, s.form->MSFG2}) {
-        QCOMPARE(grid->selectionModel()->selectedIndexes(),
-                 QModelIndexList({GridIndex(grid, row, col)}));
-        QCOMPARE(grid->currentIndex(), GridIndex(grid, row, col));
-      }
-    }
-    // Re-laid under other speeds, the grids no longer hold the row's cell: a row picks none.
-    LayOut(s, "txtSpMi=160 txtSpSt=670 txtSpMa=670");
-    const QModelIndex before = s.form->MSFG1->currentIndex();
-    clickRow(2);
-    QCOMPARE(s.form->MSFG1->currentIndex(), before);
   }
 
   // A thousand altitudes are summarized and burnt off the window's thread: the progress moves
