@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The views over the workspace, as only a window shows them: the cell details (tooltip and
 // panel), the best-speed marks, the out-of-date indicators of every view, the Performance
-// Summary, Mission Fuel and Charts windows, and the results out of the window (Export Tables
-// against the command-line tool's CSV, Export Report and Print read back with poppler) and files
-// into it (the command line, a drop). Which cells are still computed and why a computation is
-// out of date are the workspace's to answer; here, that each view says it.
+// Summary, Mission Fuel, Charts, Climb and Turn and Compare windows, and the results out of the
+// window (Export Tables against the command-line tool's CSV, Export Report and Print read back with
+// poppler) and files into it (the command line, a drop). Which cells are still computed and why a
+// computation is out of date are the workspace's to answer; here, that each view says it.
 #include <QAbstractItemModelTester>
 #include <QAbstractSeries>
 #include <QChart>
@@ -30,6 +30,8 @@
 #include "analyses/cell_details_dock.h"
 #include "analyses/chart_canvas.h"
 #include "analyses/charts_window.h"
+#include "analyses/climb_turn_window.h"
+#include "analyses/compare_window.h"
 #include "analyses/mission_window.h"
 #include "analyses/summary_window.h"
 #include "app/window_command_line.h"
@@ -37,6 +39,7 @@
 #include "output/export_commands.h"
 #include "output/export_dialogs.h"
 #include "performance/best_speeds.h"
+#include "performance/climb_turn.h"
 #include "widgets/image_path_chooser.h"
 #include "window_test_support.h"
 
@@ -86,24 +89,11 @@ struct Panel {
   QString Reason() const { return dock->lblCellDetailsReason->text(); }
 };
 
-Panel OpenPanel(Session& s) {
-  auto* dock = s.form->findChild<tz9::CellDetailsDock*>("dockCellDetails");
-  if (dock->isHidden()) s.form->mnuViewDetails->trigger();
-  return {dock};
-}
-
 // Speeds from speedMin by 60 up to 600, then by speedStep2 up to 650 kt, by altitudes 0 and
-// 52000 ft; computed at 20000 lb with the check aircraft.
+// 52000 ft.
 void LayOutWide(Session& s, const QString& speedMin = "0", const QString& speedStep2 = "50") {
   LayOut(s, "txtSpMi=" + speedMin + " txtSpS1=60 txtSpSt=600 txtSpS2=" + speedStep2 +
                 " txtSpMa=650 txtAlMi=0 txtAlS1=52000 txtAlSt=52000 txtAlS2=1000 txtAlMa=52000");
-}
-
-void ComputeTheWideTable(Session& s) {
-  ShowWindow(s);
-  s.Load(kCheckAircraft);
-  LayOutWide(s);
-  ComputeAt(s, "20000");
 }
 
 // Altitudes 0, 20000 and 40000 ft (grid rows 1 to 3).
@@ -146,16 +136,6 @@ bool ShowsTheLastComputation(const Session& s, const tz9::AnalysisWindow* w) {
 void AwaitAnswer(const Session& s, const tz9::AnalysisWindow* w) {
   if (!QTest::qWaitFor([&] { return ShowsTheLastComputation(s, w); }, 60000))
     qFatal("%s gave no answer", qPrintable(w->objectName()));
-}
-
-QString SummaryText(const Session& s, int row, const QString& caption) {
-  const tz9::ResultGrid& table = Summary(s)->table();
-  return TableText(table, row, ColumnOf(table, caption));
-}
-
-QString MissionText(const Session& s, int row, const QString& caption) {
-  const tz9::ResultGrid& table = Mission(s)->table();
-  return TableText(table, row, ColumnOf(table, caption));
 }
 
 tz9::frmCharts* OpenCharts(Session& s) {
@@ -213,15 +193,6 @@ QUrl FileUrl(const std::string& path) {
   return QUrl::fromLocalFile(QString::fromStdString(path));
 }
 
-// Altitudes 0, 20000, 40000 and 60000 ft; the check aircraft holds no level flight at 60000 ft.
-// Computed at 26000 lb, its 7000 lb of internal fuel on board.
-void ComputeTheMissionTable(Session& s) {
-  s.Load(kCheckAircraft);
-  LayOut(s, kCheckSpeeds + " txtAlMi=0 txtAlS1=20000 txtAlSt=60000 txtAlS2=20000 txtAlMa=60000");
-  ComputeAt(s, "26000");
-  s.form->mnuViewMission->trigger();
-}
-
 // Types the mission's figures as a user does (an empty one deleted) and presses its Compute.
 void RunMission(Session& s, const QString& reserve, const QString& cruise,
                 const QString& distance) {
@@ -236,10 +207,11 @@ void RunMission(Session& s, const QString& reserve, const QString& cruise,
   s.Click(Mission(s)->cmdMission);
 }
 
-QStringList AllTexts(const tz9::ResultGrid& table) {
+// The texts of a table from row and column `first` on (1: the data cells, no captions).
+QStringList AllTexts(const tz9::ResultGrid& table, int first = 0) {
   QStringList texts;
-  for (int row = 0; row < table.Rows(); ++row) {
-    for (int col = 0; col < table.Cols(); ++col)
+  for (int row = first; row < table.Rows(); ++row) {
+    for (int col = first; col < table.Cols(); ++col)
       texts << TableText(table, row, col);
   }
   return texts;
@@ -344,6 +316,17 @@ QString ReadAll(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("(no file %1)").arg(path);
   return QString::fromUtf8(file.readAll());
+}
+
+// Opens the compare window and waits for its comparison of the last computation and baseline.
+tz9::CompareWindow* Compared(Session& s) {
+  auto* w = s.form->findChild<tz9::CompareWindow*>("frmCompare");
+  if (!w->isVisible()) s.form->mnuViewCompare->trigger();
+  const auto compared = [&s, w] {
+    return ShowsTheLastComputation(s, w) && w->shownBaseline() == s.form->workspace().baseline();
+  };
+  if (!QTest::qWaitFor(compared, 30000)) qFatal("no comparison");
+  return w;
 }
 
 // A program's standard output; the test fails when it cannot run or fails.
@@ -476,8 +459,11 @@ class WindowViewsTest : public QObject {
     QVERIFY(Shown(s, "lblSecondGridShows").contains("fuel per nautical mile"));
   }
 
-  // The panel opens from the View menu; tooltip and panel of a cell of each kind, in either grid.
-  void TooltipAndPanelSayWhatEachCellIsAndWhy() {
+  // A double-click opens the panel on that cell; it then follows the current cell of either
+  // grid. Tooltip and panel of a cell of each kind, in either grid, and the published figures of
+  // the check aircraft at 300 kt and 0 ft with their units (the afterburner never consulted).
+  // The View menu closes the panel.
+  void CellDetailsSayWhatEachCellIsAndWhy() {
     const struct {
       const char* knots;
       const char* feet;
@@ -510,9 +496,20 @@ class WindowViewsTest : public QObject {
          "not reached"},
     };
     Session s;
-    ComputeTheWideTable(s);
-    const Panel panel = OpenPanel(s);
-    QCOMPARE(panel.dock->windowTitle(), "Cell Details");
+    ShowWindow(s);
+    s.Load(kCheckAircraft);
+    LayOutWide(s);
+    ComputeAt(s, "20000");
+    auto* dock = s.form->findChild<tz9::CellDetailsDock*>("dockCellDetails");
+    QAbstractItemModelTester tester(dock->tblCellDetails->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    ClickAt(s.form->MSFG2, "600", "0", /*twice=*/true);
+    QVERIFY(dock->isVisible() && dock->windowTitle() == "Cell Details");
+    const Panel panel{dock};
+    QCOMPARE(panel.Value("Fuel flow"), QStringLiteral("17110 lb/h"));
+    QTest::keyClick(s.form->MSFG2, Qt::Key_Left);
+    QCOMPARE(panel.Cell() + " " + panel.Value("Fuel flow"),
+             "540 kt, 0 ft in the second grid 13289 lb/h");
     for (const auto& c : cases) {
       for (ResultGridView* view : {s.form->MSFG1, s.form->MSFG2}) {
         QCOMPARE(ToolTip(view, c.knots, c.feet), QString::fromUtf8(c.toolTip));
@@ -524,13 +521,6 @@ class WindowViewsTest : public QObject {
                          "", QString::fromUtf8(c.reason), QString::fromUtf8(c.value)}));
       }
     }
-    s.form->mnuViewDetails->trigger();
-    QVERIFY(!panel.dock->isVisible());
-  }
-
-  // The published figures of the check aircraft at 300 kt and 0 ft, with their units; the
-  // afterburner was never consulted.
-  void PanelListsEveryQuantityWithItsUnit() {
     const QStringList rows =
         QString::fromUtf8(
             "Calibrated airspeed=300 kt|Altitude=0 ft|Weight=20000 lb|370USG count=0|ALQ131 "
@@ -545,30 +535,11 @@ class WindowViewsTest : public QObject {
             "Excess thrust, afterburner=not reached|Regime=Military power, subsonic|"
             "Fuel flow=1896 lb/h|Fuel per nautical mile=6.31999996 lb/NM")
             .split('|');
-    Session s;
-    ComputeTheWideTable(s);
-    const Panel panel = OpenPanel(s);
-    QAbstractItemModelTester tester(panel.dock->tblCellDetails->model(),
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     ClickAt(s.form->MSFG1, "300", "0");
     for (const QString& row : rows)
       QCOMPARE(row.section('=', 0, 0) + "=" + panel.Value(row.section('=', 0, 0)), row);
-  }
-
-  // A double-click opens the panel on that cell; it then follows the current cell of either grid.
-  void DoubleClickOpensThePanelWhichFollowsEitherGrid() {
-    Session s;
-    ComputeTheWideTable(s);
-    auto* dock = s.form->findChild<tz9::CellDetailsDock*>("dockCellDetails");
-    ClickAt(s.form->MSFG2, "600", "0", /*twice=*/true);
-    QVERIFY(dock->isVisible());
-    const Panel panel{dock};
-    QCOMPARE(panel.Value("Fuel flow"), QStringLiteral("17110 lb/h"));
-    QTest::keyClick(s.form->MSFG2, Qt::Key_Left);
-    QCOMPARE(panel.Cell() + " " + panel.Value("Fuel flow"),
-             "540 kt, 0 ft in the second grid 13289 lb/h");
-    ClickAt(s.form->MSFG1, "300", "0");
-    QCOMPARE(panel.Value("Fuel flow"), QStringLiteral("1896 lb/h"));
+    s.form->mnuViewDetails->trigger();
+    QVERIFY(!panel.dock->isVisible());
   }
 
   // Values come from the computation the cell shows: after a re-layout the cell says for what
@@ -577,7 +548,8 @@ class WindowViewsTest : public QObject {
   void OutOfDateAndNeverComputedCellsSaySo() {
     Session s;
     ShowWindow(s);
-    const Panel panel = OpenPanel(s);
+    s.form->mnuViewDetails->trigger();
+    const Panel panel{s.form->findChild<tz9::CellDetailsDock*>("dockCellDetails")};
     s.Load(kCheckAircraft);
     LayOutWide(s);
     ClickAt(s.form->MSFG1, "300", "0");
@@ -617,22 +589,20 @@ class WindowViewsTest : public QObject {
   }
 
   // Marks frame each row's best cells after a sweep, the second grid's only where it shows fuel
-  // per NM; the core finds the same cells, and the delegate draws the frame along the edges.
-  void MarksFrameEachRowsBestCellsAfterASweep() {
+  // per NM; the core finds the same cells, and the delegate draws the frame along the edges. A
+  // summary row picked selects its best-range cell in the grids.
+  void MarksFrameEachRowsBestCellsAndASummaryRowSelectsOne() {
+    Session s;
+    ShowWindow(s);
+    QCOMPARE(MarkedCells(s.form->MSFG1), QString());
     for (const auto& [option, second] :
-         {std::pair{"Option1", kRangeCells}, {"Option2", QString()}, {"Option3", QString()}}) {
-      Session s;
-      ShowWindow(s);
-      QCOMPARE(MarkedCells(s.form->MSFG1), QString());
+         {std::pair{"Option2", QString()}, {"Option3", QString()}, {"Option1", kRangeCells}}) {
       ComputeTheSummaryTable(s, option);
       QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2),
                kEnduranceCells + "|" + second);
       QCOMPARE(tz9::FindGridBestCells(*s.form->computation())[2].enduranceColumn,
                std::optional<int>(6));
     }
-    Session s;
-    ShowWindow(s);
-    ComputeTheSummaryTable(s);
     const auto edgeColour = [&s](int row, int col) {
       const QImage image = s.form->MSFG2->viewport()->grab().toImage();
       const QRect cell = s.form->MSFG2->visualRect(GridIndex(s.form->MSFG2, row, col));
@@ -649,64 +619,7 @@ class WindowViewsTest : public QObject {
     s.form->mnuViewMarks->trigger();
     QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2),
              kEnduranceCells + "|" + kRangeCells);
-  }
-
-  // A mark stays after "Create Table" only where the cell's headers are still those it was
-  // computed under.
-  void CreateTableKeepsMarksOnlyWhereTheHeadersStillMatch() {
-    const std::pair<QString, QString> cases[] = {
-        {kCheckSpeeds + " " + kCheckAltitudes, kEnduranceCells + "|" + kRangeCells},
-        {"txtAlMi=0 txtAlS1=20000 txtAlSt=30000 txtAlS2=10000 txtAlMa=30000",
-         "(1,1) (2,3)|(1,5) (2,7)"},
-        {"txtSpMi=160 txtSpSt=670 txtSpMa=670", "|"},
-        {"txtSpMi=150 txtSpSt=270 txtSpMa=270", "(1,1) (2,3)|(1,5)"},
-    };
-    for (const auto& [ranges, marks] : cases) {
-      Session s;
-      ComputeTheSummaryTable(s);
-      LayOut(s, ranges);
-      QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2), marks);
-    }
-  }
-
-  // The summary, opened after Compute Table, is that of the last computation, to the digits the
-  // command line's --summary gives; a row without steady flight shows "------".
-  void SummaryIsTheCoreSummaryOfTheLastComputation() {
-    Session s;
-    s.Load(kCheckAircraft);
-    LayOut(s, kCheckSpeeds + " txtAlMi=0 txtAlS1=20000 txtAlSt=60000 txtAlS2=20000 txtAlMa=60000");
-    ComputeAt(s, "20000");
-    QVERIFY(Summary(s)->isHidden());
-    s.form->mnuViewSummary->trigger();
-    tz9::SummaryWindow* w = Summary(s);
-    QCOMPARE(w->objectName(), QStringLiteral("frmSummary"));
-    AwaitAnswer(s, w);
-    QCOMPARE(w->lblSummaryFor->text(),
-             QStringLiteral("Summary of check-aircraft.dat at 20000 lb with no stores; 4 altitudes "
-                            "by 18 speeds (150 to 660 kt)"));
-    QCOMPARE(w->lblSummaryState->text(), QString());
-    QStringList row;
-    for (int col = 0; col < 12; ++col)
-      row << TableText(w->table(), 1, col);
-    QCOMPARE(row.join('|'), " 0 ft|256|256.0|0.387|1598|6.242|150|1074|150|313|314|613");
-    for (const char* caption : {"Range CAS", "Range lb/NM", "Endur. lb/h", "Military to", "A/B to"})
-      QCOMPARE(SummaryText(s, 4, caption), QStringLiteral("------"));
-    QCOMPARE(w->lblSummaryOptima->text(),
-             QStringLiteral("Best range at 40000 ft (1.848 lb/NM at 425 kt CAS); best endurance at "
-                            "20000 ft (1067 lb/h at 203 kt CAS). Highest altitude of the table "
-                            "with steady flight: Military 40000 ft, afterburner 40000 ft."));
-    // Ctrl+C copies as the grids do.
-    w->grdSummary->selectionModel()->select(
-        QItemSelection(w->grdSummary->model()->index(0, 0), w->grdSummary->model()->index(1, 1)),
-        QItemSelectionModel::Select);
-    QTest::keyClick(w->grdSummary, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(),
-             QStringLiteral("\tRange CAS\tRange TAS\n0 ft\t256\t256.0\n20000 ft\t329\t436.4\n"));
-  }
-
-  void SelectingASummaryRowSelectsItsBestRangeCellInTheGrids() {
-    Session s;
-    ComputeTheSummaryTable(s);
+    // Selecting a summary row selects its best-range cell in the grids.
     s.form->mnuViewSummary->trigger();
     tz9::SummaryWindow* w = Summary(s);
     QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -732,18 +645,63 @@ class WindowViewsTest : public QObject {
     QCOMPARE(s.form->MSFG1->currentIndex(), before);
   }
 
-  // Speeds over more whole knots than an analysis scans: no rows, and the window says why.
-  void AnalysesWithoutAnAnswerEmptyTheTableAndSayWhy() {
+  // A mark stays after "Create Table" only where the cell's headers are still those it was
+  // computed under.
+  void CreateTableKeepsMarksOnlyWhereTheHeadersStillMatch() {
+    const std::pair<QString, QString> cases[] = {
+        {kCheckSpeeds + " " + kCheckAltitudes, kEnduranceCells + "|" + kRangeCells},
+        {"txtAlMi=0 txtAlS1=20000 txtAlSt=30000 txtAlS2=10000 txtAlMa=30000",
+         "(1,1) (2,3)|(1,5) (2,7)"},
+        {"txtSpMi=160 txtSpSt=670 txtSpMa=670", "|"},
+        {"txtSpMi=150 txtSpSt=270 txtSpMa=270", "(1,1) (2,3)|(1,5)"},
+    };
+    for (const auto& [ranges, marks] : cases) {
+      Session s;
+      ComputeTheSummaryTable(s);
+      LayOut(s, ranges);
+      QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2), marks);
+    }
+  }
+
+  // The summary, opened after Compute Table, is that of the last computation, to the digits the
+  // command line's --summary gives; a row without steady flight shows "------". Speeds over more
+  // whole knots than an analysis scans leave no rows.
+  void SummaryIsTheCoreSummaryOfTheLastComputation() {
     Session s;
-    ComputeTheMissionTable(s);
+    s.Load(kCheckAircraft);
+    LayOut(s, kCheckSpeeds + " txtAlMi=0 txtAlS1=20000 txtAlSt=60000 txtAlS2=20000 txtAlMa=60000");
+    ComputeAt(s, "20000");
+    QVERIFY(Summary(s)->isHidden());
     s.form->mnuViewSummary->trigger();
-    RunMission(s, "0", "", "");
-    AwaitAnswer(s, Summary(s));
-    AwaitAnswer(s, Mission(s));
-    QCOMPARE(Summary(s)->table().Rows() + Mission(s)->table().Rows(), 10);
+    tz9::SummaryWindow* w = Summary(s);
+    QCOMPARE(w->objectName(), QStringLiteral("frmSummary"));
+    AwaitAnswer(s, w);
+    QCOMPARE(w->lblSummaryFor->text(),
+             QStringLiteral("Summary of check-aircraft.dat at 20000 lb with no stores; 4 altitudes "
+                            "by 18 speeds (150 to 660 kt)"));
+    QCOMPARE(w->lblSummaryState->text(), QString());
+    QStringList row;
+    for (int col = 0; col < 12; ++col)
+      row << TableText(w->table(), 1, col);
+    QCOMPARE(row.join('|'), " 0 ft|256|256.0|0.387|1598|6.242|150|1074|150|313|314|613");
+    for (const char* caption : {"Range CAS", "Range lb/NM", "Endur. lb/h", "Military to", "A/B to"})
+      QCOMPARE(TableText(w->table(), 4, ColumnOf(w->table(), caption)), QStringLiteral("------"));
+    QCOMPARE(w->lblSummaryOptima->text(),
+             QStringLiteral("Best range at 40000 ft (1.848 lb/NM at 425 kt CAS); best endurance at "
+                            "20000 ft (1067 lb/h at 203 kt CAS). Highest altitude of the table "
+                            "with steady flight: Military 40000 ft, afterburner 40000 ft."));
+    // Ctrl+C copies as the grids do.
+    w->grdSummary->selectionModel()->select(
+        QItemSelection(w->grdSummary->model()->index(0, 0), w->grdSummary->model()->index(1, 1)),
+        QItemSelectionModel::Select);
+    QTest::keyClick(w->grdSummary, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             QStringLiteral("\tRange CAS\tRange TAS\n0 ft\t256\t256.0\n20000 ft\t329\t436.4\n"));
+    // Speeds over more whole knots than an analysis scans: no rows, and each window says why.
+    s.form->mnuViewMission->trigger();
     LayOut(s, "txtSpMi=-70000 txtSpS1=50000 txtSpSt=-20000 txtSpS2=1000 txtSpMa=850");
     ComputeAt(s, "20000");
-    s.Click(Mission(s)->cmdMission);
+    RunMission(s, "0", "", "");
     AwaitAnswer(s, Summary(s));
     AwaitAnswer(s, Mission(s));
     const QString why = " the speed headers span more than 65536 whole knots.";
@@ -790,7 +748,7 @@ class WindowViewsTest : public QObject {
 
   // Before a computation the mission waits; then it burns the fuel of the last computation, to
   // the digits the command line's --mission gives.
-  void MissionComputesTheLastComputation() {
+  void MissionComputesTheLastComputationAndSaysWhatItCannot() {
     Session s;
     s.form->mnuViewMission->trigger();
     tz9::MissionWindow* w = Mission(s);
@@ -800,7 +758,11 @@ class WindowViewsTest : public QObject {
     s.Click(w->cmdMission);
     QCOMPARE(w->lblMissionState->text(),
              QStringLiteral("No table computed yet: press Compute Table first."));
-    ComputeTheMissionTable(s);
+    // Altitudes 0 to 60000 ft (where the check aircraft holds no level flight) at 26000 lb, its
+    // 7000 lb of internal fuel on board.
+    s.Load(kCheckAircraft);
+    LayOut(s, kCheckSpeeds + " txtAlMi=0 txtAlS1=20000 txtAlSt=60000 txtAlS2=20000 txtAlMa=60000");
+    ComputeAt(s, "26000");
     QCOMPARE(w->lblMissionFor->text(),
              QStringLiteral("Press Compute for the mission fuel of check-aircraft.dat at 26000 lb "
                             "with no stores; 4 altitudes by 18 speeds (150 to 660 kt)"));
@@ -819,47 +781,8 @@ class WindowViewsTest : public QObject {
              "range and endurance: no steady flight at any speed of the table at 25950 lb; cruise: "
              "no steady flight at 300 kt at any weight of the burn; bingo: no steady flight at "
              "any speed of the table at 20550 lb");
-  }
-
-  // What no altitude can fly is told beside its field and, for each schedule, in the row;
-  // a cruise speed or a distance home not asked for leaves its cells empty.
-  void MissionTellsWhatTheFuelCannotFly() {
-    const struct {
-      const char* reserve;
-      const char* cruise;
-      const char* distance;
-      QString notes;     // beside the reserve, the cruise CAS and the distance
-      QString zeroFeet;  // range, cruise, bingo, why no answer
-    } cases[] = {
-        {"7000", "", "", "At or above the 7000 lb of fuel on board: nothing is flown.||",
-         "------|||range and endurance: nothing to fly on, the reserve of 7000 lb is not below "
-         "the 7000 lb of fuel on board"},
-        {"0", "2000", "5000",
-         "|No steady flight at 2000 kt at any weight of the burn, at 4 of 4 altitudes.|Beyond "
-         "the fuel on board at 3 of 4 altitudes: the fuel reaches 3541 NM at most.",
-         "1060|------|------|cruise: no steady flight at 2000 kt at any weight of the burn; "
-         "bingo: the fuel on board reaches 1060 of the 5000 NM home"},
-    };
-    Session s;
-    ComputeTheMissionTable(s);
-    tz9::MissionWindow* w = Mission(s);
-    for (const auto& c : cases) {
-      RunMission(s, c.reserve, c.cruise, c.distance);
-      AwaitAnswer(s, w);
-      QCOMPARE(QStringList({w->lblReserveError->text(), w->lblCruiseCasError->text(),
-                            w->lblBingoDistanceError->text()})
-                   .join('|'),
-               c.notes);
-      QStringList zeroFeet;
-      for (const char* caption : {"Range NM", "Cruise NM", "Bingo lb", "Why no answer"})
-        zeroFeet << MissionText(s, 1, caption);
-      QCOMPARE(zeroFeet.join('|'), c.zeroFeet);
-    }
-  }
-
-  // A refused figure is told beside its field, and nothing runs: the table shown stays. Editing
-  // the field takes its refusal away.
-  void MissionRefusesFiguresThatAreNotNumbersOrNegative() {
+    // A refused figure is told beside its field, and nothing runs: the table shown stays.
+    // Editing the field takes its refusal away.
     const QString reserveNaN = "Not a number: type the reserve in lb, 0 or more.";
     const struct {
       int field;  // reserve, cruise CAS, distance
@@ -873,11 +796,6 @@ class WindowViewsTest : public QObject {
         {2, "1e400", "Not a number: type the distance home in NM, 0 or more, or leave it empty."},
         {2, "-1e3", "Negative: the distance home must be 0 or more."},
     };
-    Session s;
-    ComputeTheMissionTable(s);
-    tz9::MissionWindow* w = Mission(s);
-    RunMission(s, "1500", "300", "150");
-    AwaitAnswer(s, w);
     const QStringList shown = AllTexts(w->table());
     QSignalSpy runs(w, &tz9::MissionWindow::RunEnded);
     QLabel* const errors[] = {w->lblReserveError, w->lblCruiseCasError, w->lblBingoDistanceError};
@@ -896,6 +814,36 @@ class WindowViewsTest : public QObject {
     QTest::qWait(50);
     QCOMPARE(runs.count(), 0);
     QCOMPARE(AllTexts(w->table()), shown);
+    // What no altitude can fly is told beside its field and, for each schedule, in the row; a
+    // cruise speed or a distance home not asked for leaves its cells empty.
+    const struct {
+      const char* reserve;
+      const char* cruise;
+      const char* distance;
+      QString notes;     // beside the reserve, the cruise CAS and the distance
+      QString zeroFeet;  // range, cruise, bingo, why no answer
+    } flights[] = {
+        {"7000", "", "", "At or above the 7000 lb of fuel on board: nothing is flown.||",
+         "------|||range and endurance: nothing to fly on, the reserve of 7000 lb is not below "
+         "the 7000 lb of fuel on board"},
+        {"0", "2000", "5000",
+         "|No steady flight at 2000 kt at any weight of the burn, at 4 of 4 altitudes.|Beyond "
+         "the fuel on board at 3 of 4 altitudes: the fuel reaches 3541 NM at most.",
+         "1060|------|------|cruise: no steady flight at 2000 kt at any weight of the burn; "
+         "bingo: the fuel on board reaches 1060 of the 5000 NM home"},
+    };
+    for (const auto& c : flights) {
+      RunMission(s, c.reserve, c.cruise, c.distance);
+      AwaitAnswer(s, w);
+      QCOMPARE(QStringList({w->lblReserveError->text(), w->lblCruiseCasError->text(),
+                            w->lblBingoDistanceError->text()})
+                   .join('|'),
+               c.notes);
+      QStringList zeroFeet;
+      for (const char* caption : {"Range NM", "Cruise NM", "Bingo lb", "Why no answer"})
+        zeroFeet << TableText(w->table(), 1, ColumnOf(w->table(), caption));
+      QCOMPARE(zeroFeet.join('|'), c.zeroFeet);
+    }
   }
 
   // Opened from the View menu, one window kept: its three charts and speed axes after Compute
@@ -951,6 +899,44 @@ class WindowViewsTest : public QObject {
     QTRY_VERIFY(charts->EnvelopeFromEveryRow());
     QVERIFY(LegendNames(charts->chtEnvelope).contains("Military band limits"));
     QVERIFY(LegendNames(charts->chtEnvelope).contains("Best-range line"));
+    // Save Image writes the chart shown; the envelope's PNG holds the legend colours of the
+    // check cells, the SVG draws again. A wrong ending or folder writes nothing.
+    QTemporaryDir folder;
+    const QString png = folder.filePath("envelope.png");
+    charts->SetImagePathChooser(std::make_unique<ScriptedImagePath>(png));
+    charts->tabCharts->setCurrentIndex(2);
+    QTest::mouseClick(charts->cmdSaveImage, Qt::LeftButton);
+    QCOMPARE(charts->lblChartStatus->text(), QStringLiteral("Saved envelope.png."));
+    const QImage image(png);
+    QCOMPARE(image.size(), charts->chtEnvelope->size());
+    QVERIFY(DistinctColours(image) > 8);
+    // Inside the regions of the check cells, clear of the lines: 0 ft (up to 20000 ft) in
+    // afterburner at 460 kt, without steady flight at 640 kt; 40000 ft (from 20000 ft) in
+    // Military power and supersonic at 560 kt, in afterburner at 660 kt.
+    const std::pair<QPointF, QRgb> regions[] = {{QPointF(460, 7000), 0xffff00},
+                                                {QPointF(640, 7000), 0xb4b4b4},
+                                                {QPointF(560, 33000), 0x00ff00},
+                                                {QPointF(656, 33000), 0xff0000}};
+    for (const auto& [at, colour] : regions) {
+      const QPoint pixel = charts->chtEnvelope->viewport()->mapTo(
+          charts->chtEnvelope, charts->chtEnvelope->ViewportPositionOf(at));
+      QCOMPARE(QColor(image.pixel(pixel)).name(), QColor(colour).name());
+    }
+    charts->tabCharts->setCurrentIndex(0);
+    const QString svg = folder.filePath("range.svg");
+    QVERIFY(charts->SaveImage(svg));
+    QSvgRenderer renderer(svg);
+    QImage drawn(charts->chtSpecificRange->size(), QImage::Format_ARGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    renderer.render(&painter);
+    painter.end();
+    QVERIFY(DistinctColours(drawn) > 8);
+    for (const QString& bad : {folder.filePath("range.jpg"), folder.filePath("none/range.png")})
+      QVERIFY(!charts->SaveImage(bad));
+    QVERIFY(charts->lblChartStatus->text().startsWith("Could not write "));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+             QStringList({"envelope.png", "range.svg"}));
   }
 
   // A click on a chart selects the nearest cell in both grids, and the grids' current cell is
@@ -1004,6 +990,129 @@ class WindowViewsTest : public QObject {
     QCOMPARE(PointsOf(charts->chtEnvelope),
              QList<QPointF>({QPointF(c.Cell(1, CheckColumn(650)).mach, 0)}));
     QCOMPARE(charts->chtEnvelope->XAxis()->titleText(), QStringLiteral("Mach number"));
+    // Edits after Compute Table put a note on the charts; a new computation takes it away. A
+    // table laid out again unlinks the charts from the grids. Closed, the window draws the
+    // computation made meanwhile when it opens again.
+    ClickOption(charts->optSpeedCas);
+    const auto title = [charts] { return charts->chtEnvelope->chart()->title(); };
+    QVERIFY(!title().contains("Out of date"));
+    s.Type("txtCompWeight", "21000");
+    QVERIFY(title().contains("Out of date: the weight or a store count changed since."));
+    s.Click(s.form->cmdCompute);
+    QVERIFY(!title().contains("Out of date") && title().contains("21000 lb"));
+    ClickCell(s.form->MSFG1, 1, 1);
+    QCOMPARE(PointsOf(charts->chtEnvelope), QList<QPointF>({QPointF(300, 0)}));
+    LayOut(s, "txtSpMi=310");
+    QVERIFY(title().contains("the table was laid out again"));
+    QVERIFY(PointsOf(charts->chtEnvelope).isEmpty());
+    charts->tabCharts->setCurrentIndex(2);
+    const std::optional<GridCell> before = CurrentCell(s.form->MSFG1);
+    ClickChart(charts->chtEnvelope, QPointF(400, 0));
+    QVERIFY(charts->lblChartStatus->text().startsWith("The table was laid out again"));
+    QVERIFY(CurrentCell(s.form->MSFG1) == before);
+    charts->close();
+    ComputeAt(s, "22000");
+    QCOMPARE(OpenCharts(s), charts);
+    QVERIFY(title().contains("22000 lb") && !title().contains("Out of date"));
+    QTRY_VERIFY(charts->EnvelopeFromEveryRow());
+  }
+
+  // The View menu opens it, nothing run; a g limit out of 1..15 is refused beside its field and
+  // nothing runs; Compute fills one row per altitude from the core, the first row's E-M diagram
+  // drawn, and a row picked gets its own; a new Compute Table makes it out of date.
+  void ClimbAndTurnIsTheCoresForTheLastComputation() {
+    Session s;
+    ComputeTheCheckTable(s);
+    s.form->mnuViewClimbTurn->trigger();
+    auto* w = s.form->findChild<tz9::ClimbTurnWindow*>("frmClimbTurn");
+    QVERIFY(w->isVisible() && s.form->mnuView->actions().contains(s.form->mnuViewClimbTurn));
+    QVERIFY(w->txtGLimit->text() == "9" && w->shown() == nullptr);
+    for (const auto& [text, refusal] :
+         {std::pair{"nine", "Not a number"}, {"0.5", "Out of range"}, {"15.5", "Out of range"}}) {
+      s.Type("txtGLimit", text);
+      s.Click(w->cmdClimbTurn);
+      QVERIFY2(w->lblGLimitError->isVisible() && w->lblGLimitError->text().startsWith(refusal),
+               text);
+    }
+    QTest::qWait(50);
+    QVERIFY(!w->Running() && w->shown() == nullptr);
+    s.Type("txtGLimit", "9");
+    s.Click(w->cmdClimbTurn);
+    AwaitAnswer(s, w);
+    const tz9::ClimbTurnReport core = tz9::ComputeClimbTurn(*s.form->computation(), 9);
+    QCOMPARE(core.rows.size(), size_t{2});
+    QCOMPARE(w->table().Rows(), 3);
+    for (int row = 1; row <= 2; ++row) {
+      const auto& best = core.rows[static_cast<size_t>(row - 1)].afterburner.best;
+      QCOMPARE(TableText(w->table(), row, ColumnOf(w->table(), "A/B ft/min")),
+               best ? QString::number(best->rateFpm, 'f', 0) : QStringLiteral("------"));
+    }
+    QVERIFY(w->lblCeilings->text().contains("Military"));
+    QTRY_VERIFY_WITH_TIMEOUT(w->EmRow() == 1 && !w->EmRunning(), 20000);
+    QVERIFY(w->chtEm->chart()->title().contains(" at 0 ft"));
+    QVERIFY(w->chtEm->chart()->series().size() > 6);
+    w->grdClimbTurn->setCurrentIndex(w->grdClimbTurn->model()->index(1, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(w->EmRow() == 2 && !w->EmRunning(), 20000);
+    QVERIFY(w->chtEm->chart()->title().contains(" at 40000 ft"));
+    w->optEmMach->click();
+    QCOMPARE(w->chtEm->XAxis()->titleText(), QStringLiteral("Mach number"));
+    const QTemporaryDir folder;
+    QVERIFY(w->SaveImage(folder.filePath("em.png")) && QFile::exists(folder.filePath("em.png")));
+    QVERIFY(!w->lblClimbTurnState->text().contains("Out of date"));
+    ComputeAt(s, "21000");
+    QTRY_VERIFY(w->lblClimbTurnState->isVisible() &&
+                w->lblClimbTurnState->text().startsWith("Out of date"));
+  }
+
+  // Pin and Clear Baseline are enabled only when they can act; the baseline is named in the
+  // status bar and the compare window, which follows each new computation: two identical
+  // configurations change nothing, one tank less burns less (and the charts draw the baseline
+  // beside the current lines), tables without a common altitude say so.
+  void TheCompareWindowSetsEachComputationAgainstThePinnedBaseline() {
+    Session s;
+    QVERIFY(!s.form->mnuViewPinBaseline->isEnabled() && !s.form->mnuViewClearBaseline->isEnabled());
+    s.Load(kCheckAircraft);
+    LayOut(s, kCheckRanges + " txtMisAA=2 txtFuelTank=2");
+    ComputeAt(s, "20000");
+    QVERIFY(s.form->mnuViewPinBaseline->isEnabled() && !s.form->mnuViewClearBaseline->isEnabled());
+    s.form->mnuViewPinBaseline->trigger();
+    QVERIFY(s.form->mnuViewClearBaseline->isEnabled());
+    const QString named =
+        "Baseline: " + s.Text("txtAereo").trimmed() + ", 20,000 lb, AA Missiles x2, Fuel Tank x2";
+    QCOMPARE(s.form->lblBaseline->text(), named);
+    QCOMPARE(Compared(s)->lblCompareBaseline->text(), named);
+    s.Click(s.form->cmdCompute);
+    const tz9::ResultGrid& table = Compared(s)->table();
+    QStringList changes;
+    for (int col = 1; col < table.Cols(); ++col) {
+      for (int row = 1; TableText(table, 0, col).contains("change") && row < table.Rows(); ++row)
+        changes << TableText(table, row, col);
+    }
+    QCOMPARE(changes.size(), 4 * 2);  // four changes at two altitudes
+    QVERIFY(changes.contains("0.0 %"));
+    QCOMPARE(changes.filter(QRegularExpression("^(0\\.0 %)?$")), changes);
+    const QStringList same = AllTexts(Compared(s)->differences(), 1);
+    QCOMPARE(same.size(), 2 * 37);
+    QVERIFY(same.contains("0.0"));
+    QCOMPARE(same.filter(QRegularExpression("^(0\\.0|------)$")), same);
+    s.TypeAll("txtFuelTank=1 txtCompWeight=20000");
+    s.Click(s.form->cmdCompute);
+    const tz9::CompareWindow* window = Compared(s);
+    QVERIFY(window->lblCompareState->text().isEmpty());
+    const QStringList less = AllTexts(window->differences(), 1);
+    QCOMPARE(less.filter(QRegularExpression("^(0\\.0|-.*)$")), less);
+    QVERIFY(less.filter(QRegularExpression("^-\\d")).size() > 0);
+    const QString tip =
+        window->grdCompareCells->model()->index(0, 0).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.startsWith("300 kt at 0 ft: ") && tip.contains("; baseline "), qPrintable(tip));
+    QVERIFY(LegendNames(OpenCharts(s)->chtFuelFlow).contains("baseline"));
+    LayOut(s, "txtAlMi=1000 txtAlS1=40000 txtAlSt=41000 txtAlS2=1000 txtAlMa=41000");
+    ComputeAt(s, "20000");
+    QVERIFY2(Compared(s)->lblCompareState->text().contains("no altitude in common"),
+             qPrintable(window->lblCompareState->text()));
+    QCOMPARE(window->table().Rows(), 1);
+    s.form->mnuViewClearBaseline->trigger();
+    QVERIFY(!s.form->mnuViewClearBaseline->isEnabled() && s.form->lblBaseline->isHidden());
   }
 
   // Of many rows a dozen evenly spread are drawn, with the grids' current row; the user's
@@ -1040,82 +1149,6 @@ class WindowViewsTest : public QObject {
     LayOut(s, "txtAlMa=54000");
     s.Click(s.form->cmdCompute);
     QCOMPARE(charts->DrawnRows().size(), 12U);
-  }
-
-  // Edits after Compute Table put a note on the charts; a new computation takes it away. A
-  // table laid out again unlinks the charts from the grids. Closed, the window draws the
-  // computation made meanwhile when it opens again.
-  void OutOfDateChartsSaySoAndATableLaidOutAgainIsNotLinked() {
-    Session s;
-    ShowWindow(s);
-    ComputeTheCheckTable(s);
-    tz9::frmCharts* charts = OpenCharts(s);
-    const auto title = [charts] { return charts->chtEnvelope->chart()->title(); };
-    QVERIFY(!title().contains("Out of date"));
-    s.Type("txtCompWeight", "21000");
-    QVERIFY(title().contains("Out of date: the weight or a store count changed since."));
-    s.Click(s.form->cmdCompute);
-    QVERIFY(!title().contains("Out of date") && title().contains("21000 lb"));
-    ClickCell(s.form->MSFG1, 1, 1);
-    QCOMPARE(PointsOf(charts->chtEnvelope), QList<QPointF>({QPointF(300, 0)}));
-    LayOut(s, "txtSpMi=310");
-    QVERIFY(title().contains("the table was laid out again"));
-    QVERIFY(PointsOf(charts->chtEnvelope).isEmpty());
-    charts->tabCharts->setCurrentIndex(2);
-    const std::optional<GridCell> before = CurrentCell(s.form->MSFG1);
-    ClickChart(charts->chtEnvelope, QPointF(400, 0));
-    QVERIFY(charts->lblChartStatus->text().startsWith("The table was laid out again"));
-    QVERIFY(CurrentCell(s.form->MSFG1) == before);
-    charts->close();
-    ComputeAt(s, "22000");
-    QCOMPARE(OpenCharts(s), charts);
-    QVERIFY(title().contains("22000 lb") && !title().contains("Out of date"));
-    QTRY_VERIFY(charts->EnvelopeFromEveryRow());
-  }
-
-  // Save Image writes the chart shown; the envelope's PNG holds the legend colours of the
-  // check cells, the SVG draws again. A wrong ending or folder writes nothing.
-  void SaveImageWritesThePngOrSvgShown() {
-    Session s;
-    ShowWindow(s);
-    ComputeTheCheckTable(s);
-    tz9::frmCharts* charts = OpenCharts(s);
-    QTemporaryDir folder;
-    const QString png = folder.filePath("envelope.png");
-    charts->SetImagePathChooser(std::make_unique<ScriptedImagePath>(png));
-    charts->tabCharts->setCurrentIndex(2);
-    QTest::mouseClick(charts->cmdSaveImage, Qt::LeftButton);
-    QCOMPARE(charts->lblChartStatus->text(), QStringLiteral("Saved envelope.png."));
-    const QImage image(png);
-    QCOMPARE(image.size(), charts->chtEnvelope->size());
-    QVERIFY(DistinctColours(image) > 8);
-    // Inside the regions of the check cells, clear of the lines: 0 ft (up to 20000 ft) in
-    // afterburner at 460 kt, without steady flight at 640 kt; 40000 ft (from 20000 ft) in
-    // Military power and supersonic at 560 kt, in afterburner at 660 kt.
-    const std::pair<QPointF, QRgb> regions[] = {{QPointF(460, 7000), 0xffff00},
-                                                {QPointF(640, 7000), 0xb4b4b4},
-                                                {QPointF(560, 33000), 0x00ff00},
-                                                {QPointF(656, 33000), 0xff0000}};
-    for (const auto& [at, colour] : regions) {
-      const QPoint pixel = charts->chtEnvelope->viewport()->mapTo(
-          charts->chtEnvelope, charts->chtEnvelope->ViewportPositionOf(at));
-      QCOMPARE(QColor(image.pixel(pixel)).name(), QColor(colour).name());
-    }
-    charts->tabCharts->setCurrentIndex(0);
-    const QString svg = folder.filePath("range.svg");
-    QVERIFY(charts->SaveImage(svg));
-    QSvgRenderer renderer(svg);
-    QImage drawn(charts->chtSpecificRange->size(), QImage::Format_ARGB32);
-    drawn.fill(Qt::white);
-    QPainter painter(&drawn);
-    renderer.render(&painter);
-    painter.end();
-    QVERIFY(DistinctColours(drawn) > 8);
-    for (const QString& bad : {folder.filePath("range.jpg"), folder.filePath("none/range.png")})
-      QVERIFY(!charts->SaveImage(bad));
-    QVERIFY(charts->lblChartStatus->text().startsWith("Could not write "));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
-             QStringList({"envelope.png", "range.svg"}));
   }
 
   // The screenshot, kept in the build folder, shows every cell in view in its colour.
@@ -1331,6 +1364,8 @@ class WindowViewsTest : public QObject {
   void TheCommandLineNamesOneAircraftFileOrAsksForHelpOrTheVersion() {
     using Action = tz9::WindowCommandLine::Action;
     const QString usage = "Usage: tz9perf [options] [AIRCRAFT.dat]\n";
+    const QString version = "tz9perf " + QApplication::applicationVersion() + "\n";
+    const QString some = QDir::current().absoluteFilePath(QStringLiteral("some.dat"));
     const struct {
       QStringList arguments;
       Action action;
@@ -1338,20 +1373,14 @@ class WindowViewsTest : public QObject {
       QString text;  // its beginning
     } cases[] = {
         {{"tz9perf"}, Action::OpenWindow, {}, {}},
-        {{"/usr/bin/tz9perf", "some.dat"},
-         Action::OpenWindow,
-         QDir::current().absoluteFilePath(QStringLiteral("some.dat")),
-         {}},
-        {{"tz9perf", "--version"},
-         Action::PrintVersion,
-         {},
-         "tz9perf " + QApplication::applicationVersion() + "\n"},
+        {{"/usr/bin/tz9perf", "some.dat"}, Action::OpenWindow, some, {}},
+        {{"tz9perf", "--version"}, Action::PrintVersion, {}, version},
         {{"tz9perf", "--help"}, Action::PrintHelp, {}, usage},
         {{"tz9perf", "-h"}, Action::PrintHelp, {}, usage},
         {{"tz9perf", "a.dat", "b.dat"},
          Action::Refuse,
          {},
-         "tz9perf: only one aircraft file: b.dat\n"},
+         "tz9perf: only one aircraft file: b.dat"},
         {{"tz9perf", "--colour"}, Action::Refuse, {}, "tz9perf: Unknown option 'colour'.\n"},
     };
     for (const auto& c : cases) {
