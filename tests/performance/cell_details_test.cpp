@@ -28,9 +28,8 @@ std::string ReachedNames(const CellDetails& d) {
       {"fuel", d.fuelFlow && d.lbsPerNm},
   };
   std::string text;
-  for (const auto& [name, present] : names) {
-    if (present) text += (text.empty() ? "" : " ") + std::string(name);
-  }
+  for (const auto& [name, present] : names)
+    text += present ? (text.empty() ? "" : " ") + std::string(name) : "";
   return text;
 }
 
@@ -140,16 +139,9 @@ TEST(CellDetails, ReasonSentenceForEveryLimitAndOutcome) {
   const auto made = [](CellOutcome outcome, Limit limit, std::optional<double> edge,
                        double mach = 2.3125, double cl = 1.36743, double drag = 10301.0488) {
     CellDetails d;
-    d.outcome = outcome;
-    d.limit = limit;
-    d.limitEdge = edge;
-    d.altitude = 52000.0f;
-    d.mach = mach;
-    d.liftCoefficient = cl;
-    d.angleOfAttack = 21.25;
-    d.totalDrag = drag;
-    d.militaryThrust = 2500;
-    d.afterburnerThrust = 9000;
+    d.outcome = outcome, d.limit = limit, d.limitEdge = edge, d.altitude = 52000.0f;
+    d.mach = mach, d.liftCoefficient = cl, d.angleOfAttack = 21.25, d.totalDrag = drag;
+    d.militaryThrust = 2500, d.afterburnerThrust = 9000;
     return d;
   };
   const double mach = 2.3125, cl = 1.36743;

@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <functional>
 #include <ostream>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "tables/table_layout.h"
 #include "test_support.h"
 
 namespace tz9 {
@@ -163,6 +165,24 @@ TEST(SweepBlocks, LargeSweepEndsAsACellByCellSweepAndKeepsItsInputsAndCells) {
 
     ASSERT_NE(outcome.computation, nullptr);
     const TableComputation& c = *outcome.computation;
+    // Without grids: the same axes, and every cell handed over once, as the grids' sweep made it.
+    const TableHeaders headers = CreateTableHeaders(ranges);
+    const ComputationStart start = StartTableComputation(aircraft, {"19000", "33000", counts, mode},
+                                                         headers.speeds, headers.altitudes);
+    ASSERT_EQ(start.refusal, SweepRefusal::None);
+    const TableComputation& gridless = *start.computation;
+    EXPECT_TRUE(gridless.speedHeaders == c.speedHeaders && gridless.altitudes == c.altitudes &&
+                gridless.altitudeHeaders == c.altitudeHeaders &&
+                gridless.speedFailures == c.speedFailures &&
+                gridless.altitudeFailures == c.altitudeFailures && gridless.cells.empty());
+    std::vector<CellResult> handed(c.cells.size());
+    std::vector<int> times(c.cells.size());
+    SweepCells(gridless, [&](size_t first, std::span<const CellResult> given) {
+      for (size_t k = 0; k < given.size(); ++k)
+        handed[first + k] = given[k], ++times[first + k];
+    });
+    for (size_t i = 0; i < handed.size(); ++i)
+      ASSERT_TRUE(times[i] == 1 && test::SameCell(handed[i], c.cells[i])) << "cell " << i;
     EXPECT_EQ(c.weight, 33000);
     EXPECT_EQ(c.counts, (StoreCounts{2, 1, 0.5, 0, 1, 2}));
     EXPECT_EQ(c.mode, mode);
