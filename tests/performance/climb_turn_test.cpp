@@ -135,10 +135,10 @@ TEST(ClimbTurn, EmScanGivesThePlainScansLoadFactors) {
       ASSERT_EQ(scan.status, ClimbTurnStatus::Done);
       EXPECT_EQ(scan.knotsScanned, 701);
       for (const EmPoint& p : scan.points) {
-        const auto plain = PlainScan(model, c, altitude, p, scan.steps);
-        EXPECT_EQ(plain[0], p.instantG) << altitude << " ft, " << p.casKnots << " kt";
-        EXPECT_EQ(plain[1], p.military.sustainedG) << altitude << " ft, " << p.casKnots << " kt";
-        EXPECT_EQ(plain[2], p.afterburner.sustainedG) << altitude << " ft, " << p.casKnots << " kt";
+        EXPECT_EQ(PlainScan(model, c, altitude, p, scan.steps),
+                  (std::array<std::optional<double>, 3>{p.instantG, p.military.sustainedG,
+                                                        p.afterburner.sustainedG}))
+            << altitude << " ft, " << p.casKnots << " kt";
       }
     }
   }
@@ -221,14 +221,12 @@ TEST(ClimbTurn, TimeAndFuelToClimbStopAtTheFirstRowWithoutClimb) {
     const PowerClimb& first = report.rows[0].*power.climb;
     const PowerClimb& second = report.rows[1].*power.climb;
     ASSERT_TRUE(first.best && second.best && first.timeMin && second.timeMin);
-    EXPECT_EQ(*first.timeMin, 0);
-    EXPECT_EQ(*first.fuelLb, 0);
+    EXPECT_TRUE(*first.timeMin == 0 && *first.fuelLb == 0);
     EXPECT_EQ(second.best->fuelFlowLbPerH, power.fuelFlow);
     const double minutes = 10000 * (1 / first.best->rateFpm + 1 / second.best->rateFpm) / 2;
     EXPECT_DOUBLE_EQ(*second.timeMin, minutes);
     EXPECT_DOUBLE_EQ(*second.fuelLb, power.fuelFlow * minutes / 60);
-    const PowerClimb& beyond = report.rows[2].*power.climb;
-    const PowerClimb& above = report.rows[3].*power.climb;
+    const PowerClimb &beyond = report.rows[2].*power.climb, &above = report.rows[3].*power.climb;
     EXPECT_FALSE(beyond.best || beyond.timeMin || beyond.fuelLb);
     EXPECT_TRUE(above.best && !above.timeMin && !above.fuelLb);
     EXPECT_EQ(power.ceilingRow, 4);
@@ -296,19 +294,16 @@ TEST(ClimbTurn, GLimitsAndRefusals) {
     const TableComputation c = MakeComputation(aircraft, k.weight, {300, 400}, {0});
     const ClimbTurnReport report = ComputeClimbTurn(c, k.gLimit);
     const EmScan scan = ScanEm(c, 0, k.gLimit);
-    EXPECT_EQ(report.status, k.status);
-    EXPECT_EQ(scan.status, k.status);
+    EXPECT_TRUE(report.status == k.status && scan.status == k.status);
     EXPECT_EQ(report.steps, k.steps);
-    EXPECT_EQ(report.rows.size(), k.status == Done ? 1U : 0U);
-    EXPECT_EQ(scan.points.size(), k.status == Done ? 101U : 0U);
+    EXPECT_EQ(report.rows.size() + scan.points.size(), k.status == Done ? 102U : 0U);
   }
   // At 1 g every knot that holds its afterburner sustains 1 g at a rate of 0, and reaches the
   // limit: the ties go to the lowest speed.
   const ClimbTurnRow row =
       ComputeClimbTurn(MakeComputation(aircraft, 20000, {300, 400}, {0}), 1).rows.at(0);
   ASSERT_TRUE(row.bestSustainedTurn && row.corner);
-  EXPECT_EQ(row.bestSustainedTurn->casKnots, 300);
-  EXPECT_EQ(row.corner->casKnots, 300);
+  EXPECT_TRUE(row.bestSustainedTurn->casKnots == 300 && row.corner->casKnots == 300);
   // Stopped by the progress callback: no rows and no points.
   const AnalysisControl stop{[](double) { return false; }, nullptr, 1};
   const TableComputation c = MakeComputation(aircraft, 20000, {150, 850}, {0, 20000});
