@@ -163,9 +163,10 @@ AircraftRecord FlatThrustAircraft() {
   return a;
 }
 
-TEST(ClimbTurn, ConstantDragAndFlatThrustGiveTheClosedForms) {
+TEST(ClimbTurn, FlatThrustGivesTheClosedFormsAndTimeAndFuelToClimb) {
   constexpr double kWeight = 20000;
-  const TableComputation c = MakeComputation(FlatThrustAircraft(), kWeight, {150, 850}, {0});
+  const TableComputation c =
+      MakeComputation(FlatThrustAircraft(), kWeight, {150, 850}, {0, 10000, 55000, 20000});
   for (float altitude : {0.0f, 20000.0f}) {
     const EmScan scan = ScanEm(c, altitude);
     const double density = ComputeAirDensity(altitude);
@@ -189,7 +190,9 @@ TEST(ClimbTurn, ConstantDragAndFlatThrustGiveTheClosedForms) {
   // The corner: the least knot that holds 9 g, where 9 x the lift coefficient stays below 2.0;
   // it is also the best sustained turn (the rate grows with the speed below it and falls above).
   // The best Military climb is next to the speed of greatest (T - a v^2) v, v^2 = T / (3a).
-  const ClimbTurnRow row = ComputeClimbTurn(c).rows.at(0);
+  const ClimbTurnReport report = ComputeClimbTurn(c);
+  ASSERT_EQ(report.rows.size(), 4U);
+  const ClimbTurnRow& row = report.rows[0];
   const double density = ComputeAirDensity(0);
   const double cornerFps = std::sqrt(2 * 9 * kWeight / (density * test::kAreaSqFt * kMaxLift));
   ASSERT_TRUE(row.corner && row.bestSustainedTurn && row.military.best);
@@ -199,17 +202,10 @@ TEST(ClimbTurn, ConstantDragAndFlatThrustGiveTheClosedForms) {
   const double a = 0.5 * density * test::kAreaSqFt * test::kConstantDragCoefficient;
   const double bestClimbKt = std::sqrt(kMilitaryLbf / (3 * a)) / 1.687836;
   EXPECT_NEAR(row.military.best->casKnots, bestClimbKt, 1);
-}
-
-// Time and fuel to climb at flat thrust: the fuel flow is the thrust times the factor (4000
-// and 40000 lb/h), so the fuel is that flow over the time. 55000 ft is beyond the thrust table:
-// no best climb, and no time or fuel from there on, the 20000 ft row above it included (which
-// still climbs, and is the highest row of the service ceiling).
-TEST(ClimbTurn, TimeAndFuelToClimbStopAtTheFirstRowWithoutClimb) {
-  const TableComputation c =
-      MakeComputation(FlatThrustAircraft(), 20000, {150, 850}, {0, 10000, 55000, 20000});
-  const ClimbTurnReport report = ComputeClimbTurn(c);
-  ASSERT_EQ(report.rows.size(), 4U);
+  // Time and fuel to climb: the fuel flow is the thrust times the factor (4000 and 40000 lb/h),
+  // so the fuel is that flow over the time. 55000 ft is beyond the thrust table: no best climb,
+  // and no time or fuel from there on, the 20000 ft row above it included (which still climbs,
+  // and is the highest row of the service ceiling).
   struct Power {
     PowerClimb ClimbTurnRow::*climb;
     double fuelFlow;
