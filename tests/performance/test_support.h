@@ -35,24 +35,19 @@ inline std::string ExampleText(const std::string& name) {
   return lf;
 }
 
-// An aircraft of examples/: "check-aircraft.dat" (round figures) or "generic-fighter.dat".
-inline AircraftRecord LoadExample(const std::string& name) {
-  AircraftRecord record;
-  ResetAircraftRecord(record);
-  NoAircraftDisplay display;
-  const LoadOutcome load =
-      LoadAircraftFile(std::string(TZ9_EXAMPLES_DIR) + "/" + name, record, display);
-  EXPECT_TRUE(load.completed) << load.Message();
-  return record;
-}
-
 // An aircraft read from the bytes of a file.
 inline AircraftRecord LoadBytes(const std::string& bytes) {
   AircraftRecord record;
   ResetAircraftRecord(record);
   NoAircraftDisplay display;
-  EXPECT_TRUE(LoadAircraftBytes(bytes, record, display).completed);
+  const LoadOutcome load = LoadAircraftBytes(bytes, record, display);
+  EXPECT_TRUE(load.completed) << load.Message();
   return record;
+}
+
+// An aircraft of examples/: "check-aircraft.dat" (round figures) or "generic-fighter.dat".
+inline AircraftRecord LoadExample(const std::string& name) {
+  return LoadBytes(ExampleText(name));
 }
 
 inline AircraftRecord CheckAircraft() {
