@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
-#include <functional>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -59,18 +59,6 @@ bool SameRuns(const Runs& a, const Runs& b) {
   return same;
 }
 
-// The first row of the least figure among rows that have it (a ceiling: of the least minus
-// altitude).
-std::optional<int> FirstLeast(size_t rows, const std::function<std::optional<double>(size_t)>& of) {
-  std::optional<int> first;
-  double least = 0;
-  for (size_t r = 0; r < rows; ++r) {
-    const std::optional<double> value = of(r);
-    if (value && (!first || *value < least)) first = static_cast<int>(r) + 1, least = *value;
-  }
-  return first;
-}
-
 // Every knot from 0 to 850 kt is scanned (0 kt cannot be computed: the first failure of a row
 // is of its lowest knot). The summary and the lines are the scan by hand, bit for bit; the
 // optimum rows and ceilings are the first rows of the least figure and of the greatest altitude.
@@ -117,31 +105,30 @@ TEST(BestSpeeds, RowsAndLinesAreTheScanByHandOfEveryKnot) {
     std::iota(rows.begin(), rows.end(), 1);
     const std::vector<AltitudeLine> lines = BuildAltitudeLines(c, rows);
     ASSERT_TRUE(summary.rows.size() == rows.size() && lines.size() == rows.size());
-    std::vector<RowScan> want;
+    // The optima and ceilings: the first row of the least figure among the rows that have one
+    // (a ceiling's figure: minus the altitude).
+    std::array<std::optional<int>, 4> first;
+    std::array<double, 4> least{};
     for (size_t r = 0; r < rows.size(); ++r) {
+      SCOPED_TRACE(std::to_string(c.altitudes[r]) + " ft, row " + std::to_string(r + 1));
       Runs runs;
-      want.push_back(ScanByHand(c, r, summary, runs));
-      EXPECT_TRUE(test::SameScan(summary.rows[r], want[r]))
-          << c.altitudes[r] << " ft, row " << r + 1;
-      EXPECT_TRUE(test::SameScan(lines[r].marks, want[r]))
-          << c.altitudes[r] << " ft, row " << r + 1;
-      EXPECT_TRUE(SameRuns(lines[r].runs, runs)) << c.altitudes[r] << " ft, row " << r + 1;
+      const RowScan s = ScanByHand(c, r, summary, runs);
+      const double down = -c.altitudes[r];
+      const std::optional<double> figures[4] = {
+          s.bestRange ? std::optional(s.bestRange->lbsPerNm) : std::nullopt,
+          s.bestEndurance ? std::optional(s.bestEndurance->fuelFlow) : std::nullopt,
+          s.military ? std::optional(down) : std::nullopt,
+          s.afterburner ? std::optional(down) : std::nullopt};
+      for (size_t i = 0; i < 4; ++i) {
+        if (figures[i] && (!first[i] || *figures[i] < least[i]))
+          first[i] = static_cast<int>(r) + 1, least[i] = *figures[i];
+      }
+      EXPECT_TRUE(test::SameScan(summary.rows[r], s) && test::SameScan(lines[r].marks, s));
+      EXPECT_TRUE(SameRuns(lines[r].runs, runs));
     }
-    const auto of = [&](auto figure) {
-      return FirstLeast(rows.size(), [&](size_t r) { return figure(want[r], -c.altitudes[r]); });
-    };
-    EXPECT_EQ(summary.rangeOptimumRow, of([](const RowScan& s, double) {
-                return s.bestRange ? std::optional(s.bestRange->lbsPerNm) : std::nullopt;
-              }));
-    EXPECT_EQ(summary.enduranceOptimumRow, of([](const RowScan& s, double) {
-                return s.bestEndurance ? std::optional(s.bestEndurance->fuelFlow) : std::nullopt;
-              }));
-    EXPECT_EQ(summary.militaryCeilingRow, of([](const RowScan& s, double down) {
-                return s.military ? std::optional(down) : std::nullopt;
-              }));
-    EXPECT_EQ(summary.afterburnerCeilingRow, of([](const RowScan& s, double down) {
-                return s.afterburner ? std::optional(down) : std::nullopt;
-              }));
+    EXPECT_EQ((std::array{summary.rangeOptimumRow, summary.enduranceOptimumRow,
+                          summary.militaryCeilingRow, summary.afterburnerCeilingRow}),
+              first);
   }
 }
 

@@ -28,9 +28,8 @@ std::string ReachedNames(const CellDetails& d) {
       {"fuel", d.fuelFlow && d.lbsPerNm},
   };
   std::string text;
-  for (const auto& [name, present] : names) {
-    if (present) text += (text.empty() ? "" : " ") + std::string(name);
-  }
+  for (const auto& [name, present] : names)
+    text += present ? (text.empty() ? "" : " ") + std::string(name) : "";
   return text;
 }
 
@@ -40,7 +39,7 @@ CellDetails CheckCell(double cas, float altitude, const AircraftRecord& aircraft
 
 // Cells of the check aircraft and of variants of it that run out elsewhere: what decided the
 // outcome, and only the quantities the evaluation reached (Military power that holds never
-// consults the afterburner).
+// consults the afterburner); and the figures the check aircraft is published with.
 TEST(CellDetails, EvaluatedCellsShowWhatTheEvaluationReachedAndWhy) {
   const AircraftRecord check = test::CheckAircraft();
   AircraftRecord shortThrustMach = check;  // the thrust tables end at Mach 1.5
@@ -98,19 +97,13 @@ TEST(CellDetails, EvaluatedCellsShowWhatTheEvaluationReachedAndWhy) {
     EXPECT_EQ(ReachedNames(details), c.reached) << c.name;
     EXPECT_EQ(CellReason(details), c.reason) << c.name;
   }
-}
-
-// The figures the check aircraft is published with, to nine significant digits (the thrust and
-// fuel flow are in the reasons above and the sweep's cells).
-TEST(CellDetails, GiveTheCheckAircraftsPublishedFigures) {
-  const AircraftRecord aircraft = test::CheckAircraft();
-  const CellDetails at300 = CheckCell(300, 0, aircraft);
-  const CellDetails at600 = CheckCell(600, 0, aircraft);
+  // The figures the check aircraft is published with, to nine significant digits.
+  const CellDetails at300 = CheckCell(300, 0, check), at600 = CheckCell(600, 0, check);
   const struct {
     const char* name;
     std::optional<double> got;
     double published;
-  } cases[] = {
+  } figures[] = {
       {"density", at300.density, 0.002376892},
       {"speed of sound", at300.speedOfSound, 661.4786043},
       {"Mach", at300.mach, 0.4535294112},
@@ -126,9 +119,9 @@ TEST(CellDetails, GiveTheCheckAircraftsPublishedFigures) {
       {"total drag at 600 kt", at600.totalDrag, 8555.3315},
       {"afterburner excess at 600 kt", at600.afterburnerExcess, 9000 - 8555.3315},
   };
-  for (const auto& c : cases) {
-    ASSERT_TRUE(c.got.has_value()) << c.name;
-    EXPECT_NEAR(*c.got, c.published, std::abs(c.published) * 1e-8 + 1e-4) << c.name;
+  for (const auto& f : figures) {
+    ASSERT_TRUE(f.got.has_value()) << f.name;
+    EXPECT_NEAR(*f.got, f.published, std::abs(f.published) * 1e-8 + 1e-4) << f.name;
   }
 }
 
@@ -140,16 +133,9 @@ TEST(CellDetails, ReasonSentenceForEveryLimitAndOutcome) {
   const auto made = [](CellOutcome outcome, Limit limit, std::optional<double> edge,
                        double mach = 2.3125, double cl = 1.36743, double drag = 10301.0488) {
     CellDetails d;
-    d.outcome = outcome;
-    d.limit = limit;
-    d.limitEdge = edge;
-    d.altitude = 52000.0f;
-    d.mach = mach;
-    d.liftCoefficient = cl;
-    d.angleOfAttack = 21.25;
-    d.totalDrag = drag;
-    d.militaryThrust = 2500;
-    d.afterburnerThrust = 9000;
+    d.outcome = outcome, d.limit = limit, d.limitEdge = edge, d.altitude = 52000.0f;
+    d.mach = mach, d.liftCoefficient = cl, d.angleOfAttack = 21.25, d.totalDrag = drag;
+    d.militaryThrust = 2500, d.afterburnerThrust = 9000;
     return d;
   };
   const double mach = 2.3125, cl = 1.36743;
@@ -211,13 +197,12 @@ TEST(CellDetails, OfAComputationCellAreThoseOfTheCellTheSweepMade) {
     for (int col = 1; col <= 3; ++col) {
       const CellDetails details = DetailComputationCell(computation, row, col);
       const CellResult& cell = computation.Cell(row, col);
-      const std::string where = std::to_string(row) + ", " + std::to_string(col);
-      EXPECT_EQ(details.outcome == CellOutcome::Failed, cell.failure != CellFailure::None) << where;
-      EXPECT_EQ(details.failure, cell.failure) << where;
-      EXPECT_EQ(details.fuelFlow.value_or(0), cell.fuelFlow) << where;
-      EXPECT_EQ(details.cas.has_value(), col != 3) << where;
-      EXPECT_EQ(details.altitude.has_value(), row != 3) << where;
-      EXPECT_EQ(details.weight, 20000) << where;
+      SCOPED_TRACE(std::to_string(row) + ", " + std::to_string(col));
+      EXPECT_EQ(details.outcome == CellOutcome::Failed, cell.failure != CellFailure::None);
+      EXPECT_TRUE(details.failure == cell.failure && details.weight == 20000);
+      EXPECT_EQ(details.fuelFlow.value_or(0), cell.fuelFlow);
+      EXPECT_TRUE(details.cas.has_value() == (col != 3) &&
+                  details.altitude.has_value() == (row != 3));
     }
   }
   EXPECT_EQ(DetailComputationCell(computation, 2, 2).altitude, 40000.0f);

@@ -188,25 +188,22 @@ TEST(ChartModel, EnvelopeLinesFollowTheSummaryAndBreakAtRowsWithout) {
 TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
   const auto c = CheckTable();
   const CellResult& cell = c->Cell(1, ColumnOf(300));
+  const auto onLine = [&](int col, ChartSpeed speed, ChartQuantity quantity, int row = 1) {
+    return CellOnLineChart(*c, {row, col}, speed, quantity);
+  };
+  using enum ChartQuantity;
   const struct {
     const char* name;
     std::optional<ChartPosition> got, want;
   } positions[] = {
-      {"fuel per NM against CAS",
-       CellOnLineChart(*c, {1, ColumnOf(300)}, ChartSpeed::Cas, ChartQuantity::LbsPerNm),
+      {"fuel per NM against CAS", onLine(ColumnOf(300), ChartSpeed::Cas, LbsPerNm),
        ChartPosition{300, cell.lbsPerNm}},
-      {"specific range against CAS",
-       CellOnLineChart(*c, {1, ColumnOf(300)}, ChartSpeed::Cas, ChartQuantity::NmPer1000Lb),
+      {"specific range against CAS", onLine(ColumnOf(300), ChartSpeed::Cas, NmPer1000Lb),
        ChartPosition{300, 1000 * cell.tas / 1896}},
-      {"fuel flow against TAS",
-       CellOnLineChart(*c, {1, ColumnOf(300)}, ChartSpeed::Tas, ChartQuantity::FuelFlow),
+      {"fuel flow against TAS", onLine(ColumnOf(300), ChartSpeed::Tas, FuelFlow),
        ChartPosition{cell.tas, 1896}},
-      {"no steady flight: not on a line",
-       CellOnLineChart(*c, {1, ColumnOf(650)}, ChartSpeed::Cas, ChartQuantity::FuelFlow),
-       {}},
-      {"outside the table",
-       CellOnLineChart(*c, {3, 1}, ChartSpeed::Cas, ChartQuantity::FuelFlow),
-       {}},
+      {"no steady flight: not on a line", onLine(ColumnOf(650), ChartSpeed::Cas, FuelFlow), {}},
+      {"outside the table", onLine(1, ChartSpeed::Cas, FuelFlow, 3), {}},
       {"envelope, no steady flight", CellOnEnvelope(*c, {1, ColumnOf(650)}, ChartSpeed::Cas),
        ChartPosition{650, 0}},
       {"envelope at 40000 ft", CellOnEnvelope(*c, {2, ColumnOf(560)}, ChartSpeed::Cas),
@@ -223,8 +220,7 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
   const std::vector<AltitudeLine> lines = BuildAltitudeLines(*c, {1, 2});
   const ChartPosition spans{360, 30};  // kt, lb/NM
   const auto onLines = [&](const std::vector<AltitudeLine>& drawn, ChartPosition clicked) {
-    return NearestCellOnLineChart(*c, drawn, ChartSpeed::Cas, ChartQuantity::LbsPerNm, clicked,
-                                  spans);
+    return NearestCellOnLineChart(*c, drawn, ChartSpeed::Cas, LbsPerNm, clicked, spans);
   };
   const struct {
     const char* name;

@@ -15,22 +15,55 @@
 namespace tz9 {
 namespace {
 
-class RandomAircraft {
- public:
-  // defectRate: the share of values that are text, empty or huge.
-  RandomAircraft(std::uint64_t seed, double defectRate) : rng_(seed), defectRate_(defectRate) {}
+// defectRate: the share of values that are text, empty or huge.
+struct RandomAircraft {
+  std::mt19937_64 rng;
+  double defectRate;
+
+  double Uniform(double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(rng);
+  }
+  bool Chance(double p) { return Uniform(0, 1) < p; }
+  // Mostly the typical count, sometimes none, one, or more than the axis holds.
+  int Count(int typical) {
+    return Chance(0.02) ? 0 : Chance(0.02) ? 1 : Chance(0.01) ? 26 : typical;
+  }
+
+  // A value near base that now and then is text, empty or huge.
+  FieldValue Value(double base, double spread) {
+    const double r = Uniform(0, 1);
+    if (r < defectRate) return FieldValue::Text("x");
+    if (r < 2 * defectRate) return FieldValue();
+    if (r < 3 * defectRate) return FieldValue::Number(Chance(0.5) ? 1e308 : -1e308);
+    return FieldValue::Number(base + Uniform(-spread, spread));
+  }
+
+  void FillAxis(Axis<FieldValue>& axis, FieldValue& count, int entries, double first, double step) {
+    count = FieldValue::Number(entries + (Chance(0.05) ? 0.5 : 0));
+    double value = first + Uniform(0, step);
+    for (int i = 1; i <= kMaxBreakpoints; ++i) {
+      axis[i] = Chance(defectRate) ? FieldValue::Text("x") : FieldValue::Number(value);
+      value += Chance(0.02) ? -step : Uniform(step * 0.2, step * 1.8);
+    }
+  }
+
+  // Rows rise along the second axis so that lift curves can be inverted.
+  void FillTable(Table& table, int rows, double base, double step) {
+    for (int i = 1; i <= std::min(rows + 1, kMaxBreakpoints); ++i) {
+      for (int j = 1; j <= kMaxBreakpoints; ++j)
+        table[i][j] = Value(base + step * (j - 1) + 0.05 * base * i, step * 0.4);
+    }
+  }
 
   AircraftRecord Make() {
     AircraftRecord a;
     a.ReferenceArea = Chance(0.02) ? FieldValue() : FieldValue::Number(Uniform(150, 900));
-    const int machs = Count(12);
-    const int alphas = Count(14);
+    const int machs = Count(12), alphas = Count(14);
     FillAxis(a.AerodynamicMachBreakpoints, a.AerodynamicMachCount, machs, -0.1, 0.5);
     FillAxis(a.AlphaBreakpoints, a.AlphaCount, alphas, -10, 4);
     FillTable(a.LiftTable, machs, -0.6, 0.25);
     FillTable(a.DragTable, machs, 0.012, 0.01);
-    const int thrustMachs = Count(10);
-    const int altitudes = Count(8);
+    const int thrustMachs = Count(10), altitudes = Count(8);
     FillAxis(a.ThrustMachBreakpoints, a.ThrustMachCount, thrustMachs, -0.1, 0.5);
     a.ThrustAltitudeCount = FieldValue::Number(altitudes);
     std::int32_t altitude = Chance(0.9) ? 0 : static_cast<std::int32_t>(Uniform(-3000, 3000));
@@ -51,56 +84,13 @@ class RandomAircraft {
     a.FuelFlowFactorAb = Uniform(1.6, 2.4);
     return a;
   }
-
-  double Uniform(double low, double high) {
-    return std::uniform_real_distribution<double>(low, high)(rng_);
-  }
-  bool Chance(double p) { return Uniform(0, 1) < p; }
-
- private:
-  // Mostly the typical count, sometimes none, one, or more than the axis holds.
-  int Count(int typical) {
-    if (Chance(0.02)) return 0;
-    if (Chance(0.02)) return 1;
-    if (Chance(0.01)) return 26;
-    return typical;
-  }
-
-  // A value near base that now and then is text, empty or huge.
-  FieldValue Value(double base, double spread) {
-    const double r = Uniform(0, 1);
-    if (r < defectRate_) return FieldValue::Text("x");
-    if (r < 2 * defectRate_) return FieldValue();
-    if (r < 3 * defectRate_) return FieldValue::Number(Chance(0.5) ? 1e308 : -1e308);
-    return FieldValue::Number(base + Uniform(-spread, spread));
-  }
-
-  void FillAxis(Axis<FieldValue>& axis, FieldValue& count, int entries, double first, double step) {
-    count = FieldValue::Number(entries + (Chance(0.05) ? 0.5 : 0));
-    double value = first + Uniform(0, step);
-    for (int i = 1; i <= kMaxBreakpoints; ++i) {
-      axis[i] = Chance(defectRate_) ? FieldValue::Text("x") : FieldValue::Number(value);
-      value += Chance(0.02) ? -step : Uniform(step * 0.2, step * 1.8);
-    }
-  }
-
-  // Rows rise along the second axis so that lift curves can be inverted.
-  void FillTable(Table& table, int rows, double base, double step) {
-    for (int i = 1; i <= std::min(rows + 1, kMaxBreakpoints); ++i) {
-      for (int j = 1; j <= kMaxBreakpoints; ++j)
-        table[i][j] = Value(base + step * (j - 1) + 0.05 * base * i, step * 0.4);
-    }
-  }
-
-  std::mt19937_64 rng_;
-  double defectRate_;
 };
 
 TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
   int outcomes[4] = {};  // Military, Afterburner, NoSteadyFlight, failed
   for (std::uint64_t seed = 1; seed <= 24; ++seed) {
     constexpr double kDefectRates[] = {0, 0.0005, 0.003};
-    RandomAircraft random(seed, kDefectRates[seed % 3]);
+    RandomAircraft random{std::mt19937_64(seed), kDefectRates[seed % 3]};
     const AircraftRecord a = random.Make();
     const LevelFlightModel model(a);
     for (int cell = 0; cell < 600; ++cell) {
@@ -117,10 +107,8 @@ TEST(LevelFlightEquivalence, LazyLookupsGiveTheWholeCutsResultsBitForBit) {
       const LevelFlightPoint single = EvaluateLevelFlight(a, weight, counts, cas, altitude);
       const LevelFlightPoint prepared =
           model.Evaluate(weight, counts, ComputeSpeedTerms(cas), model.PrepareRow(altitude));
-      ASSERT_TRUE(test::SameBits(single, whole))
-          << where << ": " << CellFailureText(single.failure);
-      ASSERT_TRUE(test::SameBits(prepared, whole))
-          << where << ": " << CellFailureText(prepared.failure);
+      ASSERT_TRUE(test::SameBits(single, whole) && test::SameBits(prepared, whole))
+          << where << ": " << CellFailureText(whole.failure);
       ++outcomes[whole.Failed() ? 3 : static_cast<int>(whole.regime)];
     }
   }
