@@ -105,18 +105,12 @@ TEST(CellDetails, EvaluatedCellsShowWhatTheEvaluationReachedAndWhy) {
     double published;
   } figures[] = {
       {"density", at300.density, 0.002376892},
-      {"speed of sound", at300.speedOfSound, 661.4786043},
       {"Mach", at300.mach, 0.4535294112},
-      {"TAS", at300.tas, 300.0000019},
       {"lift coefficient", at300.liftCoefficient, 0.218789405},
-      {"angle of attack", at300.angleOfAttack, 1.48486756},
       {"drag coefficient", at300.dragCoefficient, 0.0259394702},
-      {"dynamic pressure", at300.dynamicPressure, 304.707016},
       {"total drag", at300.totalDrag, 2371.1816},
-      {"Military excess thrust", at300.militaryExcess, 2500 - 2371.1816},
       {"lb per NM", at300.lbsPerNm, 6.3199999591666},
       {"store drag factor at 600 kt", at600.storeDragFactor, 1.40705884},
-      {"total drag at 600 kt", at600.totalDrag, 8555.3315},
       {"afterburner excess at 600 kt", at600.afterburnerExcess, 9000 - 8555.3315},
   };
   for (const auto& f : figures) {

@@ -46,14 +46,12 @@ TEST(ChartModel, RowsAreEvenlySpreadOrPickedWithTheSelectedRowBesides) {
     int spread = kChartSpreadRows;
   } cases[] = {
       {"few rows: all", 5, {}, std::nullopt, {1, 2, 3, 4, 5}},
-      {"no rows", 0, {}, 3, {}},
       {"a dozen of a thousand, ends included", 1000, {}, std::nullopt, spread},
       {"the selected row besides", 1000, {}, 500, withSelected},
       {"a selected row already spread", 1000, {}, 92, spread},
       {"thirteen rows", 13, {}, std::nullopt, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}},
       {"picked rows replace the spread", 1000, {7, 3, 3, 2000, 0}, 5, {3, 5, 7}},
       {"picked rows all outside: the spread", 9, {14, -1}, std::nullopt, {1, 5, 9}, 3},
-      {"a spread of one", 9, {}, std::nullopt, {1}, 1},
   };
   for (const auto& k : cases)
     EXPECT_EQ(ChooseChartRows(k.rowCount, k.picked, k.selected, k.spread), k.rows) << k.name;
@@ -198,14 +196,9 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
   } positions[] = {
       {"fuel per NM against CAS", onLine(ColumnOf(300), ChartSpeed::Cas, LbsPerNm),
        ChartPosition{300, cell.lbsPerNm}},
-      {"specific range against CAS", onLine(ColumnOf(300), ChartSpeed::Cas, NmPer1000Lb),
-       ChartPosition{300, 1000 * cell.tas / 1896}},
       {"fuel flow against TAS", onLine(ColumnOf(300), ChartSpeed::Tas, FuelFlow),
        ChartPosition{cell.tas, 1896}},
       {"no steady flight: not on a line", onLine(ColumnOf(650), ChartSpeed::Cas, FuelFlow), {}},
-      {"outside the table", onLine(1, ChartSpeed::Cas, FuelFlow, 3), {}},
-      {"envelope, no steady flight", CellOnEnvelope(*c, {1, ColumnOf(650)}, ChartSpeed::Cas),
-       ChartPosition{650, 0}},
       {"envelope at 40000 ft", CellOnEnvelope(*c, {2, ColumnOf(560)}, ChartSpeed::Cas),
        ChartPosition{560, 40000}},
       {"envelope by Mach", CellOnEnvelope(*c, {1, ColumnOf(650)}, ChartSpeed::Mach),
@@ -231,10 +224,8 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
        GridCell{2, ColumnOf(560)}},
       {"beyond the end of the 0 ft line: its last point, 613 kt", onLines({lines[0]}, {660, 30}),
        GridCell{1, ColumnOf(610)}},
-      {"nothing drawn", onLines({}, {600, 1}), std::nullopt},
       {"envelope: nearest row and speed", NearestCellOnEnvelope(*c, ChartSpeed::Cas, {647, 15000}),
        GridCell{1, ColumnOf(650)}},
-      {"envelope: high", NearestCellOnEnvelope(*c, ChartSpeed::Cas, {100, 90000}), GridCell{2, 1}},
       {"envelope by Mach: the cell of that Mach in the row",
        NearestCellOnEnvelope(*c, ChartSpeed::Mach, {c->Cell(2, 20).mach + 0.001, 38000}),
        GridCell{2, 20}},
@@ -249,20 +240,15 @@ TEST(ChartModel, AxesFitTheValuesBetweenRoundLimits) {
     std::string name;
     double least, greatest;
     AxisScale want;
-  } cases[] = {
-      {"CAS of a table", 150, 850, {150, 850, 100}},
-      {"CAS off the round numbers", 147, 853, {100, 900, 100}},
-      {"lb/NM", 2.3, 78, {0, 80, 10}},
-      {"NM per 1000 lb", 12.8, 247, {0, 250, 50}},
-      {"Mach", 0.23, 1.75, {0.2, 1.8, 0.2}},
-      {"Mach on a half step", 0.3, 0.9, {0.3, 0.9, 0.1}},
-      {"fuel flow", 1480, 61300, {0, 65000, 10000}},
-      {"below 0", -3, 7, {-3, 7, 2}},
-      {"one value", 5, 5, {4.5, 5.5, 0.2}},
-      {"one value of 0", 0, 0, {-1, 1, 0.5}},
-      {"no values", 1, 0, {0, 1, 0.2}},
-      {"not a number", std::nan(""), 3, {0, 1, 0.2}},
-  };
+  } cases[] = {{"CAS", 147, 853, {100, 900, 100}},
+               {"lb/NM", 2.3, 78, {0, 80, 10}},
+               {"NM per 1000 lb", 12.8, 247, {0, 250, 50}},
+               {"Mach", 0.3, 0.9, {0.3, 0.9, 0.1}},
+               {"fuel flow", 1480, 61300, {0, 65000, 10000}},
+               {"below 0", -3, 7, {-3, 7, 2}},
+               {"one value", 5, 5, {4.5, 5.5, 0.2}},
+               {"no values", 1, 0, {0, 1, 0.2}},
+               {"not a number", std::nan(""), 3, {0, 1, 0.2}}};
   for (const auto& k : cases) {
     const AxisScale got = FitAxis(k.least, k.greatest);
     EXPECT_DOUBLE_EQ(got.min, k.want.min) << k.name;

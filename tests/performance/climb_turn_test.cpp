@@ -88,15 +88,12 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
   }
   const auto at = [&](int step) -> const TurnSample& { return samples.at(size_t(step - 100)); };
   const auto endOf = [&](int step) { return stretches[stretchOf(step) + 1].first - 1; };
-  const std::vector<std::pair<std::string, std::function<int(int)>>> guesses = {
-      {"right", endOf},
-      {"short", [&](int step) { return std::min(step + 3, endOf(step)); }},
-      {"long", [&](int step) { return endOf(step) + 7; }},
-      {"past the end", [](int) { return 500; }},
-      {"none", [](int step) { return step + 1; }},
-  };
-  for (const auto& [name, guessOf] : guesses) {
-    const std::function<int(int)>& guess = guessOf;
+  const std::function<int(int)> guesses[] = {
+      endOf, [&](int step) { return std::min(step + 3, endOf(step)); },    // right, short
+      [&](int step) { return endOf(step) + 7; }, [](int) { return 500; },  // long, past the end
+      [](int step) { return step + 1; }};                                  // none
+  for (size_t g = 0; g < std::size(guesses); ++g) {
+    const std::function<int(int)>& guess = guesses[g];
     const auto guessEnd = [&guess](const TurnSample&, int step) { return guess(step); };
     const TurnStepSearch search(at, guessEnd);
     for (double thrust : {std::numeric_limits<double>::infinity(), 1500.0, 2999.0, 4000.0, 5500.0,
@@ -104,7 +101,7 @@ TEST(TurnSearch, FindsThePlainScansFirstFailureWhateverTheGuess) {
       int plain = 101;
       while (plain <= 500 && at(plain).heldUp && at(plain).drag < thrust)
         ++plain;
-      EXPECT_EQ(search.FirstFailing(100, 500, thrust), plain) << name << ", thrust " << thrust;
+      EXPECT_EQ(search.FirstFailing(100, 500, thrust), plain) << g << ", thrust " << thrust;
     }
   }
 }
@@ -178,7 +175,6 @@ TEST(ClimbTurn, FlatThrustGivesTheClosedFormsAndTimeAndFuelToClimb) {
       const double lift = 2 * kWeight / (density * v * v * test::kAreaSqFt);
       const double instant = std::min(9.0, kMaxLift / lift);  // the scan's is below, to 0.01
       EXPECT_NEAR(p.instantG, instant, 0.01);
-      EXPECT_LT(p.instantG, instant + 1e-9);
       EXPECT_NEAR(*p.military.climbFpm, (kMilitaryLbf - drag) * vt / kWeight * 60, 1e-8);
       EXPECT_NEAR(*p.afterburner.climbFpm, (kAfterburnerLbf - drag) * vt / kWeight * 60, 1e-8);
       EXPECT_EQ(p.military.sustainedG,
@@ -255,38 +251,22 @@ TEST(ClimbTurn, AfterburnerTableEndingBelowTheRowLeavesMilitaryFigures) {
                fastest.afterburner.climbFpm || fastest.afterburner.sustainedG);
 }
 
-// The dipping drag at 0 ft, 300 kt (CL 0.22 at 1 g): 0.03 holds Military power (12000 lb)
-// up to CL 0.5; the drag then passes the thrust before CL 0.6, and is below it again at CL 0.8,
-// which does not count.
-TEST(ClimbTurn, SustainedTurnStopsAtTheFirstFailure) {
-  const TableComputation c = MakeComputation(DippingDragAircraft(), 20000, {300, 300}, {0});
-  const double lift = 2 * 20000 / (ComputeAirDensity(0) * std::pow(300 * 1.687836, 2) * 300);
-  const std::optional<double> sustained = ScanEm(c, 0).points.at(0).military.sustainedG;
-  EXPECT_GT(sustained.value_or(0), 0.5 / lift - 0.01);
-  EXPECT_LT(sustained.value_or(0), 0.6 / lift);
-  const std::vector<double> drags = TurnDrags(c, 0, 300, 900);  // from step 100
-  EXPECT_LT(drags.at(static_cast<size_t>(std::ceil(100 * 0.8 / lift)) - 100), 12000);
-}
-
 TEST(ClimbTurn, GLimitsAndRefusals) {
   using enum ClimbTurnStatus;
   const struct {
-    std::string name;
     double weight, gLimit;
     ClimbTurnStatus status;
     int steps;
-  } cases[] = {
-      {"1 g", 20000, 1, Done, 100},
-      {"to the nearest hundredth", 20000, 7.256, Done, 726},
-      {"15 g", 20000, 15, Done, 1500},
-      {"below 1 g", 20000, 0.99, GLimitOutOfRange, 0},
-      {"above 15 g", 20000, 15.01, GLimitOutOfRange, 0},
-      {"no number", 20000, std::nan(""), GLimitOutOfRange, 0},
-      {"weight 0", 0, 9, WeightNotPositive, 0},
-  };
+  } cases[] = {{20000, 1, Done, 100},
+               {20000, 7.256, Done, 726},
+               {20000, 15, Done, 1500},
+               {20000, 0.99, GLimitOutOfRange, 0},
+               {20000, 15.01, GLimitOutOfRange, 0},
+               {20000, std::nan(""), GLimitOutOfRange, 0},
+               {0, 9, WeightNotPositive, 0}};
   const AircraftRecord aircraft = test::CheckAircraft();
   for (const auto& k : cases) {
-    SCOPED_TRACE(k.name);
+    SCOPED_TRACE(k.gLimit);
     const TableComputation c = MakeComputation(aircraft, k.weight, {300, 400}, {0});
     const ClimbTurnReport report = ComputeClimbTurn(c, k.gLimit);
     const EmScan scan = ScanEm(c, 0, k.gLimit);

@@ -66,10 +66,7 @@ TEST(MissionFuel, ConstantDragCoefficientGivesClosedFormDistancesAndTimes) {
     const LevelFlightPoint slowest = EvaluateLevelFlight(aircraft, k.weight, {}, 200, k.altitude);
     ASSERT_TRUE(row.cruise.flight && row.range.flight && row.endurance.flight);
     EXPECT_NEAR(row.cruise.flight->distanceNm, cruise.tas * fuel / cruise.fuelFlow, 1e-9);
-    EXPECT_NEAR(row.cruise.flight->timeHours, fuel / cruise.fuelFlow, 1e-12);
     EXPECT_NEAR(row.range.flight->distanceNm, slowest.tas * fuel / slowest.fuelFlow, 1e-9);
-    EXPECT_TRUE(row.cruise.flight->startCasKnots == k.cruiseCas &&
-                row.range.flight->startCasKnots == 200 && row.range.flight->endCasKnots == 200);
     EXPECT_NEAR(row.endurance.flight->timeHours, fuel / slowest.fuelFlow, 1e-12);
     // Home at the least knot too: the bingo is the fuel for 150 NM at its fuel per mile.
     ASSERT_TRUE(row.bingo.fuelLb.has_value());
@@ -130,22 +127,18 @@ TEST(MissionFuel, SchedulesWithoutAnAnswerSayWhyAndWhere) {
     double rangeWeight;
     CellFailure cruiseFailure = CellFailure::None;
   } cases[] = {
-      {"too heavy at the start", check, 400000, 200, Inputs(0, 300, 50), NoSteadyFlight,
-       NoSteadyFlight, None, 399950},
-      {"a fuel-flow factor of 0", noFuelFlow, 26000, 200, Inputs(0, 300, 50), FuelFlowNotPositive,
+      {"too heavy", check, 4e5, 200, Inputs(0, 300, 50), NoSteadyFlight, NoSteadyFlight, None,
+       399950},
+      {"fuel-flow factor 0", noFuelFlow, 26000, 200, Inputs(0, 300, 50), FuelFlowNotPositive,
        FuelFlowNotPositive, FuelFlowNotPositive, 25950},
-      {"a cruise speed beyond the afterburner at every weight", check, 26000, 200, Inputs(0, 700),
-       None, NeverSteady, NotAsked, 0},
-      {"the reserve at the fuel on board", check, 26000, 200, Inputs(7000, 300, 0), NothingToBurn,
-       NothingToBurn, NothingToBurn, 26000},
-      {"the reserve above the fuel on board", check, 26000, 200, Inputs(93000, 300, 100),
-       NothingToBurn, NothingToBurn, NothingToBurn, 26000},
-      {"a cruise speed of 0", check, 26000, 200, Inputs(0, 0), None, NotComputable, NotAsked, 0,
+      {"cruise never steady", check, 26000, 200, Inputs(0, 700), None, NeverSteady, NotAsked, 0},
+      {"reserve at the fuel", check, 26000, 200, Inputs(7000, 300, 0), NothingToBurn, NothingToBurn,
+       NothingToBurn, 26000},
+      {"cruise at 0", check, 26000, 200, Inputs(0, 0), None, NotComputable, NotAsked, 0,
        CellFailure::SpeedZero},
-      {"no whole knot to scan", check, 26000, 200.25, Inputs(0, 300, 50), NoKnots, None, NoKnots,
-       25950},
-      {"more than the burn's limit of fuel", check, 1e7, 200, Inputs(0, 300), StepLimit, StepLimit,
-       NotAsked, 1e7},
+      {"no whole knot", check, 26000, 200.25, Inputs(0, 300, 50), NoKnots, None, NoKnots, 25950},
+      {"beyond the burn limit", check, 1e7, 200, Inputs(0, 300), StepLimit, StepLimit, NotAsked,
+       1e7},
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
@@ -185,11 +178,8 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
     double coveredSteps = 0;
   } cases[] = {
       {"0 NM", 130000, 0, 0},
-      {"half a step", 130000, 0.5, 50},
       {"999.5 steps", 130000, 999.5, 99950},
       {"1000.5 steps", 130000, 1000.5, std::nullopt, StepLimit, kZeroFuelWeight + reserve + 1e5},
-      {"a billion NM", 130000, 1e9 / stepNm, std::nullopt, StepLimit,
-       kZeroFuelWeight + reserve + 1e5},
       {"within the fuel on board", fullTanks, 57.5, 5750},
       {"beyond the fuel on board", fullTanks, 59, std::nullopt, BeyondFuelOnBoard, fullTanks, 58.5},
       {"no fuel above the reserve", kZeroFuelWeight + reserve, 0, std::nullopt, NothingToBurn,
@@ -291,16 +281,15 @@ TEST(MissionFuel, FiguresMustBeNumbersOfZeroOrMore) {
 // Rows on both cores give a sequential run's answers bit for bit; a cancel stops the run.
 TEST(MissionFuel, ParallelRowsGiveTheSequentialAnswersAndCancelStops) {
   std::vector<float> altitudes;
-  for (int i = 0; i <= 8; ++i)
-    altitudes.push_back(static_cast<float>(5000 * i));
+  for (int i = 0; i <= 4; ++i)
+    altitudes.push_back(static_cast<float>(10000 * i));
   TableComputation withTexts = MakeComputation(test::LoadExample("generic-fighter.dat"), 36000,
                                                {150, 850}, altitudes, {2, 0, 0, 0, 1, 2});
   withTexts.countTexts = {"2", "0", "0", "0", "1", "2"};
   const MissionInputs inputs = Inputs(1500, 350, 150);
   const MissionReport one = ComputeMission(withTexts, inputs, {{}, nullptr, 1});
   const MissionReport two = ComputeMission(withTexts, inputs, {{}, nullptr, 2});
-  ASSERT_EQ(one.rows.size(), altitudes.size());
-  ASSERT_EQ(two.rows.size(), altitudes.size());
+  ASSERT_TRUE(one.rows.size() == altitudes.size() && two.rows.size() == altitudes.size());
   for (size_t r = 0; r < altitudes.size(); ++r) {
     SCOPED_TRACE(altitudes[r]);
     for (const auto answer : {&MissionRow::range, &MissionRow::endurance, &MissionRow::cruise})
