@@ -167,18 +167,16 @@ TEST(BestSpeeds, KnotsAreTheWholeKnotsOfTheReadSpeedHeaders) {
   const AircraftRecord aircraft = test::CheckAircraft();
   const TableComputation one = test::WithCells(MakeComputation(aircraft, 20000, {300}, {40000}));
   const TableSummary summary = SummarizeTable(one);
-  EXPECT_EQ(summary.knotCount, 1);
-  ASSERT_TRUE(summary.rows.at(0).bestRange);
-  EXPECT_EQ(summary.rows[0].bestRange->cas, 300);
-  EXPECT_TRUE(test::SameBits(summary.rows[0].bestRange->lbsPerNm, one.Cell(1, 1).lbsPerNm));
+  ASSERT_TRUE(summary.knotCount == 1 && summary.rows.at(0).bestRange);
+  EXPECT_TRUE(summary.rows[0].bestRange->cas == 300 &&
+              test::SameBits(summary.rows[0].bestRange->lbsPerNm, one.Cell(1, 1).lbsPerNm));
   const TableSummary none = SummarizeTable(MakeComputation(aircraft, 20000, {300.5}, {0}));
-  EXPECT_EQ(none.status, SummaryStatus::Done);
-  EXPECT_EQ(none.knotCount, 0);
+  EXPECT_TRUE(none.status == SummaryStatus::Done && none.knotCount == 0);
   EXPECT_FALSE(none.rows.at(0).bestRange || none.rows.at(0).military);
   EXPECT_EQ(none.rangeOptimumRow, std::nullopt);
   TableComputation wide = MakeComputation(aircraft, 20000, {-70000, 850}, {0});
-  EXPECT_EQ(SummarizeTable(wide).status, SummaryStatus::SpeedRangeTooWide);
-  EXPECT_TRUE(SummarizeTable(wide).rows.empty());
+  EXPECT_TRUE(SummarizeTable(wide).status == SummaryStatus::SpeedRangeTooWide &&
+              SummarizeTable(wide).rows.empty());
   wide.speedFailures[0] = CellFailure::SpeedBeyondRange;
   EXPECT_EQ(SummarizeTable(wide).knotCount, 1);
 }

@@ -79,8 +79,7 @@ TEST(ChartModel, LinesAreTheCellsWithoutWholeKnotsAndThinnedWithTooMany) {
     EXPECT_EQ(line.marks.bestRange->cas, c.speeds[static_cast<size_t>(*best.rangeColumn - 1)]);
     EXPECT_EQ(line.marks.bestEndurance->cas,
               c.speeds[static_cast<size_t>(*best.enduranceColumn - 1)]);
-    EXPECT_EQ(line.marks.military->minCas, 300.2);
-    EXPECT_EQ(line.marks.military->maxCas, 300.6);
+    EXPECT_TRUE(line.marks.military->minCas == 300.2 && line.marks.military->maxCas == 300.6);
   }
   c.speedFailures[1] = CellFailure::SpeedBeyondRange;
   EXPECT_EQ(BuildAltitudeLines(test::WithCells(c), {1}).at(0).runs.size(), 2U);
@@ -104,8 +103,8 @@ TEST(ChartModel, LinesAreTheCellsWithoutWholeKnotsAndThinnedWithTooMany) {
 TEST(ChartModel, EnvelopeHoldsTheCellsInTheirRegions) {
   const auto c = CheckTable();
   const EnvelopeMap map = BuildEnvelopeMap(*c, ChartSpeed::Cas);
-  EXPECT_TRUE(map.speedMin == 300 && map.speedMax == 660);
-  EXPECT_TRUE(map.altitudeMin == 0 && map.altitudeMax == 40000);
+  EXPECT_TRUE(map.speedMin == 300 && map.speedMax == 660 && map.altitudeMin == 0 &&
+              map.altitudeMax == 40000);
   // Each run: altitudes, region, columns, speeds.
   std::vector<std::string> runs;
   for (const EnvelopeRow& row : map.rows) {
@@ -122,8 +121,8 @@ TEST(ChartModel, EnvelopeHoldsTheCellsInTheirRegions) {
                 "0..20000 ft: 4, 33..37, 615..660", "20000..40000 ft: 0, 1..2, 300..315",
                 "20000..40000 ft: 1, 3..35, 315..645", "20000..40000 ft: 3, 36..37, 645..660"}));
   const EnvelopeMap byMach = BuildEnvelopeMap(*c, ChartSpeed::Mach);
-  EXPECT_EQ(byMach.speedMin, c->Cell(1, 1).mach);
-  EXPECT_EQ(byMach.speedMax, c->Cell(2, c->SpeedCount()).mach);
+  EXPECT_TRUE(byMach.speedMin == c->Cell(1, 1).mach &&
+              byMach.speedMax == c->Cell(2, c->SpeedCount()).mach);
   EXPECT_EQ(byMach.RegionAt(1, ColumnOf(650)), EnvelopeRegion::NoSteadyFlight);
   TableComputation failing = *c;
   failing.cells[static_cast<size_t>(ColumnOf(400) - 1) * 2] =
