@@ -368,12 +368,11 @@ class WindowShellTest : public QObject {
     s.form->findChild<QAction*>("mnuGuide")->trigger();
     QVERIFY(s.form->findChildren<tz9::UserGuideWindow*>().size() == 1 && guide->isVisible());
     s.Click(s.form->cmdTable);
+    const QAbstractItemModel* m = s.form->MSFG1->model();
     QStringList speeds, altitudes;  // the first four of each, as the grids head them
-    for (int i = 1; i <= 4; ++i) {
-      speeds << QString::fromStdString(std::string(s.form->grid1().TextAt(0, i))).trimmed();
-      altitudes << QString::fromStdString(std::string(s.form->grid1().TextAt(i, 0)))
-                       .trimmed()
-                       .remove(" ft");
+    for (int i = 0; i < 4; ++i) {
+      speeds << m->headerData(i, Qt::Horizontal).toString().trimmed();
+      altitudes << m->headerData(i, Qt::Vertical).toString().remove(" ft").trimmed();
     }
     QStringList missing =
         QString(
@@ -758,12 +757,15 @@ class WindowShellTest : public QObject {
              "add up beyond the range of numbers.");
   }
 
-  // Newest first, at most eight, a file gone since is told and dropped, Clear empties; all of it
-  // kept for the next run.
-  void RecentFilesAreKeptNewestFirst() {
+  // Recent files newest first, at most eight, a file gone since told and dropped. On a restart
+  // they, the window's size and the mission window's reserve come back; the loadout, weights and
+  // ranges start as new. Clear empties the recent files; a damaged settings file is ignored.
+  void ARestartRestoresRecentFilesPlacesAndAnalysisFieldsOnly() {
     const QTemporaryDir dir;
     {
       RememberingSession s;
+      s.form->show();
+      s.form->resize(1100, 700);
       for (int i = 1; i <= 9; ++i)
         s.Load(WriteFile(dir, QStringLiteral("a%1.dat").arg(i), CheckAircraftWith(nullptr, nullptr))
                    .toStdString());
@@ -774,21 +776,6 @@ class WindowShellTest : public QObject {
       QVERIFY(s.Status().endsWith("a5.dat no longer exists: it was taken off the recent files."));
       s.form->mnuFileRecent->actions().at(1)->trigger();  // a8.dat, loaded again
       QCOMPARE(s.Text("txtFile"), "a8.dat");
-    }
-    RememberingSession again;
-    QCOMPARE(RecentNames(again).join(' '),
-             "a8.dat a9.dat a7.dat a6.dat a4.dat a3.dat a2.dat Clear");
-    again.form->findChild<QAction*>("mnuFileRecentClear")->trigger();
-    QCOMPARE(RecentNames(RememberingSession()), QStringList({"Clear"}));
-  }
-
-  // The window's size and the mission window's reserve come back; the loadout, weights and
-  // ranges start as new. A damaged settings file is ignored.
-  void ARestartRestoresPlacesAndAnalysisFieldsOnly() {
-    {
-      RememberingSession s;
-      s.form->show();
-      s.form->resize(1100, 700);
       s.Type("txtCompWeight", "20000");
       s.Type("txtSpMi", "200");
       s.form->findChild<tz9::MissionWindow*>()->txtReserve->setText("500");
@@ -796,17 +783,19 @@ class WindowShellTest : public QObject {
     }
     RememberingSession again;
     const Session fresh;
+    QCOMPARE(RecentNames(again).join(' '),
+             "a8.dat a9.dat a7.dat a6.dat a4.dat a3.dat a2.dat Clear");
     QCOMPARE(again.form->findChild<tz9::MissionWindow*>()->txtReserve->text() +
                  again.Text("txtCompWeight") + again.Text("txtSpMi"),
              "500" + fresh.Text("txtCompWeight") + fresh.Text("txtSpMi"));
     QCOMPARE(again.form->size(), QSize(1100, 700));
+    again.form->findChild<QAction*>("mnuFileRecentClear")->trigger();
+    QCOMPARE(RecentNames(RememberingSession()), QStringList({"Clear"}));
     QFile damaged(Settings().fileName());
     QVERIFY(damaged.open(QFile::WriteOnly) &&
             damaged.write(QByteArray("\x01[windows\n=\xff\xfe garbage", 22)) == 22);
     damaged.close();
-    RememberingSession afterDamage;
-    QCOMPARE(RecentNames(afterDamage), QStringList({"Clear"}));
-    QCOMPARE(afterDamage.form->size(), fresh.form->size());
+    QCOMPARE(RememberingSession().form->size(), fresh.form->size());
   }
 
   // Changed, replaced by a rename, deleted: each gives its bar; Reload reads the file again and
