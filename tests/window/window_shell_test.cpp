@@ -479,9 +479,7 @@ class WindowShellTest : public QObject {
     s.form->show();  // a fresh credits window each time, with the version and the licence
     for (int showing = 0; showing < 2; ++showing) {
       seen.clear();
-      QTimer::singleShot(0, this, [&seen] {
-        auto* credits = qobject_cast<tz9::frmCredits*>(QApplication::activeModalWidget());
-        if (credits == nullptr) return;
+      WhenTheDialogShows<tz9::frmCredits>(this, [&seen](tz9::frmCredits* credits) {
         // A mark that a reused window would still carry next time.
         seen = credits->property("shownBefore").toBool() ? "reused" : "";
         credits->setProperty("shownBefore", true);
