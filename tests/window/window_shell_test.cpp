@@ -216,10 +216,8 @@ class WindowShellTest : public QObject {
     QStringList colours;
     for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape4", "shpBestSpeed"}) {
       const QImage shown = s.form->findChild<QWidget*>(name)->grab().toImage();
-      colours << shown
-                     .pixelColor(name[0] == 'S' ? shown.rect().center()
-                                                : QPoint(1, shown.height() / 2))
-                     .name();
+      const QPoint middle = name[0] == 'S' ? shown.rect().center() : QPoint(1, shown.height() / 2);
+      colours << shown.pixelColor(middle).name();
     }
     QCOMPARE(colours.join(' '), "#ffffff #ffff00 #00ff00 #ff0000 #000080");
     // A caption may be drawn one pixel smaller than the window's text to fit its place, no
@@ -695,7 +693,6 @@ class WindowShellTest : public QObject {
         {"table", "txtAlS2", "-30", "-30",
          "Altitude Step2 points away from Max Altitude: it must be positive"},
         {"table", "txtSpMi", nines, nines, "Min Speed is not a finite number."},
-        {"table", "txtSpS1", "1e-300", "1e-300", "The speed axis would have more than 32766"},
         {"file", "txtIntFuel", fuel, "1.7e+308", "Loaded step"},
     };
     QTemporaryDir scratch;
