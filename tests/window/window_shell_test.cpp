@@ -130,8 +130,9 @@ class WindowShellTest : public QObject {
 
   // Each field as "name=start text", then "edit" when the user may change it, "left" when its
   // text is not centred, "hidden" when it does not show; the title; the order Tab visits the
-  // controls in; the menus' items ("+" when ticked on and off) with their shortcuts.
-  void OpensWithItsFieldsFocusOrderAndMenus() {
+  // controls in; the menus' items ("+" when ticked on and off) with their shortcuts; the controls'
+  // places, the size, the start-up table and the legend; no caption clipped.
+  void OpensWithItsFieldsFocusOrderMenusSizeAndLegend() {
     Session s;
     ShowWindow(s);
     QStringList shown;
@@ -167,12 +168,8 @@ class WindowShellTest : public QObject {
     QCOMPARE(keys.join(','),
              "mnuFileApri Ctrl+O,mnuFileExport Ctrl+E,mnuFilePrint "
              "Ctrl+P,mnuViewMarks+,mnuViewDetails+,mnuViewLinkScroll+,mnuGuide F1");
-  }
-
-  // No two controls of the client overlap but for the frames and lines drawn around them, the
-  // indicators in the grids' caption rows and a label whose text ends before its field begins.
-  void ControlsStandApartOnTheClient() {
-    Session s;
+    // No two controls of the client overlap but for the frames and lines drawn around them, the
+    // indicators in the grids' caption rows and a label whose text ends before its field begins.
     QStringList overlaps;
     const QList<QWidget*> all =
         s.form->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -198,12 +195,7 @@ class WindowShellTest : public QObject {
     overlaps.removeAll("lblFuelFlow/lblOutOfDate");
     overlaps.removeAll("lblLbsNm/lblSecondGridShows");
     QCOMPARE(overlaps.join(" "), QString());
-  }
-
-  // The window opens at its default size on the start-up table, every column 40 pixels wide.
-  void WindowOpensAtTheDefaultSizeWithTheStartupTableAndTheLegend() {
-    Session s;
-    ShowWindow(s);
+    // The default size, the start-up table, every column 40 pixels wide.
     QCOMPARE(s.form->centralWidget()->size(), QSize(15240 / 15, 10920 / 15));
     QVERIFY(s.form->minimumSize() != s.form->maximumSize());
     for (const tz9::ResultGridView* view : {s.form->MSFG1, s.form->MSFG2}) {
@@ -224,12 +216,26 @@ class WindowShellTest : public QObject {
     QStringList colours;
     for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape4", "shpBestSpeed"}) {
       const QImage shown = s.form->findChild<QWidget*>(name)->grab().toImage();
-      colours << shown
-                     .pixelColor(name[0] == 'S' ? shown.rect().center()
-                                                : QPoint(1, shown.height() / 2))
-                     .name();
+      const QPoint middle = name[0] == 'S' ? shown.rect().center() : QPoint(1, shown.height() / 2);
+      colours << shown.pixelColor(middle).name();
     }
     QCOMPARE(colours.join(' '), "#ffffff #ffff00 #00ff00 #ff0000 #000080");
+    // A caption may be drawn one pixel smaller than the window's text to fit its place, no
+    // smaller; every marker shows its longest text whole.
+    QTemporaryDir scratch;
+    QCOMPARE(ClippedTexts(s.form->centralWidget()), QString());
+    LoadAt20000(s);
+    s.Choose("Option2");
+    s.Click(s.form->cmdCompute);
+    s.Load(kGenericFighter);
+    s.Load(CheckAircraftFile(scratch, "a-long-aircraft-file-name-f-16c-block-50.dat",
+                             "# Stores Drag", nullptr));
+    LayOut(s, "txtSpMi=160");
+    s.Type("txtMisAA", "1");
+    s.Choose("Option3");
+    QVERIFY(s.form->findChild<QLabel*>("lblAircraftState")->isVisible());
+    QCOMPARE(s.form->findChild<QLabel*>("lblOutOfDate")->text().count(','), 2);
+    QCOMPARE(ClippedTexts(s.form->centralWidget()), QString());
     s.form->mnuViewMarks->trigger();
     QVERIFY(!s.form->shpBestSpeed->isVisible() && !s.form->lblBestSpeed->isVisible());
   }
@@ -237,7 +243,7 @@ class WindowShellTest : public QObject {
   // Larger and at its smallest, everything above the box stays where it was; the grids share
   // the height gained or lost, the second keeps its margin to the bottom, and both show four
   // rows or more.
-  void GridAreaFollowsTheSizeWhileTheFieldsKeepTheirPlaces() {
+  void GridAreaFollowsTheSizeWhileTheFieldsKeepTheirPlacesAndFitsASmallScreen() {
     const auto places = [](const Session& s) {
       QStringList places;
       for (const QWidget* control : s.form->centralWidget()->findChildren<QWidget*>(
@@ -264,11 +270,8 @@ class WindowShellTest : public QObject {
               divider.bottom() < grid2.top());
       QVERIFY(VisibleRows(s.form->MSFG1) >= 4 && VisibleRows(s.form->MSFG2) >= 4);
     }
-  }
-
-  // A window opened on a small screen fits on it, with room for a title bar, and its status
-  // line shows under grids of at least four rows; with Cell Details open it fits 1366 pixels.
-  void OnASmallScreenTheWindowFitsAndTheStatusLineShows() {
+    // A window opened on a small screen fits on it, with room for a title bar, and its status
+    // line shows under grids of at least four rows; with Cell Details open it fits 1366 pixels.
     for (const QRect available :
          {QRect(0, 0, 1024, 600), QRect(0, 27, 1024, 573), QRect(0, 0, 1366, 728)}) {
       Session s;
@@ -286,32 +289,11 @@ class WindowShellTest : public QObject {
     QVERIFY(s.form->minimumSizeHint().width() <= 1366 - 16);
   }
 
-  // In the face at hand a caption may be drawn one pixel smaller than the window's text to fit
-  // its place, no smaller; every marker shows its longest text whole.
-  void NothingIsClippedAtTheDefaultSize() {
-    Session s;
-    QTemporaryDir scratch;
-    ShowWindow(s);
-    QCOMPARE(ClippedTexts(s.form->centralWidget()), QString());
-    LoadAt20000(s);
-    s.Choose("Option2");
-    s.Click(s.form->cmdCompute);
-    s.Load(kGenericFighter);
-    s.Load(CheckAircraftFile(scratch, "a-long-aircraft-file-name-f-16c-block-50.dat",
-                             "# Stores Drag", nullptr));
-    LayOut(s, "txtSpMi=160");
-    s.Type("txtMisAA", "1");
-    s.Choose("Option3");
-    QVERIFY(s.form->findChild<QLabel*>("lblAircraftState")->isVisible());
-    QCOMPARE(s.form->findChild<QLabel*>("lblOutOfDate")->text().count(','), 2);
-    QCOMPARE(ClippedTexts(s.form->centralWidget()), QString());
-  }
-
   // Scrolling one grid scrolls the other, both ways, until "Link Grid Scrolling" is unchecked.
-  void GridsScrollTogetherUntilParted() {
+  void GridsScrollTogetherUntilPartedAndTabLeavesThem() {
     Session s;
     LayOut(s, "txtSpS2=10 txtAlS2=500");
-    ShowWindow(s);
+    ShowActive(s);
     auto* link = s.form->findChild<QAction*>("mnuViewLinkScroll");
     const auto scrolled = [&s](int across1, int down2) {
       if (across1 >= 0) s.form->MSFG1->horizontalScrollBar()->setValue(across1);
@@ -322,61 +304,45 @@ class WindowShellTest : public QObject {
                << QString::number(grid->verticalScrollBar()->value());
       return values.join(' ');
     };
-    QVERIFY(link->isChecked());
     QCOMPARE(scrolled(5, 3), "5 3 5 3");
     link->trigger();
     QCOMPARE(scrolled(7, 1), "7 3 5 1");
     link->trigger();  // linked again: the second grid joins the first
     QCOMPARE(scrolled(-1, -1), "7 3 7 3");
+    // Tab and Shift+Tab leave a grid for the next control.
+    tz9::ResultGridView* first = s.form->MSFG1;
+    first->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), s.form->MSFG2);
+    QTest::keyClick(s.form->MSFG2, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), first);
   }
 
   // With the check aircraft loaded, 20000 lb typed and "before" on the status line: a field, the
-  // text typed into it first, the key pressed in it, how the status line begins and the
-  // computing weight afterwards, which tell which command ran.
+  // key pressed in it, how the status line begins and the computing weight afterwards, which
+  // tell which command ran.
   void KeysPressTheirCommands() {
     const struct {
       const char* field;
-      QString typed;
       Qt::Key key;
-      Qt::KeyboardModifiers modifiers;
       QString status, weight;
     } cases[] = {
-        {"txtSpS1", "0", Qt::Key_Return, {}, "Speed Step1 is 0: the axis", "20000"},
-        {"txtAlMa", "30000", Qt::Key_Enter, {}, "Table of 17 speeds by 9 altitudes.", "20000"},
-        {"txtMisAA", "", Qt::Key_Return, {}, "before", "26000"},
-        {"txtFuelTank", "", Qt::Key_Enter, {}, "before", "26000"},
-        {"txtCompWeight", "", Qt::Key_Return, {}, "Computed 253 cells.", "20000"},
-        {"txtSpMi", "", Qt::Key_F5, {}, "Computed 253 cells.", "20000"},
-        {"txtCompWeight", "", Qt::Key_O, Qt::ControlModifier, "Loaded check-aircraft", "20000"},
+        {"txtAlMa", Qt::Key_Enter, "Table of 17 speeds by 11 altitudes.", "20000"},
+        {"txtMisAA", Qt::Key_Return, "before", "26000"},
+        {"txtCompWeight", Qt::Key_Return, "Computed 253 cells.", "20000"},
+        {"txtSpMi", Qt::Key_F5, "Computed 253 cells.", "20000"},
     };
     for (const auto& c : cases) {
       Session s;
       ShowActive(s);
       LoadAt20000(s);
-      if (!c.typed.isEmpty()) s.Type(c.field, c.typed);
       s.Field(c.field)->setFocus();
       s.form->lblStatus->setText("before");
-      QTest::keyClick(s.Field(c.field), c.key, c.modifiers);
+      QTest::keyClick(s.Field(c.field), c.key);
       QCOMPARE(
           QString(c.field) + " " + s.Status().left(c.status.size()) + " " + s.Text("txtCompWeight"),
           QString(c.field) + " " + c.status + " " + c.weight);
     }
-  }
-
-  // Tab and Shift+Tab leave a grid for the next control; the arrow keys move inside it.
-  void TabLeavesAGridArrowsMoveInside() {
-    Session s;
-    ShowActive(s);
-    tz9::ResultGridView* first = s.form->MSFG1;
-    first->setFocus(Qt::OtherFocusReason);
-    first->setCurrentIndex(first->model()->index(0, 0));
-    QTest::keyClick(first, Qt::Key_Down);
-    QTest::keyClick(first, Qt::Key_Right);
-    QCOMPARE(first->currentIndex(), first->model()->index(1, 1));
-    QTest::keyClick(first, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), s.form->MSFG2);
-    QTest::keyClick(s.form->MSFG2, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), first);
   }
 
   // The guide opens from F1 and from its item, once. It covers what a pilot meets in the window,
@@ -384,7 +350,6 @@ class WindowShellTest : public QObject {
   void UserGuideOpensOnceAndExplainsTheWindowWithItsOwnExample() {
     Session s;
     ShowActive(s);
-    QVERIFY(s.form->findChild<tz9::UserGuideWindow*>() == nullptr);  // none at start
     QTest::keyClick(s.form->txtSpMi, Qt::Key_F1);
     auto* guide = s.form->findChild<tz9::UserGuideWindow*>("frmGuide");
     QVERIFY(guide != nullptr && guide->isVisible());
@@ -392,12 +357,11 @@ class WindowShellTest : public QObject {
     s.form->findChild<QAction*>("mnuGuide")->trigger();
     QVERIFY(s.form->findChildren<tz9::UserGuideWindow*>().size() == 1 && guide->isVisible());
     s.Click(s.form->cmdTable);
+    const QAbstractItemModel* m = s.form->MSFG1->model();
     QStringList speeds, altitudes;  // the first four of each, as the grids head them
-    for (int i = 1; i <= 4; ++i) {
-      speeds << QString::fromStdString(std::string(s.form->grid1().TextAt(0, i))).trimmed();
-      altitudes << QString::fromStdString(std::string(s.form->grid1().TextAt(i, 0)))
-                       .trimmed()
-                       .remove(" ft");
+    for (int i = 0; i < 4; ++i) {
+      speeds << m->headerData(i, Qt::Horizontal).toString().trimmed();
+      altitudes << m->headerData(i, Qt::Vertical).toString().remove(" ft").trimmed();
     }
     QStringList missing =
         QString(
@@ -427,32 +391,22 @@ class WindowShellTest : public QObject {
            QTest::keyClick(s.form->menuBar(), Qt::Key_Escape);
          },
          "20000"},
-        {[](Session& s) {  // a dialog (another window) shown, its field taking the focus
-           QDialog dialog(s.form.get());
-           new QLineEdit(&dialog);
-           dialog.show();
-           dialog.activateWindow();  // as a window manager does for a new dialog
-           QTRY_VERIFY(QApplication::activeWindow() == &dialog);
-         },
-         "20000"},
         {[](Session& s) { QTest::keyClick(s.form->txtMisAA, Qt::Key_Tab); }, "26000"},
-        {[](Session& s) { QTest::mouseClick(s.form->txtSpMi, Qt::LeftButton); }, "26000"},
     };
-    int i = 0;
     for (const auto& [act, weight] : cases) {
-      ++i;
       Session s;
       ShowActive(s);
       LoadAt20000(s);
       QTest::mouseClick(s.form->txtMisAA, Qt::LeftButton);
       QVERIFY(s.form->txtMisAA->hasFocus());
       act(s);
-      QCOMPARE(QString::number(i) + " " + s.Text("txtCompWeight"),
-               QString::number(i) + " " + weight);
+      QCOMPARE(s.Text("txtCompWeight"), weight);
     }
   }
 
-  // Every kind counted at once, each field a different number: the loadout sums them, and the
+  // Leaving a count field, a count edit and Compute Weight rewrite the figures, a computing
+  // weight typed does not. Every kind counted at once, each field a different number: the
+  // loadout sums them, and the
   // computation holds each count under its own store. At 300 kt, 0 ft the stores add 1489.41 lbf
   // to the check aircraft's 2371.18: 3860.59 lbf on afterburner, 7721 lb/h.
   void ComputeTableTakesEachCountFromItsOwnField() {
@@ -461,6 +415,18 @@ class WindowShellTest : public QObject {
         {"txtCluster", "CBU-52"}, {"txtEcm", "ALQ131"},   {"txtFuelTank", "370USG"}};
     Session s;
     s.Load(kCheckAircraft);
+    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(s.form->txtFuelTank, &leaving);
+    QCOMPARE(s.Text("txtActualWeight") + " " + s.Text("txtCompWeight"), "26000 26000");
+    s.Type("txtFuelTank", "2");
+    s.Type("txtCompWeight", "12000 lb");
+    QCOMPARE(s.Text("txtExtFuel") + " " + s.Text("txtTotalFuel") + " " + s.Text("txtCompWeight"),
+             "4810 11810 12000 lb");
+    s.Click(s.form->cmdWeight);
+    QCOMPARE(s.Text("txtActualWeight") + " " + s.Text("txtCompWeight"), "35620 35600");
+    s.Type("txtCompWeight", "12000 lb");
+    s.Type("txtMisAA", "1");
+    QCOMPARE(s.Text("txtCompWeight"), QStringLiteral("35700"));
     for (size_t i = 0; i < std::size(counts); ++i)
       s.Type(counts[i].first, QString::number(i + 1));
     QCOMPARE(s.Text("txtExtraWeight") + " " + s.Text("txtExtFuel"), QStringLiteral("20230 14430"));
@@ -474,58 +440,14 @@ class WindowShellTest : public QObject {
     QCOMPARE(held + " " + CellShown(s.form->MSFG1, 1, 1), "123456 7721 #ffff00");
   }
 
-  // A count field that holds no number turns to "0" when it changes; leaving a count field,
-  // a count edit and Compute Weight rewrite the figures, a computing weight typed does not.
-  void CountFieldsCleanThemselvesAndRewriteTheFigures() {
-    Session s;
-    s.Load(kCheckAircraft);
-    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
-    for (const char* name :
-         {"txtMisAA", "txtMisAG", "txtBombe", "txtCluster", "txtEcm", "txtFuelTank"}) {
-      s.Type(name, "x", /*paste=*/true);
-      QCOMPARE(QString(name) + " " + s.Text(name), QString(name) + " 0");
-    }
-    QApplication::sendEvent(s.form->txtFuelTank, &leaving);
-    QCOMPARE(s.Text("txtActualWeight") + " " + s.Text("txtCompWeight"), "26000 26000");
-    s.Type("txtFuelTank", "2");
-    s.Type("txtCompWeight", "12000 lb");
-    QCOMPARE(s.Text("txtExtFuel") + " " + s.Text("txtTotalFuel") + " " + s.Text("txtCompWeight"),
-             "4810 11810 12000 lb");
-    s.Click(s.form->cmdWeight);
-    QCOMPARE(s.Text("txtActualWeight") + " " + s.Text("txtCompWeight"), "35620 35600");
-    s.Type("txtCompWeight", "12000 lb");
-    s.Type("txtMisAA", "1");
-    QCOMPARE(s.Text("txtCompWeight"), QStringLiteral("35700"));
-  }
-
-  // Ctrl+C copies text with trimmed headers (the start-up speeds have a blank in front: " 150"),
-  // and an HTML table whose cells carry their backgrounds.
-  void CtrlCPutsTextAndHtmlWithTheCellColours() {
-    Session s;
-    LoadAt20000(s);
-    s.Click(s.form->cmdCompute);
-    tz9::ResultGridView* view = s.form->MSFG1;
-    view->selectionModel()->select(GridIndex(view, 1, 1), QItemSelectionModel::ClearAndSelect);
-    view->selectionModel()->select(GridIndex(view, 2, 2), QItemSelectionModel::Select);
-    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    const QMimeData* copied = QApplication::clipboard()->mimeData();
-    QCOMPARE(copied->text(), "\t150\t200\n0 ft\t1074\t\n500 ft\t\t1280\n");
-    QCOMPARE(copied->html(),
-             "<table>\n<tr><th></th><th>150</th><th>200</th></tr>\n<tr><th>0 ft</th><td "
-             "style=\"background-color:#ffffff\">1074</td><td></td></tr>\n<tr><th>500 "
-             "ft</th><td></td><td style=\"background-color:#ffffff\">1280</td></tr>\n</table>\n");
-  }
-
   // The real dialogs: the Load command's, rejected, then a file chosen; the box that tells, with
-  // an OK and no icon.
+  // an OK and no icon; the credits.
   void RealDialogsTellACancelFromAChoiceAndInform() {
     // Save, Save As and Help only say "Work in Progress", through the box tested last.
     Session s;
-    s.Load(kCheckAircraft);
     for (QAction* item : {s.form->mnuFileSalva, s.form->mnuFileNome, s.form->mnuHelp})
       item->trigger();
     QCOMPARE(s.messages, QStringList(3, "Strakon TZ9 Performances|Work in Progress"));
-    QCOMPARE(s.Status(), QStringLiteral("Loaded check-aircraft.dat."));
     tz9::DialogAircraftFileChooser chooser(nullptr);
     WhenTheDialogShows<QFileDialog>(this, [](QFileDialog* dialog) { dialog->reject(); });
     QCOMPARE(chooser.ChooseAircraftFile(), std::optional<std::string>());
@@ -544,6 +466,21 @@ class WindowShellTest : public QObject {
     });
     tz9::MessageBoxNotifier(nullptr).Inform("Strakon TZ9 Performances", "Work in Progress");
     QCOMPARE(seen, "Strakon TZ9 Performances|Work in Progress");
+    s.form->show();  // a fresh credits window each time, with the version and the licence
+    for (int showing = 0; showing < 2; ++showing) {
+      seen.clear();
+      WhenTheDialogShows<tz9::frmCredits>(this, [&seen](tz9::frmCredits* credits) {
+        // A mark that a reused window would still carry next time.
+        seen = credits->property("shownBefore").toBool() ? "reused" : "";
+        credits->setProperty("shownBefore", true);
+        seen += "|" + credits->findChild<QLabel*>("lblVersion")->text() + "|" +
+                credits->findChild<QLabel*>("lblLicence")->text();
+        QTest::mouseClick(credits->Command1, Qt::LeftButton);
+      });
+      s.form->mnuCred->trigger();
+      QCOMPARE(seen,
+               "|Version " + QString::fromLatin1(tz9::kVersion) + "|Licence: GPL-3.0-or-later");
+    }
   }
 
   // The models stay sound through a layout that resizes the grids, which resets each view once;
@@ -576,28 +513,6 @@ class WindowShellTest : public QObject {
     QVERIFY(!model.data(model.index(0, 0), Qt::TextAlignmentRole).isValid());
   }
 
-  // A fresh credits window each time, with the version and the licence.
-  void CreditsOpenFreshEachTimeWithTheVersionAndTheLicence() {
-    Session s;
-    s.form->show();
-    for (int showing = 0; showing < 2; ++showing) {
-      QString seen;
-      QTimer::singleShot(0, this, [&seen] {
-        auto* credits = qobject_cast<tz9::frmCredits*>(QApplication::activeModalWidget());
-        if (credits == nullptr) return;
-        // A mark that a reused window would still carry next time.
-        seen = credits->property("shownBefore").toBool() ? "reused" : "";
-        credits->setProperty("shownBefore", true);
-        seen += "|" + credits->findChild<QLabel*>("lblVersion")->text() + "|" +
-                credits->findChild<QLabel*>("lblLicence")->text();
-        QTest::mouseClick(credits->Command1, Qt::LeftButton);
-      });
-      s.form->mnuCred->trigger();
-      QCOMPARE(seen,
-               "|Version " + QString::fromLatin1(tz9::kVersion) + "|Licence: GPL-3.0-or-later");
-    }
-  }
-
   // One session: a Load either completes or changes nothing. After each, the marker under the
   // stores, how the status line begins and ends, and the file shown; no field the reader writes
   // is struck through, and the texts of the aircraft loaded stay whatever the load did.
@@ -614,8 +529,6 @@ class WindowShellTest : public QObject {
         {"whole.dat", CheckAircraftWith(nullptr, nullptr), "", "Loaded whole.dat.|"},
         {"cut.dat", CheckAircraftWith("# Stores Drag", nullptr),
          "cut.dat was not loaded (stopped at line 58); " + kept, "cut.dat: Load stopped|" + still},
-        {"fuel-cut.dat", CheckAircraftWith("# INPUT MASS", nullptr),
-         "fuel-cut.dat was not loaded (stopped at line 2); " + kept, "fuel-cut.dat: |" + still},
         {"missing.dat", "", "missing.dat could not be opened; " + kept,
          "Load stopped: cannot open file: |(no such file). " + still},
         {nullptr, "", "missing.dat could not be opened; " + kept,
@@ -653,10 +566,6 @@ class WindowShellTest : public QObject {
     const char* cases[][5] = {
         {"txtFuelTank", "1,", "0", "0",
          "Fuel Tank: \"1,\" is not a number, so the count was set to 0."},
-        {"txtFuelTank", "1,5", "5", "",
-         "Fuel Tank: \"1,\" is not a number, so the count was set to 0."},
-        {"txtMisAA", "2x", "0", "0",
-         "AA Missiles: \"2x\" is not a number, so the count was set to 0."},
         {"txtEcm", "1.5", "1.5", "", ""},
     };
     for (const auto& c : cases) {
@@ -680,7 +589,6 @@ class WindowShellTest : public QObject {
     // Mode, speed, altitude, then the cells of both grids there.
     const char* cases[][5] = {
         {"Option1", "600", "0", "17110 #ffff00", "28.51 #ffff00"},
-        {"Option1", "660", "40000", "5267 #ff0000", "5.182 #ff0000"},
         {"Option2", "560", "40000", "1740 #00ff00", "898 none"},
         {"Option2", "650", "0", "------ #ffffff", "650 #ffffff"},
         {"Option3", "660", "40000", "5267 #ff0000", "1.8 none"},
@@ -696,26 +604,28 @@ class WindowShellTest : public QObject {
     }
   }
 
-  // A refused Compute Table says why, changes no cell and leaves no wait cursor.
-  void ComputeTableRefusalsSayWhyAndChangeNoCell() {
-    const char* cases[][2] = {
-        {"20000", "Compute Table needs an aircraft: load a file first."},  // nothing loaded
-        {"20000 lb", "The computing weight is not a number."},
-        {"18999",
-         "The computing weight is below the zero fuel weight: press Compute Weight to propose "
-         "one."}};
+  // A refused Compute Table says why, changes no cell and leaves no wait cursor; then Ctrl+C.
+  void ComputeTableRefusalsSayWhyAndChangeNoCellThenCopy() {
     Session s;
-    for (const auto& c : cases) {
-      if (&c != &cases[0]) s.Load(kCheckAircraft);
-      s.Type("txtCompWeight", c[0]);
-      s.Click(s.form->cmdCompute);
-      QCOMPARE(s.Status(), c[1]);
-      QCOMPARE(CellShown(s.form->MSFG1, 1, 1) + CellShown(s.form->MSFG2, 11, 23), " none none");
-      QVERIFY(QApplication::overrideCursor() == nullptr);
-    }
     s.Type("txtCompWeight", "20000");
     s.Click(s.form->cmdCompute);
+    QCOMPARE(s.Status(), "Compute Table needs an aircraft: load a file first.");
+    QCOMPARE(CellShown(s.form->MSFG1, 1, 1) + CellShown(s.form->MSFG2, 11, 23), " none none");
     QVERIFY(QApplication::overrideCursor() == nullptr);
+    LoadAt20000(s);
+    s.Click(s.form->cmdCompute);
+    // Ctrl+C copies text with trimmed headers (the start-up speeds have a blank in front:
+    // " 150"), and an HTML table whose cells carry their backgrounds.
+    tz9::ResultGridView* view = s.form->MSFG1;
+    view->selectionModel()->select(GridIndex(view, 1, 1), QItemSelectionModel::ClearAndSelect);
+    view->selectionModel()->select(GridIndex(view, 2, 2), QItemSelectionModel::Select);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text(), "\t150\t200\n0 ft\t1074\t\n500 ft\t\t1280\n");
+    QCOMPARE(copied->html(),
+             "<table>\n<tr><th></th><th>150</th><th>200</th></tr>\n<tr><th>0 ft</th><td "
+             "style=\"background-color:#ffffff\">1074</td><td></td></tr>\n<tr><th>500 "
+             "ft</th><td></td><td style=\"background-color:#ffffff\">1280</td></tr>\n</table>\n");
   }
 
   // A message, then an action: the status line afterwards.
@@ -735,12 +645,8 @@ class WindowShellTest : public QObject {
     } cases[] = {
         {refusedWeight, [](Session& s) { s.Click(s.form->cmdWeight); }, belowZfw, ""},
         {refusedWeight, [](Session& s) { s.Type("txtCompWeight", "30000"); }, belowZfw, ""},
-        {refusedWeight, [](Session& s) { s.Type("txtSpMa", "700"); }, belowZfw, belowZfw},
         {refusedLayout, [](Session& s) { s.Type("txtSpS1", "10"); }, stepZero, ""},
         {refusedLayout, [](Session& s) { s.Type("txtCompWeight", "30000"); }, stepZero, stepZero},
-        {[](Session& s) { s.Click(s.form->cmdCompute); },
-         [](Session& s) { s.Load(kCheckAircraft); },
-         "Compute Table needs an aircraft: load a file first.", "Loaded check-aircraft.dat."},
         {ComputeOnDefaults, [](Session& s) { s.Type("txtSpMa", "700"); }, "Computed 187 cells.",
          "Computed 187 cells."},
     };
@@ -768,28 +674,21 @@ class WindowShellTest : public QObject {
     // What is done, where, with what text; how the field's text begins afterwards and what the
     // status line contains.
     const struct {
-      const char* act;  // "file", "folder", "compute", "table"
+      const char* act;  // "file", "compute", "table"
       const char* field;
       QByteArray text;
       QString kept, status;
     } steps[] = {
         {"file", "txtAereo", count26, "", "Load stopped at line 28: count 26 exceeds 25"},
         {"file", "txtAereo", lots, "Check Aircraft", "Loaded step1.dat."},
-        {"folder", "txtAereo", "", "Check Aircraft", "is a folder"},
         {"file", "txtAereo", endless, "Check Aircraft", "Load stopped at line 1: end of file"},
         {"compute", "txtBombe", nines, "0", "Computed 253 cells"},
         {"compute", "txtBombe", "1e308", "1e308", "the store counts give a weight beyond"},
-        {"compute", "txtBombe", "0", "0", "Computed 253 cells"},
         {"compute", "txtCompWeight", "1e400", "1e400", "The computing weight is not a number."},
-        {"compute", "txtCompWeight", "1e308", "1e308", "253 could not be computed, the first at"},
         {"table", "txtAlS2", "-30", "-30",
          "Altitude Step2 points away from Max Altitude: it must be positive"},
-        {"table", "txtSpMa", "1e308", "1e308", "Max Speed rounds to 1e+308, outside -32768 .."},
         {"table", "txtSpMi", nines, nines, "Min Speed is not a finite number."},
-        {"table", "txtSpS1", "1e-300", "1e-300", "The speed axis would have more than 32766"},
         {"file", "txtIntFuel", fuel, "1.7e+308", "Loaded step"},
-        {"compute", "txtFuelTank", "1e304", "1e304",
-         "the file's internal fuel and the tanks' fuel"},
     };
     QTemporaryDir scratch;
     Session s;
@@ -797,12 +696,10 @@ class WindowShellTest : public QObject {
     for (size_t i = 0; i < std::size(steps); ++i) {
       const auto& step = steps[i];
       const QString act(step.act);
-      const QString path = scratch.filePath(QStringLiteral("step%1.dat").arg(i));
       const QString before = s.Text(step.field);
       const std::string headers(s.form->grid2().TextAt(0, 1));
-      if (act == "file") WriteFile(scratch, QFileInfo(path).fileName(), step.text);
-      if (act == "folder") QVERIFY(QDir().mkdir(path));
-      if (act == "file" || act == "folder") {
+      if (act == "file") {
+        const QString path = WriteFile(scratch, QStringLiteral("step%1.dat").arg(i), step.text);
         s.Load(path.toStdString());
         QFile::remove(path);  // the endless line is not kept around
       } else {
@@ -811,8 +708,7 @@ class WindowShellTest : public QObject {
       }
       QVERIFY2(s.Status().contains(step.status) && s.Text(step.field).startsWith(step.kept) &&
                    s.Status().size() <= 1000,
-               qPrintable(
-                   QStringLiteral("step %1: %2 [%3]").arg(i).arg(s.Status(), s.Text(step.field))));
+               qPrintable(s.Status() + " [" + s.Text(step.field) + "]"));
       for (const QLineEdit* field : s.form->findChildren<QLineEdit*>())
         QVERIFY2(field->text().size() <= 32767, qPrintable(field->objectName()));
       if (act != "table") continue;
@@ -821,36 +717,30 @@ class WindowShellTest : public QObject {
     }
   }
 
-  // The refusals no session above meets: between them every kind and field is worded.
+  // A sample of the refusals no session above meets, each worded with its fields' labels.
   void RefusalsNameTheFieldsByTheirLabels() {
     using enum tz9::LayoutRefusalKind;
     using enum tz9::TableAxis;
     using enum tz9::RangeField;
     QCOMPARE(tz9::LayoutRefusalText(
-                 {.kind = StepZero, .axis = Altitude, .field = Step1, .from = Min, .to = Step}),
-             "Altitude Step1 is 0: the axis cannot step from Min Altitude to Step Altitude.");
-    QCOMPARE(tz9::LayoutRefusalText(
                  {.kind = SpanTooLarge, .axis = Speed, .field = Step1, .from = Min, .to = Step}),
              "The span from Min Speed to Step Speed is too large to step through.");
-    QCOMPARE(tz9::LayoutRefusalText({.kind = Indistinct, .axis = Altitude, .field = Max}),
-             "Max Altitude is too small: neighbouring values of the altitude axis would read the "
-             "same in 15 digits.");
     QCOMPARE(tz9::LayoutRefusalText({.kind = TooManyCells, .cells = 1001000}),
              "The table would have 1001000 data cells, more than 1000000: choose larger steps.");
-    QCOMPARE(tz9::SweepRefusalText(tz9::SweepRefusal::GridsDiffer),
-             "The two grids differ in size: press Create Table first.");
     QCOMPARE(tz9::WeightOverflowText(tz9::LoadoutOverflow::Weight),
              "The computing weight is not a number: the zero fuel weight, stores and fuel on board "
-             "add up beyond the range of "
-             "numbers.");
+             "add up beyond the range of numbers.");
   }
 
-  // Newest first, at most eight, a file gone since is told and dropped, Clear empties; all of it
-  // kept for the next run.
-  void RecentFilesAreKeptNewestFirst() {
+  // Recent files newest first, at most eight, a file gone since told and dropped. On a restart
+  // they, the window's size and the mission window's reserve come back; the loadout, weights and
+  // ranges start as new. Clear empties the recent files; a damaged settings file is ignored.
+  void ARestartRestoresRecentFilesPlacesAndAnalysisFieldsOnly() {
     const QTemporaryDir dir;
     {
       RememberingSession s;
+      s.form->show();
+      s.form->resize(1100, 700);
       for (int i = 1; i <= 9; ++i)
         s.Load(WriteFile(dir, QStringLiteral("a%1.dat").arg(i), CheckAircraftWith(nullptr, nullptr))
                    .toStdString());
@@ -861,21 +751,6 @@ class WindowShellTest : public QObject {
       QVERIFY(s.Status().endsWith("a5.dat no longer exists: it was taken off the recent files."));
       s.form->mnuFileRecent->actions().at(1)->trigger();  // a8.dat, loaded again
       QCOMPARE(s.Text("txtFile"), "a8.dat");
-    }
-    RememberingSession again;
-    QCOMPARE(RecentNames(again).join(' '),
-             "a8.dat a9.dat a7.dat a6.dat a4.dat a3.dat a2.dat Clear");
-    again.form->findChild<QAction*>("mnuFileRecentClear")->trigger();
-    QCOMPARE(RecentNames(RememberingSession()), QStringList({"Clear"}));
-  }
-
-  // The window's size and the mission window's reserve come back; the loadout, weights and
-  // ranges start as new. A damaged settings file is ignored.
-  void ARestartRestoresPlacesAndAnalysisFieldsOnly() {
-    {
-      RememberingSession s;
-      s.form->show();
-      s.form->resize(1100, 700);
       s.Type("txtCompWeight", "20000");
       s.Type("txtSpMi", "200");
       s.form->findChild<tz9::MissionWindow*>()->txtReserve->setText("500");
@@ -883,17 +758,19 @@ class WindowShellTest : public QObject {
     }
     RememberingSession again;
     const Session fresh;
+    QCOMPARE(RecentNames(again).join(' '),
+             "a8.dat a9.dat a7.dat a6.dat a4.dat a3.dat a2.dat Clear");
     QCOMPARE(again.form->findChild<tz9::MissionWindow*>()->txtReserve->text() +
                  again.Text("txtCompWeight") + again.Text("txtSpMi"),
              "500" + fresh.Text("txtCompWeight") + fresh.Text("txtSpMi"));
     QCOMPARE(again.form->size(), QSize(1100, 700));
+    again.form->findChild<QAction*>("mnuFileRecentClear")->trigger();
+    QCOMPARE(RecentNames(RememberingSession()), QStringList({"Clear"}));
     QFile damaged(Settings().fileName());
     QVERIFY(damaged.open(QFile::WriteOnly) &&
             damaged.write(QByteArray("\x01[windows\n=\xff\xfe garbage", 22)) == 22);
     damaged.close();
-    RememberingSession afterDamage;
-    QCOMPARE(RecentNames(afterDamage), QStringList({"Clear"}));
-    QCOMPARE(afterDamage.form->size(), fresh.form->size());
+    QCOMPARE(RememberingSession().form->size(), fresh.form->size());
   }
 
   // Changed, replaced by a rename, deleted: each gives its bar; Reload reads the file again and
@@ -902,10 +779,8 @@ class WindowShellTest : public QObject {
     const QTemporaryDir dir;
     const QString path = WriteFile(dir, "live.dat", CheckAircraftWith(nullptr, nullptr));
     Session s;
-    ComputeTheCheckTable(s);
+    ComputeTheCheckTable(s);  // of the same aircraft as the one followed
     s.Load(path.toStdString());
-    s.Type("txtCompWeight", "20000");
-    s.Click(s.form->cmdCompute);
     const std::string before(s.form->grid1().TextAt(1, 1));
     tz9::AircraftFileFollower* follower = s.form->fileFollower;
     const auto barShows = [follower](const QString& text) {
