@@ -86,11 +86,11 @@ std::string StalenessWords(const Workspace& w) {
   return words.empty() ? "current" : words.substr(1);
 }
 
+// A command, the signals it emits and the staleness it leaves.
 struct Step {
   const char* name;
   std::function<void(Workspace&)> run;
-  const char* emitted;
-  const char* staleness;  // after the step
+  const char *emitted, *staleness;
 };
 
 TEST(Workspace, EachCommandEmitsItsSignalsAndLeavesItsStaleness) {
@@ -176,8 +176,7 @@ TEST(Workspace, ALoadThatDoesNotCompleteChangesNothing) {
     EXPECT_EQ(log.Take(), "");
   }
   FieldsDisplay shown;
-  EXPECT_TRUE(w.Load(kGenericFighter, shown).completed);
-  EXPECT_FALSE(shown.name.empty());
+  EXPECT_TRUE(w.Load(kGenericFighter, shown).completed && !shown.name.empty());
   EXPECT_EQ(log.Take(), "loaded staleness");
 }
 
