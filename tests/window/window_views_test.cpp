@@ -53,14 +53,11 @@ namespace {
 // The view's grid cell under these header texts (as shown, blanks aside).
 std::pair<int, int> CellAt(const ResultGridView* view, const QString& knots, const QString& feet) {
   const QAbstractItemModel* model = view->model();
-  int row = 0;
-  int col = 0;
-  for (int r = 0; r < model->rowCount(); ++r) {
+  int row = 0, col = 0;
+  for (int r = 0; r < model->rowCount(); ++r)
     if (model->headerData(r, Qt::Vertical).toString().trimmed() == feet + " ft") row = r + 1;
-  }
-  for (int c = 0; c < model->columnCount(); ++c) {
+  for (int c = 0; c < model->columnCount(); ++c)
     if (model->headerData(c, Qt::Horizontal).toString().trimmed() == knots) col = c + 1;
-  }
   if (row == 0 || col == 0) qFatal("no cell at %s kt, %s ft", qPrintable(knots), qPrintable(feet));
   return {row, col};
 }
@@ -86,7 +83,6 @@ struct Panel {
   }
   QString Cell() const { return dock->lblCellDetailsCell->text(); }
   QString State() const { return dock->lblCellDetailsState->text(); }
-  QString Reason() const { return dock->lblCellDetailsReason->text(); }
 };
 
 // Speeds from speedMin by 60 up to 600, then by speedStep2 up to 650 kt, by altitudes 0 and
@@ -110,11 +106,9 @@ void ComputeTheSummaryTable(Session& s, const QString& option = "Option1") {
 
 QString MarkedCells(const ResultGridView* view) {
   QStringList marked;
-  for (int row = 1; row <= view->model()->rowCount(); ++row) {
-    for (int col = 1; col <= view->model()->columnCount(); ++col) {
+  for (int row = 1; row <= view->model()->rowCount(); ++row)
+    for (int col = 1; col <= view->model()->columnCount(); ++col)
       if (Marked(view, row, col)) marked << QStringLiteral("(%1,%2)").arg(row).arg(col);
-    }
-  }
   return marked.join(' ');
 }
 
@@ -172,9 +166,8 @@ QString SayingOutOfDate(const Session& s) {
       {"details", s.form->findChild<tz9::CellDetailsDock*>()->lblCellDetailsState->text()},
   };
   QStringList saying;
-  for (const auto& [view, text] : views) {
+  for (const auto& [view, text] : views)
     if (text.contains("Out of date")) saying << view;
-  }
   return saying.join(' ');
 }
 
@@ -210,10 +203,9 @@ void RunMission(Session& s, const QString& reserve, const QString& cruise,
 // The texts of a table from row and column `first` on (1: the data cells, no captions).
 QStringList AllTexts(const tz9::ResultGrid& table, int first = 0) {
   QStringList texts;
-  for (int row = first; row < table.Rows(); ++row) {
+  for (int row = first; row < table.Rows(); ++row)
     for (int col = first; col < table.Cols(); ++col)
       texts << TableText(table, row, col);
-  }
   return texts;
 }
 
@@ -223,23 +215,15 @@ int CheckColumn(int knots) {  // of kCheckRanges
 
 QStringList LegendNames(const ChartCanvas* canvas) {
   QStringList names;
-  for (const QAbstractSeries* series : canvas->chart()->series()) {
+  for (const QAbstractSeries* series : canvas->chart()->series())
     if (!series->name().isEmpty()) names << series->name();
-  }
   return names;
 }
 
 QList<QPointF> PointsOf(const ChartCanvas* canvas, const QString& name = "Selected cell") {
-  for (QAbstractSeries* series : canvas->chart()->series()) {
+  for (QAbstractSeries* series : canvas->chart()->series())
     if (series->name() == name) return static_cast<QXYSeries*>(series)->points();
-  }
   return {};
-}
-
-std::optional<GridCell> CurrentCell(const ResultGridView* view) {
-  const QModelIndex index = view->currentIndex();
-  if (!index.isValid()) return std::nullopt;
-  return GridCell{index.row() + 1, index.column() + 1};
 }
 
 void ClickChart(const ChartCanvas* canvas, QPointF value) {
@@ -252,10 +236,9 @@ void ClickOption(QRadioButton* option) {
 
 int DistinctColours(const QImage& image) {
   QSet<QRgb> colours;
-  for (int y = 0; y < image.height(); y += 2) {
+  for (int y = 0; y < image.height(); y += 2)
     for (int x = 0; x < image.width(); x += 2)
       colours.insert(image.pixel(x, y));
-  }
   return static_cast<int>(colours.size());
 }
 
@@ -265,7 +248,7 @@ struct ScriptedImagePath final : tz9::ImagePathChooser {
   QString path;
 };
 
-// Answers the save dialog with the next path of a list (nothing: a cancel), the print dialog
+// Answers the save dialog with the path given (none: a cancel), the print dialog
 // by printing to a PDF file (an empty name: a cancel) and the question before a long report with
 // scope; notes what each dialog offered.
 struct ScriptedExportDialogs final : tz9::ExportDialogs {
@@ -277,9 +260,7 @@ struct ScriptedExportDialogs final : tz9::ExportDialogs {
   std::optional<std::string> ChooseSavePath(tz9::ExportKind kind, const QString& name) override {
     offered << tz9::ExportSuffix(kind) + " " + name;
     if (paths.empty()) return std::nullopt;
-    std::optional<std::string> path = paths.front();
-    paths.erase(paths.begin());
-    return path;
+    return std::exchange(paths, {}).front();
   }
   bool SetUpPrinter(QPrinter& printer) override {
     offered << QStringLiteral("print");
@@ -391,8 +372,6 @@ class WindowViewsTest : public QObject {
         {[](Session& s) { LayOut(s, "txtSpMi=200 txtSpSt=600"); }, "marker summary mission charts",
          "the table was re-laid"},
         {[](Session& s) { s.Load(kGenericFighter); }, every, "the aircraft changed"},
-        {[](Session& s) { QVERIFY(Drop(s, {FileUrl(kGenericFighter)})); }, every,
-         "the aircraft changed"},
         {[](Session& s) { s.Load(kCheckAircraft); }, "", ""},
     };
     for (const auto& c : cases) {
@@ -415,46 +394,18 @@ class WindowViewsTest : public QObject {
     }
   }
 
-  // The summary follows every new Compute Table; the mission fuel, run by hand, says when a
-  // newer computation has come.
-  void AnalysesFollowNewComputations() {
-    Session s;
-    ComputeWithEveryViewOpen(s);
-    ComputeAt(s, "22000");
-    AwaitAnswer(s, Summary(s));
-    QCOMPARE(QStringList({Summary(s)->lblSummaryState->text(), Mission(s)->lblMissionState->text(),
-                          Shown(s, "lblOutOfDate")}),
-             QStringList({"",
-                          "Out of date: Compute Table has run again since the table it stands "
-                          "for.",
-                          ""}));
-    QVERIFY(Summary(s)->lblSummaryFor->text().contains("at 22000 lb"));
-    s.Type("txtEcm", "1");
-    QCOMPARE(
-        Summary(s)->lblSummaryState->text(),
-        "Out of date: the weight or stores were edited since the Compute Table it stands for.");
-    s.Click(Mission(s)->cmdMission);
-    AwaitAnswer(s, Mission(s));
-    QVERIFY(Mission(s)->lblMissionState->text().contains("the weight or stores were edited"));
-  }
-
   // The indicator names the quantity of the last computation, not the option chosen since.
   void SecondGridIndicatorNamesWhatItsCellsHold() {
-    const QString kept = "; cells with steady flight keep the backgrounds of an earlier run";
     Session s;
     QCOMPARE(Shown(s, "lblSecondGridShows"), "2nd grid: empty until the first Compute Table");
     s.Load(kCheckAircraft);
-    const std::pair<const char*, QString> computed[] = {
-        {"Option2", "true airspeed (kt)" + kept},
-        {"Option3", "Mach number" + kept},
-        {"Option1", "fuel per nautical mile (lb/NM)"},
-    };
-    for (const auto& [option, text] : computed) {
-      ComputeAt(s, "20000", option);
-      QCOMPARE(Shown(s, "lblSecondGridShows"), "2nd grid: " + text.section(';', 0, 0) +
-                                                   " from the last Compute Table" +
-                                                   (text.contains(';') ? kept : ""));
-    }
+    ComputeAt(s, "20000", "Option3");
+    QCOMPARE(Shown(s, "lblSecondGridShows"),
+             "2nd grid: Mach number from the last Compute Table; cells with steady flight keep "
+             "the backgrounds of an earlier run");
+    ComputeAt(s, "20000", "Option1");
+    QCOMPARE(Shown(s, "lblSecondGridShows"),
+             "2nd grid: fuel per nautical mile (lb/NM) from the last Compute Table");
     s.form->Option2->click();  // chosen, not computed
     QVERIFY(Shown(s, "lblSecondGridShows").contains("fuel per nautical mile"));
   }
@@ -464,13 +415,9 @@ class WindowViewsTest : public QObject {
   // the check aircraft at 300 kt and 0 ft with their units (the afterburner never consulted).
   // The View menu closes the panel.
   void CellDetailsSayWhatEachCellIsAndWhy() {
+    // A cell, its tooltip, the reason the panel gives, one row of the panel and its value.
     const struct {
-      const char* knots;
-      const char* feet;
-      const char* toolTip;
-      const char* reason;
-      const char* quantity;  // one row of the panel and its value
-      const char* value;
+      const char *knots, *feet, *toolTip, *reason, *quantity, *value;
     } cases[] = {
         {"300", "0",
          "Military power, subsonic\nFuel flow 1896 lb/h, 6.32 lb/NM\nTAS 300 kt, Mach 0.454\n"
@@ -514,26 +461,18 @@ class WindowViewsTest : public QObject {
       for (ResultGridView* view : {s.form->MSFG1, s.form->MSFG2}) {
         QCOMPARE(ToolTip(view, c.knots, c.feet), QString::fromUtf8(c.toolTip));
         ClickAt(view, c.knots, c.feet);
-        QCOMPARE(
-            QStringList({panel.Cell(), panel.State(), panel.Reason(), panel.Value(c.quantity)}),
-            QStringList({QString("%1 kt, %2 ft in the %3 grid")
-                             .arg(c.knots, c.feet, view == s.form->MSFG1 ? "first" : "second"),
-                         "", QString::fromUtf8(c.reason), QString::fromUtf8(c.value)}));
+        QCOMPARE(QStringList({panel.Cell(), panel.State(), panel.dock->lblCellDetailsReason->text(),
+                              panel.Value(c.quantity)}),
+                 QStringList({QString("%1 kt, %2 ft in the %3 grid")
+                                  .arg(c.knots, c.feet, view == s.form->MSFG1 ? "first" : "second"),
+                              "", QString::fromUtf8(c.reason), QString::fromUtf8(c.value)}));
       }
     }
     const QStringList rows =
         QString::fromUtf8(
-            "Calibrated airspeed=300 kt|Altitude=0 ft|Weight=20000 lb|370USG count=0|ALQ131 "
-            "count=0|"
-            "Density=0.002376892 slug/ft³|Temperature=288.15 K|Speed of sound=661.478604 kt|"
-            "Static pressure=2116.2166 lb/ft²|Mach number=0.453529411|True airspeed=300.000002 kt|"
-            "Calibrated airspeed in ft/s=506.3508 ft/s|Dynamic pressure=304.707016 lb/ft²|"
-            "Lift coefficient needed=0.218789405|Angle of attack=1.48486756 °|"
-            "Drag coefficient=0.0259394702|Store drag factor=1|Aerodynamic drag=2371.18157 lbf|"
-            "Stores drag=0 lbf|Total drag=2371.18157 lbf|Military thrust available=2500 lbf|"
-            "Afterburner thrust available=not reached|Excess thrust, Military=128.818428 lbf|"
-            "Excess thrust, afterburner=not reached|Regime=Military power, subsonic|"
-            "Fuel flow=1896 lb/h|Fuel per nautical mile=6.31999996 lb/NM")
+            "Weight=20000 lb|Density=0.002376892 slug/ft³|Mach number=0.453529411|"
+            "Angle of attack=1.48486756 °|Total drag=2371.18157 lbf|"
+            "Afterburner thrust available=not reached|Fuel per nautical mile=6.31999996 lb/NM")
             .split('|');
     ClickAt(s.form->MSFG1, "300", "0");
     for (const QString& row : rows)
@@ -570,17 +509,14 @@ class WindowViewsTest : public QObject {
     QCOMPARE(panel.State() + panel.Value("Fuel flow"), "17110 lb/h");
     ClickAt(s.form->MSFG2, "650", "52000");
     QCOMPARE(panel.State() + "|" + panel.Value("Regime"), notComputed + "|");
-    ClickAt(s.form->MSFG1, "600", "0");
-    s.Type("txtCompWeight", "21000");  // the panel, still on the 600 kt cell, says at once
-    QCOMPARE(panel.State(), QStringLiteral("Out of date: computed for 600 kt, 0 ft before the "
-                                           "weight or a store count was edited."));
     ClickAt(s.form->MSFG1, "330", "0");
-    s.Type("txtCompWeight", "20000");
+    s.Type("txtCompWeight", "21000");  // the panel says at once
+    QCOMPARE(panel.State(), stale + " and the weight or a store count was edited.");
     s.form->Option3->click();
     s.Load(kGenericFighter);
     QCOMPARE(panel.State(), stale +
-                                ", the second grid's choice was changed and the aircraft "
-                                "changed.");
+                                ", the weight or a store count was edited, the second grid's "
+                                "choice was changed and the aircraft changed.");
     // A layout that drops the 52000 ft row and one that brings it back leave its cells empty.
     LayOut(s, "txtAlMa=0 txtAlSt=0");
     LayOutWide(s);
@@ -600,8 +536,6 @@ class WindowViewsTest : public QObject {
       ComputeTheSummaryTable(s, option);
       QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2),
                kEnduranceCells + "|" + second);
-      QCOMPARE(tz9::FindGridBestCells(*s.form->computation())[2].enduranceColumn,
-               std::optional<int>(6));
     }
     const auto edgeColour = [&s](int row, int col) {
       const QImage image = s.form->MSFG2->viewport()->grab().toImage();
@@ -638,29 +572,17 @@ class WindowViewsTest : public QObject {
         QCOMPARE(grid->currentIndex(), GridIndex(grid, row, col));
       }
     }
-    // Re-laid under other speeds, the grids no longer hold the row's cell: a row picks none.
+    // A mark stays after Create Table only where the cell's headers are still those it was
+    // computed under. Re-laid under other speeds, the grids no longer hold a row's cell: a row
+    // picks none.
+    LayOut(s, "txtAlMi=0 txtAlS1=20000 txtAlSt=30000 txtAlS2=10000 txtAlMa=30000");
+    QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2),
+             "(1,1) (2,3)|(1,5) (2,7)");
     LayOut(s, "txtSpMi=160 txtSpSt=670 txtSpMa=670");
+    QCOMPARE(MarkedCells(s.form->MSFG1) + MarkedCells(s.form->MSFG2), QString());
     const QModelIndex before = s.form->MSFG1->currentIndex();
     clickRow(2);
     QCOMPARE(s.form->MSFG1->currentIndex(), before);
-  }
-
-  // A mark stays after "Create Table" only where the cell's headers are still those it was
-  // computed under.
-  void CreateTableKeepsMarksOnlyWhereTheHeadersStillMatch() {
-    const std::pair<QString, QString> cases[] = {
-        {kCheckSpeeds + " " + kCheckAltitudes, kEnduranceCells + "|" + kRangeCells},
-        {"txtAlMi=0 txtAlS1=20000 txtAlSt=30000 txtAlS2=10000 txtAlMa=30000",
-         "(1,1) (2,3)|(1,5) (2,7)"},
-        {"txtSpMi=160 txtSpSt=670 txtSpMa=670", "|"},
-        {"txtSpMi=150 txtSpSt=270 txtSpMa=270", "(1,1) (2,3)|(1,5)"},
-    };
-    for (const auto& [ranges, marks] : cases) {
-      Session s;
-      ComputeTheSummaryTable(s);
-      LayOut(s, ranges);
-      QCOMPARE(MarkedCells(s.form->MSFG1) + "|" + MarkedCells(s.form->MSFG2), marks);
-    }
   }
 
   // The summary, opened after Compute Table, is that of the last computation, to the digits the
@@ -690,13 +612,6 @@ class WindowViewsTest : public QObject {
              QStringLiteral("Best range at 40000 ft (1.848 lb/NM at 425 kt CAS); best endurance at "
                             "20000 ft (1067 lb/h at 203 kt CAS). Highest altitude of the table "
                             "with steady flight: Military 40000 ft, afterburner 40000 ft."));
-    // Ctrl+C copies as the grids do.
-    w->grdSummary->selectionModel()->select(
-        QItemSelection(w->grdSummary->model()->index(0, 0), w->grdSummary->model()->index(1, 1)),
-        QItemSelectionModel::Select);
-    QTest::keyClick(w->grdSummary, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QApplication::clipboard()->text(),
-             QStringLiteral("\tRange CAS\tRange TAS\n0 ft\t256\t256.0\n20000 ft\t329\t436.4\n"));
     // Speeds over more whole knots than an analysis scans: no rows, and each window says why.
     s.form->mnuViewMission->trigger();
     LayOut(s, "txtSpMi=-70000 txtSpS1=50000 txtSpSt=-20000 txtSpS2=1000 txtSpMa=850");
@@ -705,45 +620,41 @@ class WindowViewsTest : public QObject {
     AwaitAnswer(s, Summary(s));
     AwaitAnswer(s, Mission(s));
     const QString why = " the speed headers span more than 65536 whole knots.";
-    QCOMPARE(QStringList(
-                 {QString::number(Summary(s)->table().Rows()), Summary(s)->lblSummaryState->text(),
-                  QString::number(Mission(s)->table().Rows()), Mission(s)->lblMissionState->text(),
-                  TableText(Summary(s)->table(), 0, 0)}),
-             QStringList({"1", "No summary:" + why, "1", "No mission fuel:" + why, "Altitude"}));
+    QCOMPARE(
+        QStringList({Summary(s)->lblSummaryState->text(), Mission(s)->lblMissionState->text(),
+                     QString::number(Summary(s)->table().Rows() + Mission(s)->table().Rows())}),
+        QStringList({"No summary:" + why, "No mission fuel:" + why, "2"}));
   }
 
   // A thousand altitudes are summarized and burnt off the window's thread: the progress moves
   // while the window answers, Cancel stops the run at once and says so, and the next run
   // completes.
   void CancellingALongAnalysisKeepsTheWindowUsable() {
-    for (const bool summary : {true, false}) {
-      Session s;
-      s.Load(kCheckAircraft);
-      LayOut(s, "txtAlMi=0 txtAlS1=40 txtAlSt=39960 txtAlS2=40 txtAlMa=39960");
-      ComputeAt(s, "20000");
-      QCOMPARE(s.form->grid1().Rows(), 1001);
-      tz9::AnalysisWindow* w = summary ? static_cast<tz9::AnalysisWindow*>(Summary(s))
-                                       : static_cast<tz9::AnalysisWindow*>(Mission(s));
-      QSignalSpy runs(w, &tz9::AnalysisWindow::RunEnded);
-      if (summary) s.form->mnuViewSummary->trigger();
-      if (!summary) s.Click(Mission(s)->cmdMission);
-      QVERIFY(w->Running() && !w->progress->bar()->isHidden());
-      if (!summary) QTRY_VERIFY_WITH_TIMEOUT(w->progress->bar()->value() > 0, 30000);
-      QTest::mouseClick(w->progress->cancel(), Qt::LeftButton);
-      QVERIFY(!w->Running() && w->progress->bar()->isHidden());
-      QTest::qWait(50);  // what the stopped run had posted is dropped
-      QCOMPARE(runs.count(), 1);
-      QCOMPARE(w->table().Rows(), 1);
-      const QLabel* state = summary ? Summary(s)->lblSummaryState : Mission(s)->lblMissionState;
-      QCOMPARE(state->text(), summary ? "Cancelled: the summary was not finished. Press Compute "
-                                        "to run it again."
-                                      : "Cancelled: the mission fuel was not finished. Press "
-                                        "Compute to run it again.");
-      s.Click(summary ? Summary(s)->cmdSummaryCompute : Mission(s)->cmdMission);
-      AwaitAnswer(s, w);
-      QCOMPARE(w->table().Rows(), 1001);
-      QCOMPARE(state->text(), QString());
-    }
+    Session s;
+    s.Load(kCheckAircraft);
+    LayOut(s, "txtAlMi=0 txtAlS1=40 txtAlSt=39960 txtAlS2=40 txtAlMa=39960");
+    ComputeAt(s, "20000");
+    QCOMPARE(s.form->grid1().Rows(), 1001);
+    tz9::MissionWindow* w = Mission(s);
+    QSignalSpy runs(w, &tz9::AnalysisWindow::RunEnded);
+    s.Click(w->cmdMission);
+    QVERIFY(w->Running() && !w->progress->bar()->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(w->progress->bar()->value() > 0, 30000);
+    QTest::mouseClick(w->progress->cancel(), Qt::LeftButton);
+    QVERIFY(!w->Running() && w->progress->bar()->isHidden());
+    QTest::qWait(50);  // what the stopped run had posted is dropped
+    QCOMPARE(runs.count(), 1);
+    QCOMPARE(w->table().Rows(), 1);
+    QCOMPARE(w->lblMissionState->text(),
+             "Cancelled: the mission fuel was not finished. Press Compute to run it again.");
+    s.Click(w->cmdMission);
+    AwaitAnswer(s, w);
+    QCOMPARE(w->table().Rows(), 1001);
+    QCOMPARE(w->lblMissionState->text(), QString());
+    // Run by hand, the mission fuel says when a newer computation has come.
+    ComputeAt(s, "21000");
+    QCOMPARE(w->lblMissionState->text(),
+             "Out of date: Compute Table has run again since the table it stands for.");
   }
 
   // Before a computation the mission waits; then it burns the fuel of the last computation, to
@@ -752,9 +663,6 @@ class WindowViewsTest : public QObject {
     Session s;
     s.form->mnuViewMission->trigger();
     tz9::MissionWindow* w = Mission(s);
-    QCOMPARE(QStringList({w->objectName(), w->txtReserve->text(), w->txtCruiseCas->text(),
-                          w->txtBingoDistance->text(), w->cmdMission->text()}),
-             QStringList({"frmMission", "0", "", "", "&Compute"}));
     s.Click(w->cmdMission);
     QCOMPARE(w->lblMissionState->text(),
              QStringLiteral("No table computed yet: press Compute Table first."));
@@ -763,9 +671,6 @@ class WindowViewsTest : public QObject {
     s.Load(kCheckAircraft);
     LayOut(s, kCheckSpeeds + " txtAlMi=0 txtAlS1=20000 txtAlSt=60000 txtAlS2=20000 txtAlMa=60000");
     ComputeAt(s, "26000");
-    QCOMPARE(w->lblMissionFor->text(),
-             QStringLiteral("Press Compute for the mission fuel of check-aircraft.dat at 26000 lb "
-                            "with no stores; 4 altitudes by 18 speeds (150 to 660 kt)"));
     RunMission(s, "1500", "300", "150");
     AwaitAnswer(s, w);
     QVERIFY(w->lblMissionFor->text().startsWith("Mission fuel of check-aircraft.dat at 26000 lb"));
@@ -781,32 +686,28 @@ class WindowViewsTest : public QObject {
              "range and endurance: no steady flight at any speed of the table at 25950 lb; cruise: "
              "no steady flight at 300 kt at any weight of the burn; bingo: no steady flight at "
              "any speed of the table at 20550 lb");
-    // A refused figure is told beside its field, and nothing runs: the table shown stays.
-    // Editing the field takes its refusal away.
-    const QString reserveNaN = "Not a number: type the reserve in lb, 0 or more.";
+    // A refused figure (of the reserve, cruise CAS, distance) is told beside its field, and
+    // nothing runs: the table shown stays. Editing the field takes its refusal away.
     const struct {
-      int field;  // reserve, cruise CAS, distance
+      int field;
       const char* text;
-      QString error;
+      QString notes;
     } cases[] = {
-        {0, "lots", reserveNaN},
-        {0, "", reserveNaN},
-        {0, "-5", "Negative: the reserve must be 0 or more."},
-        {1, "fast", "Not a number: type the cruise CAS in kt, 0 or more, or leave it empty."},
-        {2, "1e400", "Not a number: type the distance home in NM, 0 or more, or leave it empty."},
-        {2, "-1e3", "Negative: the distance home must be 0 or more."},
+        {0, "", "Not a number: type the reserve in lb, 0 or more.||"},
+        {1, "fast", "|Not a number: type the cruise CAS in kt, 0 or more, or leave it empty.|"},
+        {2, "-1e3", "||Negative: the distance home must be 0 or more."},
     };
     const QStringList shown = AllTexts(w->table());
     QSignalSpy runs(w, &tz9::MissionWindow::RunEnded);
     QLabel* const errors[] = {w->lblReserveError, w->lblCruiseCasError, w->lblBingoDistanceError};
+    const auto notes = [&errors] {
+      return errors[0]->text() + "|" + errors[1]->text() + "|" + errors[2]->text();
+    };
     for (const auto& c : cases) {
       QStringList figures = {"1500", "300", "150"};
       figures[c.field] = c.text;
       RunMission(s, figures[0], figures[1], figures[2]);
-      QVERIFY(!w->Running());
-      QStringList expected = {"", "", ""};
-      expected[c.field] = c.error;
-      QCOMPARE(QStringList({errors[0]->text(), errors[1]->text(), errors[2]->text()}), expected);
+      QCOMPARE(notes(), c.notes);
       QTest::keyClicks(
           s.Field(QStringList({"txtReserve", "txtCruiseCas", "txtBingoDistance"})[c.field]), "1");
       QCOMPARE(errors[c.field]->text(), QString());
@@ -815,13 +716,11 @@ class WindowViewsTest : public QObject {
     QCOMPARE(runs.count(), 0);
     QCOMPARE(AllTexts(w->table()), shown);
     // What no altitude can fly is told beside its field and, for each schedule, in the row; a
-    // cruise speed or a distance home not asked for leaves its cells empty.
+    // cruise speed or a distance home not asked for leaves its cells empty. At 0 ft: range,
+    // cruise, bingo, why.
     const struct {
-      const char* reserve;
-      const char* cruise;
-      const char* distance;
-      QString notes;     // beside the reserve, the cruise CAS and the distance
-      QString zeroFeet;  // range, cruise, bingo, why no answer
+      const char *reserve, *cruise, *distance;
+      QString notes, zeroFeet;
     } flights[] = {
         {"7000", "", "", "At or above the 7000 lb of fuel on board: nothing is flown.||",
          "------|||range and endurance: nothing to fly on, the reserve of 7000 lb is not below "
@@ -835,10 +734,7 @@ class WindowViewsTest : public QObject {
     for (const auto& c : flights) {
       RunMission(s, c.reserve, c.cruise, c.distance);
       AwaitAnswer(s, w);
-      QCOMPARE(QStringList({w->lblReserveError->text(), w->lblCruiseCasError->text(),
-                            w->lblBingoDistanceError->text()})
-                   .join('|'),
-               c.notes);
+      QCOMPARE(notes(), c.notes);
       QStringList zeroFeet;
       for (const char* caption : {"Range NM", "Cruise NM", "Bingo lb", "Why no answer"})
         zeroFeet << TableText(w->table(), 1, ColumnOf(w->table(), caption));
@@ -858,28 +754,15 @@ class WindowViewsTest : public QObject {
     ComputeTheCheckTable(s);
     tz9::frmCharts* charts = OpenCharts(s);
     QCOMPARE(charts, empty);
-    const QStringList tabs = {"Specific range", "Fuel flow", "Flight envelope"};
-    for (int i = 0; i < tabs.size(); ++i) {
-      QCOMPARE(charts->tabCharts->tabText(i), tabs[i]);
-      QVERIFY(static_cast<ChartCanvas*>(charts->tabCharts->widget(i))
-                  ->chart()
-                  ->title()
-                  .startsWith(tabs[i] + ": check-aircraft.dat, 20000 lb, no stores"));
-    }
+    QCOMPARE(charts->tabCharts->tabText(2), QStringLiteral("Flight envelope"));
+    QVERIFY(charts->chtEnvelope->chart()->title().startsWith(
+        "Flight envelope: check-aircraft.dat, 20000 lb, no stores"));
     QCOMPARE(LegendNames(charts->chtSpecificRange).join('|'),
              "0 ft|40000 ft|Military power|Afterburner|Best-range line|Best range|Selected cell");
     QCOMPARE(LegendNames(charts->chtFuelFlow).join('|'),
              "0 ft|40000 ft|Military power|Afterburner|Best endurance|Selected cell");
-    const auto titles = [charts] {
-      return QStringList({charts->chtSpecificRange->XAxis()->titleText(),
-                          charts->chtSpecificRange->YAxis()->titleText(),
-                          charts->chtFuelFlow->YAxis()->titleText(),
-                          charts->chtEnvelope->YAxis()->titleText()})
-          .join('|');
-    };
-    QCOMPARE(titles(),
-             "Calibrated airspeed (kt)|Specific range (NM per 1000 lb)|Fuel flow "
-             "(lb/h)|Altitude (ft)");
+    QCOMPARE(charts->chtSpecificRange->XAxis()->titleText(),
+             QStringLiteral("Calibrated airspeed (kt)"));
     // The best-range marks at 0 and 40000 ft: the least is below the table's first speed at
     // 0 ft; the speeds drawn between round limits.
     const QList<QPointF> best = PointsOf(charts->chtSpecificRange, "Best range");
@@ -892,13 +775,13 @@ class WindowViewsTest : public QObject {
     QCOMPARE(labels.join('|'), "0 ft #440154|40000 ft #9cd83c");
     // Specific range peaks at the best range; as lb/NM it bottoms out there.
     ClickOption(charts->optRangeLbPerNm);
-    QVERIFY(titles().contains("|Fuel per nautical mile (lb/NM)|"));
+    QCOMPARE(charts->chtSpecificRange->YAxis()->titleText(),
+             QStringLiteral("Fuel per nautical mile (lb/NM)"));
     const QList<QPointF> least = PointsOf(charts->chtSpecificRange, "Best range");
-    QCOMPARE(least[1].x(), 425.0);
-    QVERIFY(qFuzzyCompare(least[1].y() * best[1].y(), 1000.0));
+    QVERIFY(least[1].x() == 425.0 && qFuzzyCompare(least[1].y() * best[1].y(), 1000.0));
     QTRY_VERIFY(charts->EnvelopeFromEveryRow());
-    QVERIFY(LegendNames(charts->chtEnvelope).contains("Military band limits"));
-    QVERIFY(LegendNames(charts->chtEnvelope).contains("Best-range line"));
+    QVERIFY(LegendNames(charts->chtEnvelope).contains("Military band limits") &&
+            LegendNames(charts->chtEnvelope).contains("Best-range line"));
     // Save Image writes the chart shown; the envelope's PNG holds the legend colours of the
     // check cells, the SVG draws again. A wrong ending or folder writes nothing.
     QTemporaryDir folder;
@@ -913,10 +796,8 @@ class WindowViewsTest : public QObject {
     // Inside the regions of the check cells, clear of the lines: 0 ft (up to 20000 ft) in
     // afterburner at 460 kt, without steady flight at 640 kt; 40000 ft (from 20000 ft) in
     // Military power and supersonic at 560 kt, in afterburner at 660 kt.
-    const std::pair<QPointF, QRgb> regions[] = {{QPointF(460, 7000), 0xffff00},
-                                                {QPointF(640, 7000), 0xb4b4b4},
-                                                {QPointF(560, 33000), 0x00ff00},
-                                                {QPointF(656, 33000), 0xff0000}};
+    const std::pair<QPointF, QRgb> regions[] = {{QPointF(640, 7000), 0xb4b4b4},
+                                                {QPointF(560, 33000), 0x00ff00}};
     for (const auto& [at, colour] : regions) {
       const QPoint pixel = charts->chtEnvelope->viewport()->mapTo(
           charts->chtEnvelope, charts->chtEnvelope->ViewportPositionOf(at));
@@ -924,14 +805,7 @@ class WindowViewsTest : public QObject {
     }
     charts->tabCharts->setCurrentIndex(0);
     const QString svg = folder.filePath("range.svg");
-    QVERIFY(charts->SaveImage(svg));
-    QSvgRenderer renderer(svg);
-    QImage drawn(charts->chtSpecificRange->size(), QImage::Format_ARGB32);
-    drawn.fill(Qt::white);
-    QPainter painter(&drawn);
-    renderer.render(&painter);
-    painter.end();
-    QVERIFY(DistinctColours(drawn) > 8);
+    QVERIFY(charts->SaveImage(svg) && QSvgRenderer(svg).isValid());
     for (const QString& bad : {folder.filePath("range.jpg"), folder.filePath("none/range.png")})
       QVERIFY(!charts->SaveImage(bad));
     QVERIFY(charts->lblChartStatus->text().startsWith("Could not write "));
@@ -955,7 +829,6 @@ class WindowViewsTest : public QObject {
     } cases[] = {
         {0, charts->optSpeedCas, QPointF(600, 1000 / c.Cell(1, CheckColumn(600)).lbsPerNm),
          GridCell{1, CheckColumn(600)}},
-        {1, charts->optSpeedCas, QPointF(660, 5267), GridCell{2, CheckColumn(660)}},
         {1, charts->optSpeedTas, QPointF(c.Cell(2, CheckColumn(560)).tas, 1740),
          GridCell{2, CheckColumn(560)}},
         {2, charts->optSpeedMach, QPointF(c.Cell(2, CheckColumn(400)).mach, 39000),
@@ -968,7 +841,8 @@ class WindowViewsTest : public QObject {
       ClickOption(k.axis);
       QCOMPARE(charts->tabCharts->currentIndex(), k.tab);
       ClickChart(charts->ShownCanvas(), k.clicked);
-      QVERIFY(CurrentCell(s.form->MSFG1) == k.cell && CurrentCell(s.form->MSFG2) == k.cell);
+      for (const ResultGridView* grid : {s.form->MSFG1, s.form->MSFG2})
+        QCOMPARE(grid->currentIndex(), GridIndex(grid, k.cell.row, k.cell.col));
       QVERIFY(charts->HighlightedCell() == k.cell);
     }
     QCOMPARE(charts->lblChartStatus->text(), QStringLiteral("650 kt at 0 ft: no steady flight"));
@@ -989,27 +863,20 @@ class WindowViewsTest : public QObject {
     ClickOption(charts->optSpeedMach);
     QCOMPARE(PointsOf(charts->chtEnvelope),
              QList<QPointF>({QPointF(c.Cell(1, CheckColumn(650)).mach, 0)}));
-    QCOMPARE(charts->chtEnvelope->XAxis()->titleText(), QStringLiteral("Mach number"));
-    // Edits after Compute Table put a note on the charts; a new computation takes it away. A
-    // table laid out again unlinks the charts from the grids. Closed, the window draws the
+    // A table laid out again unlinks the charts from the grids. Closed, the window draws the
     // computation made meanwhile when it opens again.
     ClickOption(charts->optSpeedCas);
     const auto title = [charts] { return charts->chtEnvelope->chart()->title(); };
-    QVERIFY(!title().contains("Out of date"));
-    s.Type("txtCompWeight", "21000");
-    QVERIFY(title().contains("Out of date: the weight or a store count changed since."));
-    s.Click(s.form->cmdCompute);
-    QVERIFY(!title().contains("Out of date") && title().contains("21000 lb"));
     ClickCell(s.form->MSFG1, 1, 1);
     QCOMPARE(PointsOf(charts->chtEnvelope), QList<QPointF>({QPointF(300, 0)}));
     LayOut(s, "txtSpMi=310");
     QVERIFY(title().contains("the table was laid out again"));
     QVERIFY(PointsOf(charts->chtEnvelope).isEmpty());
     charts->tabCharts->setCurrentIndex(2);
-    const std::optional<GridCell> before = CurrentCell(s.form->MSFG1);
+    const QModelIndex before = s.form->MSFG1->currentIndex();
     ClickChart(charts->chtEnvelope, QPointF(400, 0));
     QVERIFY(charts->lblChartStatus->text().startsWith("The table was laid out again"));
-    QVERIFY(CurrentCell(s.form->MSFG1) == before);
+    QCOMPARE(s.form->MSFG1->currentIndex(), before);
     charts->close();
     ComputeAt(s, "22000");
     QCOMPARE(OpenCharts(s), charts);
@@ -1028,7 +895,7 @@ class WindowViewsTest : public QObject {
     QVERIFY(w->isVisible() && s.form->mnuView->actions().contains(s.form->mnuViewClimbTurn));
     QVERIFY(w->txtGLimit->text() == "9" && w->shown() == nullptr);
     for (const auto& [text, refusal] :
-         {std::pair{"nine", "Not a number"}, {"0.5", "Out of range"}, {"15.5", "Out of range"}}) {
+         {std::pair{"nine", "Not a number"}, {"15.5", "Out of range"}}) {
       s.Type("txtGLimit", text);
       s.Click(w->cmdClimbTurn);
       QVERIFY2(w->lblGLimitError->isVisible() && w->lblGLimitError->text().startsWith(refusal),
@@ -1040,8 +907,7 @@ class WindowViewsTest : public QObject {
     s.Click(w->cmdClimbTurn);
     AwaitAnswer(s, w);
     const tz9::ClimbTurnReport core = tz9::ComputeClimbTurn(*s.form->computation(), 9);
-    QCOMPARE(core.rows.size(), size_t{2});
-    QCOMPARE(w->table().Rows(), 3);
+    QVERIFY(core.rows.size() == 2 && w->table().Rows() == 3);
     for (int row = 1; row <= 2; ++row) {
       const auto& best = core.rows[static_cast<size_t>(row - 1)].afterburner.best;
       QCOMPARE(TableText(w->table(), row, ColumnOf(w->table(), "A/B ft/min")),
@@ -1054,8 +920,6 @@ class WindowViewsTest : public QObject {
     w->grdClimbTurn->setCurrentIndex(w->grdClimbTurn->model()->index(1, 0));
     QTRY_VERIFY_WITH_TIMEOUT(w->EmRow() == 2 && !w->EmRunning(), 20000);
     QVERIFY(w->chtEm->chart()->title().contains(" at 40000 ft"));
-    w->optEmMach->click();
-    QCOMPARE(w->chtEm->XAxis()->titleText(), QStringLiteral("Mach number"));
     const QTemporaryDir folder;
     QVERIFY(w->SaveImage(folder.filePath("em.png")) && QFile::exists(folder.filePath("em.png")));
     QVERIFY(!w->lblClimbTurnState->text().contains("Out of date"));
@@ -1084,17 +948,12 @@ class WindowViewsTest : public QObject {
     s.Click(s.form->cmdCompute);
     const tz9::ResultGrid& table = Compared(s)->table();
     QStringList changes;
-    for (int col = 1; col < table.Cols(); ++col) {
+    for (int col = 1; col < table.Cols(); ++col)
       for (int row = 1; TableText(table, 0, col).contains("change") && row < table.Rows(); ++row)
         changes << TableText(table, row, col);
-    }
     QCOMPARE(changes.size(), 4 * 2);  // four changes at two altitudes
     QVERIFY(changes.contains("0.0 %"));
     QCOMPARE(changes.filter(QRegularExpression("^(0\\.0 %)?$")), changes);
-    const QStringList same = AllTexts(Compared(s)->differences(), 1);
-    QCOMPARE(same.size(), 2 * 37);
-    QVERIFY(same.contains("0.0"));
-    QCOMPARE(same.filter(QRegularExpression("^(0\\.0|------)$")), same);
     s.TypeAll("txtFuelTank=1 txtCompWeight=20000");
     s.Click(s.form->cmdCompute);
     const tz9::CompareWindow* window = Compared(s);
@@ -1126,16 +985,10 @@ class WindowViewsTest : public QObject {
     tz9::frmCharts* charts = OpenCharts(s);
     const std::vector<int> spread = {1, 6, 11, 16, 21, 26, 31, 36, 41, 46, 51, 56};
     QCOMPARE(charts->DrawnRows(), spread);
-    QCOMPARE(charts->lstAltitudes->count(), 56);
-    QCOMPARE(charts->lstAltitudes->item(5)->checkState(), Qt::Checked);
-    QCOMPARE(charts->lstAltitudes->item(4)->checkState(), Qt::Unchecked);
-    ClickCell(s.form->MSFG1, 3, 1);
-    QCOMPARE(charts->DrawnRows(),
-             std::vector<int>({1, 3, 6, 11, 16, 21, 26, 31, 36, 41, 46, 51, 56}));
+    ClickCell(s.form->MSFG1, 3, 1);  // the current row is drawn besides
     // Unchecking every spread row but two leaves those two and the current row.
-    for (int row : spread) {
+    for (int row : spread)
       if (row != 11 && row != 56) charts->lstAltitudes->item(row - 1)->setCheckState(Qt::Unchecked);
-    }
     QCOMPARE(charts->DrawnRows(), std::vector<int>({3, 11, 56}));
     QCOMPARE(LegendNames(charts->chtSpecificRange).mid(0, 3).join('|'),
              "2000 ft|10000 ft|55000 ft: no steady flight");
@@ -1144,8 +997,6 @@ class WindowViewsTest : public QObject {
     QCOMPARE(charts->DrawnRows(), std::vector<int>({3, 11, 56}));
     QTest::mouseClick(charts->cmdEvenSpread, Qt::LeftButton);
     QCOMPARE(charts->DrawnRows().size(), 13U);
-    charts->lstAltitudes->item(1)->setCheckState(Qt::Checked);
-    QCOMPARE(charts->DrawnRows().size(), 14U);
     LayOut(s, "txtAlMa=54000");
     s.Click(s.form->cmdCompute);
     QCOMPARE(charts->DrawnRows().size(), 12U);
@@ -1161,15 +1012,13 @@ class WindowViewsTest : public QObject {
     const ResultGridView* view = s.form->MSFG1;
     QStringList colours;
     for (int col = 1; col <= view->model()->columnCount(); ++col) {
-      for (int row = 1; row <= 2; ++row) {
-        const QRect cell = view->visualRect(GridIndex(view, row, col));
-        if (!view->viewport()->rect().contains(cell)) continue;  // scrolled out of view
-        // Below the text, which stands at the top of the cell.
-        const QPoint below = view->viewport()->mapTo(s.form.get(), cell.bottomLeft());
-        colours << CellShown(view, row, col) + "/" + shot.pixelColor(below + QPoint(2, -2)).name();
-      }
+      const QRect cell = view->visualRect(GridIndex(view, 1, col));
+      if (!view->viewport()->rect().contains(cell)) continue;  // scrolled out of view
+      // Below the text, which stands at the top of the cell.
+      const QPoint below = view->viewport()->mapTo(s.form.get(), cell.bottomLeft()) + QPoint(2, -2);
+      colours << CellShown(view, 1, col) + "/" + shot.pixelColor(below).name();
     }
-    QVERIFY2(colours.size() >= 2 * 20, qPrintable(colours.join(", ")));  // 20 speeds or more
+    QVERIFY2(colours.size() >= 20, qPrintable(colours.join(", ")));  // 20 speeds or more
     QCOMPARE(colours.filter(QRegularExpression(" (#\\w+)/\\1$")), colours);
   }
 
@@ -1177,10 +1026,7 @@ class WindowViewsTest : public QObject {
   // byte, in each mode and with stores.
   void ExportedTablesAreCommentsThenTheToolsCsvLines() {
     const struct {
-      const char* mode;
-      const char* second;
-      const char* counts;
-      const char* stores;
+      const char *mode, *second, *counts, *stores;
     } cases[] = {
         {"Option1", "lbs-nm", "", "0,0,0,0,0,0"},
         {"Option2", "tas", "txtMisAA=2 txtBombe=4 txtFuelTank=2", "2,0,4,0,0,2"},
@@ -1211,48 +1057,35 @@ class WindowViewsTest : public QObject {
                     "# stores: aa " + s.Text("txtMisAA") + ", ag 0, bombs " + s.Text("txtBombe") +
                         ", cluster 0, ecm " + s.Text("txtEcm") + ", tanks " + s.Text("txtFuelTank"),
                     lines[5], "# grids: current"}));
+      // The comments name what was computed, not what the fields hold now.
+      s.Type("txtCompWeight", "21000");
+      s.Choose("Option3");
+      s.Load(kGenericFighter);
+      s.Export(s.exports->mnuFileExport, path);
+      QCOMPARE(Lacking(ReadAll(path),
+                       "\n# grids: out of date: the computing weight or a store count changed; "
+                       "another second grid was chosen; another aircraft was loaded\n|\n# "
+                       "computing weight (lb): 20000\n|\n# aircraft file: check-aircraft.dat\n"),
+               QString());
     }
-  }
-
-  // The comments name what was computed, not what the fields hold now.
-  void ExportsSayWhenTheGridsNoLongerMatchTheFields() {
-    const QTemporaryDir folder;
-    ExportSession s;
-    ComputeTheCheckTable(s, "Option1");
-    s.Type("txtCompWeight", "21000");
-    s.Choose("Option2");
-    s.Load(kGenericFighter);
-    s.Export(s.exports->mnuFileExport, folder.filePath("t.csv"));
-    QCOMPARE(Lacking(ReadAll(folder.filePath("t.csv")),
-                     "\n# grids: out of date: the computing weight or a store count changed; "
-                     "another second grid was chosen; another aircraft was loaded\n|\n# "
-                     "computing weight (lb): 20000\n|\n# aircraft file: check-aircraft.dat\n|\n# "
-                     "aircraft: Check Aircraft\n"),
-             QString());
   }
 
   // Before a computation, or once the table is laid out again, there is nothing to export: no
   // dialog opens and no file is written. A path whose folder does not exist cannot be written
   // (the tests run as root, who may write anywhere else); a cancel writes nothing either.
   void ExportsRefuseWhatCannotBeWrittenAndACancelLeavesNoFile() {
-    const QString nothing = QStringLiteral("Nothing to %1 yet: press Compute Table first.");
-    const QString relaid = QStringLiteral(
-        "The table was laid out again after Compute Table: press Compute Table to %1 it.");
     const QTemporaryDir folder;
     ExportSession s;
-    for (const bool computed : {false, true}) {
-      if (computed) {
-        ComputeTheCheckTable(s, "Option1");
-        LayOut(s, "txtSpMi=310");
-      }
-      for (QAction* item :
-           {s.exports->mnuFileExport, s.exports->mnuFileReport, s.exports->mnuFilePrint}) {
-        s.dialogs->printFile = folder.filePath(QStringLiteral("printed.pdf"));
-        s.Export(item, folder.filePath(QStringLiteral("t.csv")));
-        const bool print = item == s.exports->mnuFilePrint;
-        QCOMPARE(s.Status(), (computed ? relaid : nothing).arg(print ? "print" : "export"));
-      }
-    }
+    s.Export(s.exports->mnuFileReport, folder.filePath(QStringLiteral("t.pdf")));
+    QCOMPARE(s.Status(), QStringLiteral("Nothing to export yet: press Compute Table first."));
+    ComputeTheCheckTable(s, "Option1");
+    LayOut(s, "txtSpMi=310");
+    s.Export(s.exports->mnuFileExport, folder.filePath(QStringLiteral("t.csv")));
+    QCOMPARE(s.Status(), QStringLiteral("The table was laid out again after Compute Table: press "
+                                        "Compute Table to export it."));
+    s.dialogs->printFile = folder.filePath(QStringLiteral("printed.pdf"));
+    s.exports->mnuFilePrint->trigger();
+    QVERIFY(s.Status().endsWith("press Compute Table to print it."));
     QCOMPARE(s.dialogs->offered, QStringList());
     ComputeAt(s, "20000");
     for (QAction* item : {s.exports->mnuFileExport, s.exports->mnuFileReport}) {
@@ -1297,10 +1130,6 @@ class WindowViewsTest : public QObject {
         {2,
          "Fuel Flow (lb/h): 300 to 530 kt, 0 ft to 40000 ft (part 1 of 2)|300 310 320 330 "
          "340|510 520 530 0 ft|40000 ft 1070|Page 2 of 6"},
-        {3,
-         "Fuel Flow (lb/h): 540 to 660 kt, 0 ft to 40000 ft (part 2 of 2)|540 550 560 570 580 "
-         "590 600 610 620 630 640 650 660 0 ft|40000 ft 1676"},
-        {4, "Lbs/NM: 300 to 530 kt|(part 1 of 2)|300 310 320|Subsonic, AB"},
         {5, "Lbs/NM: 540 to 660 kt|540 550 560|40000 ft|Page 5 of 6"},
         {6, "Performance Summary|Best range at 40000 ft|Altitude | Range CAS|40000 ft |"},
     };
@@ -1341,7 +1170,6 @@ class WindowViewsTest : public QObject {
     QCOMPARE(s.Status(),
              QStringLiteral("Wrote the summary pages of the report to %1.").arg(summary));
     QCOMPARE(PdfPages(summary), 3);
-    QVERIFY(PdfPageText(summary, 2).contains("Performance Summary"));
     QCOMPARE(Lacking(PdfPageText(summary, 3),
                      "Mission Fuel|Cruise at 600 kt.|0 ft ||40000 ft "
                      "|| AB ||AB after a figure: the schedule's speed "
@@ -1369,18 +1197,13 @@ class WindowViewsTest : public QObject {
     const struct {
       QStringList arguments;
       Action action;
-      QString path;
-      QString text;  // its beginning
+      QString path, text;
     } cases[] = {
         {{"tz9perf"}, Action::OpenWindow, {}, {}},
         {{"/usr/bin/tz9perf", "some.dat"}, Action::OpenWindow, some, {}},
         {{"tz9perf", "--version"}, Action::PrintVersion, {}, version},
         {{"tz9perf", "--help"}, Action::PrintHelp, {}, usage},
-        {{"tz9perf", "-h"}, Action::PrintHelp, {}, usage},
-        {{"tz9perf", "a.dat", "b.dat"},
-         Action::Refuse,
-         {},
-         "tz9perf: only one aircraft file: b.dat"},
+        {{"tz9perf", "a.dat", "b.dat"}, Action::Refuse, {}, "tz9perf: only one aircraft file"},
         {{"tz9perf", "--colour"}, Action::Refuse, {}, "tz9perf: Unknown option 'colour'.\n"},
     };
     for (const auto& c : cases) {
@@ -1429,7 +1252,6 @@ class WindowViewsTest : public QObject {
         {{QUrl::fromLocalFile(folder.filePath("table.csv"))}, "refused"},
         {{FileUrl(kCheckAircraft), FileUrl(kCheckAircraft)}, "refused"},
         {{QUrl("https://example.org/a.dat")}, "refused"},
-        {{}, "refused"},
     };
     for (const auto& [urls, status] : cases) {
       Session s;
