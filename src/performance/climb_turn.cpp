@@ -412,23 +412,6 @@ EmScan ScanEm(const TableComputation& computation, double altitudeFt, double gLi
   return scan;
 }
 
-std::vector<double> TurnDrags(const TableComputation& computation, double altitudeFt,
-                              double casKnots, int lastStep) {
-  std::vector<double> drags;
-  const ScanAltitude altitude = SingleAltitude(altitudeFt);
-  if (altitude.failure != CellFailure::None) return drags;
-  const LevelFlightModel model(*computation.aircraft);
-  const AltitudeRow row = model.PrepareRow(altitude.feet);
-  const AtmosphereState air = CombineAtmosphere(ComputeSpeedTerms(casKnots), row.terms);
-  for (int step = kFirstStep; step <= lastStep; ++step) {
-    const double w = computation.weight * LoadFactorOf(step);
-    const LevelFlightPoint point = model.Evaluate(w, computation.counts, air, row);
-    if (point.reached < Reached::Drag) break;
-    drags.push_back(point.totalDrag);
-  }
-  return drags;
-}
-
 ClimbTurnReport ComputeClimbTurn(const TableComputation& computation, double gLimit,
                                  const AnalysisControl& control) {
   ClimbTurnReport report;

@@ -94,12 +94,6 @@ struct EmScan {
 EmScan ScanEm(const TableComputation& computation, double altitudeFt,
               double gLimit = kDefaultGLimit, const AnalysisControl& control = {});
 
-// The drag (lbf) of the level turn at one knot and altitude, at the steps k = 100, 101, ...
-// lastStep (n = k / 100), up to the step before the first not held up: for lines of constant
-// specific excess power.
-std::vector<double> TurnDrags(const TableComputation& computation, double altitudeFt,
-                              double casKnots, int lastStep);
-
 // A power's best climb at one row: the greatest climb rate over the knots, ties to the lowest
 // speed.
 struct BestClimb {
