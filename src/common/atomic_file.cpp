@@ -155,8 +155,13 @@ class Descriptor {
 // A name of our own beside the target: ".t.csv.tmp-PID-RANDOM".
 fs::path HiddenName(const fs::path& target, std::random_device& random) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  return folder / ("." + target.filename().string() + ".tmp-" + std::to_string(getpid()) + "-" +
-                   std::to_string(random()));
+  std::string name = ".";
+  name.append(target.filename().string())
+      .append(".tmp-")
+      .append(std::to_string(getpid()))
+      .append("-")
+      .append(std::to_string(random()));
+  return folder / name;
 }
 
 // The content into fd, then, for a file, onto the disk: 0, or what failed.

@@ -41,8 +41,10 @@ std::string_view OpenFailureText(FileOpenFailure failure) {
 
 std::string StorePositionList() {
   std::string list;
-  for (std::string_view name : kStorePositionNames)
-    list += (list.empty() ? "" : ",") + std::string(name);
+  for (std::string_view name : kStorePositionNames) {
+    if (!list.empty()) list += ',';
+    list += name;
+  }
   return list;
 }
 
@@ -74,8 +76,10 @@ std::string_view RangePositionName(RangeField field) {
 
 std::string RangePositionList() {
   std::string list;
-  for (RangeField field : kRangePositions)
-    list += (list.empty() ? "" : ",") + std::string(RangePositionName(field));
+  for (RangeField field : kRangePositions) {
+    if (!list.empty()) list += ',';
+    list += RangePositionName(field);
+  }
   return list;
 }
 
