@@ -91,8 +91,7 @@ TEST(BestSpeeds, RowsAndLinesAreTheScanByHandOfEveryKnot) {
       {"generic fighter", fighter, 36000, {2, 0, 0, 0, 1, 2}, all},
       {"a band of Mach that cannot be read", test::UnreadableMachBandAircraft(), 20000, {}, {0}},
       {"the afterburner in a gap of the Military band", gap, 20000, {}, {0}},
-      {"ties: the lowest knot, the first row", noFuel, 20000, {}, {0, 10000, 10000, 0}},
-  };
+      {"ties: the lowest knot, the first row", noFuel, 20000, {}, {0, 10000, 10000, 0}}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     TableComputation c = MakeComputation(k.aircraft, k.weight, {0, 850}, k.altitudes, k.counts);
@@ -195,12 +194,10 @@ TEST(BestSpeeds, GridBestCellsAreTheLeastSteadyCellsOfTheirRow) {
     const char* name;
     std::vector<CellResult> row;  // columns 1..
     std::optional<int> rangeColumn, enduranceColumn;
-  } cases[] = {
-      {"distinct", {cell(900, 4), cell(800, 3), cell(850, 2)}, 3, 2},
-      {"ties", {noFlight, cell(800, 3), cell(800, 3), cell(900, 3)}, 2, 2},
-      {"failed and unsteady cells left out", {failed, noFlight, cell(1200, 5)}, 3, 3},
-      {"no steady cell", {noFlight, failed}, std::nullopt, std::nullopt},
-  };
+  } cases[] = {{"distinct", {cell(900, 4), cell(800, 3), cell(850, 2)}, 3, 2},
+               {"ties", {noFlight, cell(800, 3), cell(800, 3), cell(900, 3)}, 2, 2},
+               {"failed and unsteady cells left out", {failed, noFlight, cell(1200, 5)}, 3, 3},
+               {"no steady cell", {noFlight, failed}, std::nullopt, std::nullopt}};
   for (const auto& k : cases) {
     TableComputation c =
         MakeComputation(test::CheckAircraft(), 20000, std::vector<double>(k.row.size(), 300), {0});

@@ -120,8 +120,7 @@ TEST(ClimbTurn, EmScanGivesThePlainScansLoadFactors) {
       {"generic fighter", fighter, 36000, {2, 0, 0, 0, 1, 2}, {0, 15000, 30000, 45000}, 9},
       {"generic fighter at 15 g", fighter, 30000, {}, {5000}, 15},
       {"check aircraft", test::CheckAircraft(), 20000, {2, 0, 4, 0, 0, 2}, {0, 40000}, 7.5},
-      {"dipping drag", DippingDragAircraft(), 20000, {}, {0, 20000}, 9},
-  };
+      {"dipping drag", DippingDragAircraft(), 20000, {}, {0, 20000}, 9}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c =
@@ -290,12 +289,10 @@ TEST(EmChart, PsLevelsAreRoundStepsWithTwoEitherSideOfZero) {
   const struct {
     std::string name;
     double least, most, step, low, high;
-  } cases[] = {
-      {"both sides", -730, 600, 200, -600, 600},
-      {"small", -50, 30, 10, -50, 30},
-      {"no climb left", -600, 20, 100, -600, 200},
-      {"nothing", 0, 0, 0.2, -0.4, 0.4},
-  };
+  } cases[] = {{"both sides", -730, 600, 200, -600, 600},
+               {"small", -50, 30, 10, -50, 30},
+               {"no climb left", -600, 20, 100, -600, 200},
+               {"nothing", 0, 0, 0.2, -0.4, 0.4}};
   for (const auto& k : cases) {
     std::vector<double> levels;
     EXPECT_EQ(PsLevels(k.least, k.most, levels), k.step) << k.name;

@@ -120,16 +120,14 @@ TEST(Comparison, TablesMeetWhereTheirAxesHoldTheSameValues) {
     RangeTexts current, baseline;
     ComparisonStatus rows, cells;
     size_t altitudes, speeds;  // in common
-  } cases[] = {
-      {"no altitude in common", ranges("150", "300", "0", "10000"),
-       ranges("150", "300", "20000", "30000"), NoCommonAltitude, NoCommonAltitude, 0, 0},
-      {"no speed in common", ranges("150", "300", "0", "10000"), ranges("400", "500", "0", "10000"),
-       Done, NoCommonSpeed, 3, 0},
-      {"some of each", ranges("200", "400", "0", "20000"), ranges("150", "300", "10000", "30000"),
-       Done, Done, 3, 3},
-      {"the same table", ranges("150", "850", "0", "40000"), ranges("150", "850", "0", "40000"),
-       Done, Done, 9, 15},
-  };
+  } cases[] = {{"no altitude in common", ranges("150", "300", "0", "10000"),
+                ranges("150", "300", "20000", "30000"), NoCommonAltitude, NoCommonAltitude, 0, 0},
+               {"no speed in common", ranges("150", "300", "0", "10000"),
+                ranges("400", "500", "0", "10000"), Done, NoCommonSpeed, 3, 0},
+               {"some of each", ranges("200", "400", "0", "20000"),
+                ranges("150", "300", "10000", "30000"), Done, Done, 3, 3},
+               {"the same table", ranges("150", "850", "0", "40000"),
+                ranges("150", "850", "0", "40000"), Done, Done, 9, 15}};
   const AircraftRecord aircraft = test::CheckAircraft();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -46,11 +46,9 @@ TEST(MissionFuel, ConstantDragCoefficientGivesClosedFormDistancesAndTimes) {
     std::string name;
     float altitude;
     double weight, reserve, cruiseCas;
-  } cases[] = {
-      {"0 ft, 7000 lb of fuel", 0, 26000, 0, 300.5},
-      {"10000 ft, 5000 lb of fuel after the reserve", 10000, 26000, 2000, 412.25},
-      {"a last step of 37.5 lb", 20000, 23037.5, 0, 350},
-  };
+  } cases[] = {{"0 ft, 7000 lb of fuel", 0, 26000, 0, 300.5},
+               {"10000 ft, 5000 lb of fuel after the reserve", 10000, 26000, 2000, 412.25},
+               {"a last step of 37.5 lb", 20000, 23037.5, 0, 350}};
   const AircraftRecord aircraft = test::ConstantDragAircraft();
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
@@ -136,8 +134,7 @@ TEST(MissionFuel, SchedulesWithoutAnAnswerSayWhyAndWhere) {
        CellFailure::SpeedZero},
       {"no whole knot", check, 26000, 200.25, Inputs(0, 300, 50), NoKnots, None, NoKnots, 25950},
       {"beyond the burn limit", check, 1e7, 200, Inputs(0, 300), StepLimit, StepLimit, NotAsked,
-       1e7},
-  };
+       1e7}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const double highSpeed = k.lowSpeed == 200 ? 600 : 200.5;
@@ -181,8 +178,7 @@ TEST(MissionFuel, TheBingoWalkEndsAt100000LbOrTheFuelOnBoard) {
       {"within the fuel on board", fullTanks, 57.5, 5750},
       {"beyond the fuel on board", fullTanks, 59, std::nullopt, BeyondFuelOnBoard, fullTanks, 58.5},
       {"no fuel above the reserve", kZeroFuelWeight + reserve, 0, std::nullopt, NothingToBurn,
-       kZeroFuelWeight + reserve},
-  };
+       kZeroFuelWeight + reserve}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c = MakeComputation(aircraft, k.startLb, {250, 600}, {0});
@@ -205,10 +201,8 @@ TEST(MissionFuel, FuelBurntInAfterburnerIsCounted) {
     std::vector<double> speeds;
     double cruise;
     bool rangeInAfterburner, cruiseInAfterburner;
-  } cases[] = {
-      {"Military power throughout", {180, 260}, 220, false, false},
-      {"a table above the Military band", {600, 640}, 600, true, true},
-  };
+  } cases[] = {{"Military power throughout", {180, 260}, 220, false, false},
+               {"a table above the Military band", {600, 640}, 600, true, true}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, k.speeds, {0});
@@ -229,12 +223,10 @@ TEST(MissionFuel, FindingsCountTheRowsAnInputCannotBeFlownAt) {
     MissionInputs inputs;
     bool reserve;
     int cruiseRows, bingoRows;
-  } cases[] = {
-      {"all flown", Inputs(1000, 300, 50), false, 0, 0},
-      {"the reserve at the fuel on board", Inputs(7000, 300, 50), true, 0, 0},
-      {"a cruise beyond the afterburner", Inputs(0, 2000), false, 2, 0},
-      {"a way home beyond the fuel", Inputs(0, std::nullopt, 5000), false, 0, 2},
-  };
+  } cases[] = {{"all flown", Inputs(1000, 300, 50), false, 0, 0},
+               {"the reserve at the fuel on board", Inputs(7000, 300, 50), true, 0, 0},
+               {"a cruise beyond the afterburner", Inputs(0, 2000), false, 2, 0},
+               {"a way home beyond the fuel", Inputs(0, std::nullopt, 5000), false, 0, 2}};
   const TableComputation c = MakeComputation(test::CheckAircraft(), 26000, {200, 600}, {0, 20000});
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
