@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numeric>
@@ -50,13 +51,11 @@ RowScan ScanByHand(const TableComputation& c, size_t r, const TableSummary& summ
 }
 
 bool SameRuns(const Runs& a, const Runs& b) {
-  bool same = a.size() == b.size();
-  for (size_t i = 0; same && i < a.size(); ++i) {
-    same = a[i].size() == b[i].size();
-    for (size_t j = 0; same && j < a[i].size(); ++j)
-      same = test::SamePoint(a[i][j], b[i][j]);
-  }
-  return same;
+  const auto samePoint = [](const ScanPoint& p, const ScanPoint& q) {
+    return test::SamePoint(p, q);
+  };
+  return std::ranges::equal(
+      a, b, [&](const auto& x, const auto& y) { return std::ranges::equal(x, y, samePoint); });
 }
 
 // Every knot from 0 to 850 kt is scanned (0 kt cannot be computed: the first failure of a row
@@ -97,9 +96,8 @@ TEST(BestSpeeds, RowsAndLinesAreTheScanByHandOfEveryKnot) {
     TableComputation c = MakeComputation(k.aircraft, k.weight, {0, 850}, k.altitudes, k.counts);
     c.altitudeFailures.back() = CellFailure::AltitudeHeaderTooShort;
     const TableSummary summary = SummarizeTable(c);
-    ASSERT_EQ(summary.status, SummaryStatus::Done);
-    EXPECT_EQ(summary.firstKnot, 0);
-    ASSERT_EQ(summary.knotCount, 851);
+    ASSERT_TRUE(summary.status == SummaryStatus::Done && summary.firstKnot == 0 &&
+                summary.knotCount == 851);
     std::vector<int> rows(k.altitudes.size());
     std::iota(rows.begin(), rows.end(), 1);
     const std::vector<AltitudeLine> lines = BuildAltitudeLines(c, rows);

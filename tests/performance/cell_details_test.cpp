@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "test_support.h"
@@ -109,10 +110,8 @@ TEST(CellDetails, EvaluatedCellsShowWhatTheEvaluationReachedAndWhy) {
                  {"lb per NM", at300.lbsPerNm, 6.3199999591666},
                  {"store drag factor at 600 kt", at600.storeDragFactor, 1.40705884},
                  {"afterburner excess at 600 kt", at600.afterburnerExcess, 9000 - 8555.3315}};
-  for (const auto& f : figures) {
-    ASSERT_TRUE(f.got.has_value()) << f.name;
-    EXPECT_NEAR(*f.got, f.published, std::abs(f.published) * 1e-8 + 1e-4) << f.name;
-  }
+  for (const auto& f : figures)  // a figure missing is NaN, never near
+    EXPECT_NEAR(f.got.value_or(NAN), f.published, std::abs(f.published) * 1e-8 + 1e-4) << f.name;
 }
 
 // Limits and outcomes from details made by hand, including those the shared thrust axes make
@@ -187,10 +186,10 @@ TEST(CellDetails, OfAComputationCellAreThoseOfTheCellTheSweepMade) {
       const CellDetails details = DetailComputationCell(computation, row, col);
       const CellResult& cell = computation.Cell(row, col);
       SCOPED_TRACE(std::to_string(row) + ", " + std::to_string(col));
-      EXPECT_EQ(details.outcome == CellOutcome::Failed, cell.failure != CellFailure::None);
-      EXPECT_TRUE(details.failure == cell.failure && details.weight == 20000);
-      EXPECT_EQ(details.fuelFlow.value_or(0), cell.fuelFlow);
-      EXPECT_TRUE(details.cas.has_value() == (col != 3) &&
+      EXPECT_TRUE((details.outcome == CellOutcome::Failed) == (cell.failure != CellFailure::None) &&
+                  details.failure == cell.failure && details.weight == 20000 &&
+                  details.fuelFlow.value_or(0) == cell.fuelFlow &&
+                  details.cas.has_value() == (col != 3) &&
                   details.altitude.has_value() == (row != 3));
     }
   }
