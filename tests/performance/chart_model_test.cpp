@@ -63,8 +63,7 @@ TEST(ChartModel, LinesAreTheCellsWithoutWholeKnotsAndThinnedWithTooMany) {
       MakeComputation(test::CheckAircraft(), 20000, {300.2, 300.4, 300.6}, {0, 40000}));
   for (const AltitudeLine& line : BuildAltitudeLines(c, {1, 2})) {
     EXPECT_EQ(line.source, LineSource::Cells);
-    ASSERT_EQ(line.runs.size(), 1U);
-    ASSERT_EQ(line.runs[0].size(), 3U);
+    ASSERT_TRUE(line.runs.size() == 1 && line.runs[0].size() == 3);
     for (int col = 1; col <= 3; ++col) {
       const ScanPoint& point = line.runs[0][static_cast<size_t>(col - 1)];
       const CellResult& cell = c.Cell(line.row, col);

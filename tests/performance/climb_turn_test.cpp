@@ -233,8 +233,7 @@ TEST(ClimbTurn, AfterburnerTableEndingBelowTheRowLeavesMilitaryFigures) {
   }
   const TableComputation c = MakeComputation(aircraft, 20000, {150, 850}, {10000, 40000});
   const ClimbTurnReport report = ComputeClimbTurn(c);
-  const ClimbTurnRow& below = report.rows.at(0);
-  const ClimbTurnRow& above = report.rows.at(1);
+  const ClimbTurnRow &below = report.rows.at(0), &above = report.rows.at(1);
   EXPECT_TRUE(below.afterburner.best && below.bestSustainedTurn);
   EXPECT_TRUE(above.military.best && above.military.timeMin && above.corner);
   EXPECT_FALSE(above.afterburner.best || above.afterburner.timeMin || above.bestSustainedTurn);
