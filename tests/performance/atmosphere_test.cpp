@@ -18,8 +18,7 @@ TEST(Atmosphere, ReproducesTheReferenceTableToNineDigits) {
       {250, 36089, 0.0007061247623, 572.6710309, 472.6854250, 0.7583783702, 434.3013230,
        62.86254431},
       {660, 40000, 0.0005851192935, 562.2049913, 390.3370099, 1.807749181, 1016.325613,
-       363.0469441},
-  };
+       363.0469441}};
   for (const auto& row : rows) {
     const AtmosphereState s = ComputeAtmosphere(row[0], static_cast<float>(row[1]));
     const double got[] = {s.density, s.speedOfSound, s.staticPressure,

@@ -44,15 +44,13 @@ TEST(ChartModel, RowsAreEvenlySpreadOrPickedWithTheSelectedRowBesides) {
     std::optional<int> selected;
     std::vector<int> rows;
     int spread = kChartSpreadRows;
-  } cases[] = {
-      {"few rows: all", 5, {}, std::nullopt, {1, 2, 3, 4, 5}},
-      {"a dozen of a thousand, ends included", 1000, {}, std::nullopt, spread},
-      {"the selected row besides", 1000, {}, 500, withSelected},
-      {"a selected row already spread", 1000, {}, 92, spread},
-      {"thirteen rows", 13, {}, std::nullopt, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}},
-      {"picked rows replace the spread", 1000, {7, 3, 3, 2000, 0}, 5, {3, 5, 7}},
-      {"picked rows all outside: the spread", 9, {14, -1}, std::nullopt, {1, 5, 9}, 3},
-  };
+  } cases[] = {{"few rows: all", 5, {}, std::nullopt, {1, 2, 3, 4, 5}},
+               {"a dozen of a thousand, ends included", 1000, {}, std::nullopt, spread},
+               {"the selected row besides", 1000, {}, 500, withSelected},
+               {"a selected row already spread", 1000, {}, 92, spread},
+               {"thirteen rows", 13, {}, std::nullopt, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13}},
+               {"picked rows replace the spread", 1000, {7, 3, 3, 2000, 0}, 5, {3, 5, 7}},
+               {"picked rows all outside: the spread", 9, {14, -1}, std::nullopt, {1, 5, 9}, 3}};
   for (const auto& k : cases)
     EXPECT_EQ(ChooseChartRows(k.rowCount, k.picked, k.selected, k.spread), k.rows) << k.name;
 }
@@ -65,8 +63,7 @@ TEST(ChartModel, LinesAreTheCellsWithoutWholeKnotsAndThinnedWithTooMany) {
       MakeComputation(test::CheckAircraft(), 20000, {300.2, 300.4, 300.6}, {0, 40000}));
   for (const AltitudeLine& line : BuildAltitudeLines(c, {1, 2})) {
     EXPECT_EQ(line.source, LineSource::Cells);
-    ASSERT_EQ(line.runs.size(), 1U);
-    ASSERT_EQ(line.runs[0].size(), 3U);
+    ASSERT_TRUE(line.runs.size() == 1 && line.runs[0].size() == 3);
     for (int col = 1; col <= 3; ++col) {
       const ScanPoint& point = line.runs[0][static_cast<size_t>(col - 1)];
       const CellResult& cell = c.Cell(line.row, col);
@@ -202,8 +199,7 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
        ChartPosition{560, 40000}},
       {"envelope by Mach", CellOnEnvelope(*c, {1, ColumnOf(650)}, ChartSpeed::Mach),
        ChartPosition{c->Cell(1, ColumnOf(650)).mach, 0}},
-      {"envelope, outside", CellOnEnvelope(*c, {1, 0}, ChartSpeed::Cas), {}},
-  };
+      {"envelope, outside", CellOnEnvelope(*c, {1, 0}, ChartSpeed::Cas), {}}};
   for (const auto& k : positions)
     EXPECT_TRUE(k.got ? k.want && k.got->x == k.want->x && k.got->y == k.want->y : !k.want)
         << k.name;
@@ -226,8 +222,7 @@ TEST(ChartModel, CellsSitAtTheirValuesAndClicksSelectTheNearestCell) {
        GridCell{1, ColumnOf(650)}},
       {"envelope by Mach: the cell of that Mach in the row",
        NearestCellOnEnvelope(*c, ChartSpeed::Mach, {c->Cell(2, 20).mach + 0.001, 38000}),
-       GridCell{2, 20}},
-  };
+       GridCell{2, 20}}};
   for (const auto& k : clicks)
     EXPECT_EQ(k.got, k.want) << k.name;
 }
@@ -290,12 +285,10 @@ TEST(ChartModel, LabelsSpreadApartInTheirOrder) {
   const struct {
     std::string name;
     std::vector<double> wanted, want;
-  } cases[] = {
-      {"apart already", {30, 10, 50}, {30, 10, 50}},
-      {"two on one place", {40, 40}, {40, 50}},
-      {"a cluster at the end", {95, 99, 90}, {85, 95, 75}},
-      {"beyond the ends", {-20, 200}, {5, 95}},
-  };
+  } cases[] = {{"apart already", {30, 10, 50}, {30, 10, 50}},
+               {"two on one place", {40, 40}, {40, 50}},
+               {"a cluster at the end", {95, 99, 90}, {85, 95, 75}},
+               {"beyond the ends", {-20, 200}, {5, 95}}};
   for (const auto& k : cases)
     EXPECT_EQ(SpreadLabels(k.wanted, 10, 0, 100), k.want) << k.name;
 }

@@ -120,8 +120,7 @@ TEST(ClimbTurn, EmScanGivesThePlainScansLoadFactors) {
       {"generic fighter", fighter, 36000, {2, 0, 0, 0, 1, 2}, {0, 15000, 30000, 45000}, 9},
       {"generic fighter at 15 g", fighter, 30000, {}, {5000}, 15},
       {"check aircraft", test::CheckAircraft(), 20000, {2, 0, 4, 0, 0, 2}, {0, 40000}, 7.5},
-      {"dipping drag", DippingDragAircraft(), 20000, {}, {0, 20000}, 9},
-  };
+      {"dipping drag", DippingDragAircraft(), 20000, {}, {0, 20000}, 9}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.name);
     const TableComputation c =
@@ -234,8 +233,7 @@ TEST(ClimbTurn, AfterburnerTableEndingBelowTheRowLeavesMilitaryFigures) {
   }
   const TableComputation c = MakeComputation(aircraft, 20000, {150, 850}, {10000, 40000});
   const ClimbTurnReport report = ComputeClimbTurn(c);
-  const ClimbTurnRow& below = report.rows.at(0);
-  const ClimbTurnRow& above = report.rows.at(1);
+  const ClimbTurnRow &below = report.rows.at(0), &above = report.rows.at(1);
   EXPECT_TRUE(below.afterburner.best && below.bestSustainedTurn);
   EXPECT_TRUE(above.military.best && above.military.timeMin && above.corner);
   EXPECT_FALSE(above.afterburner.best || above.afterburner.timeMin || above.bestSustainedTurn);
@@ -290,12 +288,10 @@ TEST(EmChart, PsLevelsAreRoundStepsWithTwoEitherSideOfZero) {
   const struct {
     std::string name;
     double least, most, step, low, high;
-  } cases[] = {
-      {"both sides", -730, 600, 200, -600, 600},
-      {"small", -50, 30, 10, -50, 30},
-      {"no climb left", -600, 20, 100, -600, 200},
-      {"nothing", 0, 0, 0.2, -0.4, 0.4},
-  };
+  } cases[] = {{"both sides", -730, 600, 200, -600, 600},
+               {"small", -50, 30, 10, -50, 30},
+               {"no climb left", -600, 20, 100, -600, 200},
+               {"nothing", 0, 0, 0.2, -0.4, 0.4}};
   for (const auto& k : cases) {
     std::vector<double> levels;
     EXPECT_EQ(PsLevels(k.least, k.most, levels), k.step) << k.name;

@@ -27,11 +27,10 @@ TEST(LevelFlight, EachStoreKindAddsItsOwnDrag) {
     StoreCounts counts;
     double storesDrag;  // lbf
   } cases[] = {
-      {"AIM120", {1, 0, 0, 0, 0, 0}, 3.429925592},      {"AGM65B", {0, 1, 0, 0, 0, 0}, 13.71970237},
-      {"MK82", {0, 0, 1, 0, 0, 0}, 565.9377227},        {"CBU-52", {0, 0, 0, 1, 0, 0}, 1131.875445},
-      {"ALQ131", {0, 0, 0, 0, 1, 0}, 13.71970237},      {"370USG", {0, 0, 0, 0, 0, 1}, 342.9925592},
-      {"one of each", {1, 1, 1, 1, 1, 1}, 2071.675058},
-  };
+      {"AIM120", {1, 0, 0, 0, 0, 0}, 3.429925592},     {"AGM65B", {0, 1, 0, 0, 0, 0}, 13.71970237},
+      {"MK82", {0, 0, 1, 0, 0, 0}, 565.9377227},       {"CBU-52", {0, 0, 0, 1, 0, 0}, 1131.875445},
+      {"ALQ131", {0, 0, 0, 0, 1, 0}, 13.71970237},     {"370USG", {0, 0, 0, 0, 0, 1}, 342.9925592},
+      {"one of each", {1, 1, 1, 1, 1, 1}, 2071.675058}};
   const AircraftRecord a = test::CheckAircraft();
   const double aeroDrag = EvaluateLevelFlight(a, kWeight, kNoStores, 600, 0).totalDrag;
   for (const auto& c : cases) {
@@ -92,8 +91,7 @@ TEST(LevelFlight, EdgeInputsGiveTheirRegimeOrFailureCause) {
        [&](auto& a) {
          a.MilitaryThrustTable[1] = a.MilitaryThrustTable[2] = {{{}, drag, drag}};
        },
-       300, 0, kWeight, PowerRegime::Afterburner},
-  };
+       300, 0, kWeight, PowerRegime::Afterburner}};
   for (const Case& c : cases) {
     AircraftRecord a = check;
     if (c.change) c.change(a);

@@ -50,8 +50,7 @@ TEST(StaleEntries, ACountOf18Point5UsesEighteenEntriesNeverTheOldNineteenth) {
   } cases[] = {
       {"aerodynamic Mach", true, 640, 40000, 1.7, 1.8, SteadyFlightLimit::MachBeyondAeroTables},
       {"thrust altitude", false, 300, 43000, 42500, 45000,
-       SteadyFlightLimit::AltitudeBeyondMilitary},
-  };
+       SteadyFlightLimit::AltitudeBeyondMilitary}};
   NoAircraftDisplay shown;
   for (const auto& c : cases) {
     AircraftRecord record, fresh;

@@ -51,8 +51,7 @@ TEST_F(Sweep, WritesTheCheckCellsInEveryModeAndPaintsTheSecondGridByMode) {
   const std::vector<std::tuple<DisplayMode, bool, std::vector<std::string>>> cases = {
       {DisplayMode::Tas, false, {"300", "600", "650", "898", "1016"}},
       {DisplayMode::LbsPerNm, true, {"6.319", "28.51", "------", "1.935", "5.182"}},
-      {DisplayMode::MachNumber, true, {"0.45", "0.9", "0.98", "1.59", "1.8"}},
-  };
+      {DisplayMode::MachNumber, true, {"0.45", "0.9", "0.98", "1.59", "1.8"}}};
   for (const auto& [mode, painted, texts] : cases) {
     EXPECT_EQ(ComputeTable(aircraft, test::CheckInputs(mode), msfg1, msfg2).totals.Summary(),
               "Computed 10 cells.");
@@ -84,8 +83,7 @@ TEST_F(Sweep, GuardRefusesWithoutTouchingTheGrids) {
   const std::vector<std::tuple<std::string, std::string, SweepRefusal>> cases = {
       {"", "20000", SweepRefusal::NoAircraft},
       {"19000", "12000 lb", SweepRefusal::WeightNotNumber},
-      {"19000", "18999.5", SweepRefusal::WeightBelowZfw},
-  };
+      {"19000", "18999.5", SweepRefusal::WeightBelowZfw}};
   const ResultGrid before1 = msfg1, before2 = msfg2;
   for (const auto& [zfw, weight, refusal] : cases) {
     const SweepOutcome outcome =
@@ -193,8 +191,7 @@ TEST(SweepBlocks, LargeSweepEndsAsACellByCellSweepAndKeepsItsInputsAndCells) {
                   cell.Steady() ? FormatGeneral(cell.fuelFlow) : std::string("------"));
       }
     }
-    for (int kind : kinds)
-      EXPECT_GT(kind, 0);
+    EXPECT_TRUE(std::ranges::all_of(kinds, [](int n) { return n > 0; }));
   }
 }
 
@@ -216,8 +213,7 @@ TEST(Computation, IsItsOwnCopyAndSaysWhatNoLongerMatches) {
       {[](CurrentInputs& n) { n.speedHeaders[3] = " 290"; }, "R---"},
       {[](CurrentInputs& n) { n.compWeightText = "33100"; }, "-I--"},
       {[](CurrentInputs& n) { n.mode = DisplayMode::Tas; }, "--M-"},
-      {[&](CurrentInputs& n) { n.aircraft = &other; }, "---A"},
-  };
+      {[&](CurrentInputs& n) { n.aircraft = &other; }, "---A"}};
   for (const auto& [change, expected] : cases) {
     CurrentInputs now{{}, {}, "33000", counts, DisplayMode::LbsPerNm, &aircraft};
     now.speedHeaders.assign(computation->speedHeaders.begin(), computation->speedHeaders.end());
