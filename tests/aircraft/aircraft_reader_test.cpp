@@ -112,8 +112,7 @@ TEST(AircraftFile, EachFaultStopsTheLoadAtItsLineWithItsCause) {
       {CheckAircraftWith("nEngines 1", "engines 1"), 66,
        "end of file while reading the fuel-flow keywords"},
       {CheckAircraftWith("0.13333333333333333, Mach 2", "1.5e308, Mach 2"), 39,
-       "a value of the drag table is out of range"},
-  };
+       "a value of the drag table is out of range"}};
   for (const auto& c : cases) {
     const LoadOutcome outcome = Load(c.bytes).outcome;
     EXPECT_FALSE(outcome.completed) << c.cause;
@@ -211,8 +210,8 @@ TEST(AircraftFile, KeywordScanRules) {
        "FuelFlowFactorNormal 5\nfuelFlowFactorNormal 0.6\nfuelFlowFactorAb 3\nnEngines 1", 0.6, 3},
       {"colon gives 0", "fuelFlowFactorNormal: 0.8\nfuelFlowFactorAb = 2\nnEngines 1", 0, 0},
       {"three matches of one keyword end the scan",
-       "fuelFlowFactorAb 4\nfuelFlowFactorAb 5\nfuelFlowFactorAb 6\nfuelFlowFactorNormal 9", -1, 6},
-  };
+       "fuelFlowFactorAb 4\nfuelFlowFactorAb 5\nfuelFlowFactorAb 6\nfuelFlowFactorNormal 9", -1,
+       6}};
   AircraftRecord old;
   old.FuelFlowFactorNormal = -1;
   for (const auto& c : cases) {

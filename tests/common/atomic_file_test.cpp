@@ -65,8 +65,7 @@ TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
       {"failed stream, no file", nullptr, "t.csv", fails, false, {}, "the write failed"},
       {"failed stream, old kept", "old", "t.csv", fails, false, {"t.csv=old"}, "the write failed"},
       {"missing folder", nullptr, "no/t.csv", writes("x"), false, {}, "No such file or directory"},
-      {"a folder of that name", nullptr, "sub", writes("x"), false, {"sub"}, "Is a directory"},
-  };
+      {"a folder of that name", nullptr, "sub", writes("x"), false, {"sub"}, "Is a directory"}};
   for (const TemporaryFileKind kind : {TemporaryFileKind::Unnamed, TemporaryFileKind::Named}) {
     const char* kindName = kind == TemporaryFileKind::Unnamed ? "unnamed: " : "named: ";
     for (const auto& c : cases) {

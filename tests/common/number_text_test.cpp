@@ -18,8 +18,7 @@ TEST(LenientParse, ReadsTheLeadingNumberAndIgnoresTheRest) {
       {"1\n2", 12},   {"+7", 7},        {"-", 0},           {".5", 0.5},         {"5.", 5},
       {"1.2.3", 1.2}, {"1E3", 1000},    {"2e-2", 0.02},     {"1e+", 1},          {"3e x", 3},
       {"- 5", -5},    {"0x10", 0},      {"1e400", kInf},    {"-1e400", -kInf},   {"1e-400", 0},
-      {"1e 3", 1000}, {"1e- 3", 0.001}, {"2 E +1 0", 2e10}, {"1e \t2x", 100},
-  };
+      {"1e 3", 1000}, {"1e- 3", 0.001}, {"2 E +1 0", 2e10}, {"1e \t2x", 100}};
   for (const auto& [text, value] : cases) {
     EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';
   }
@@ -30,12 +29,11 @@ TEST(LenientParse, ReadsTheLeadingNumberAndIgnoresTheRest) {
 
 TEST(NumericText, AcceptsOnlyOneWholeNumber) {
   const std::pair<std::string, bool> cases[] = {
-      {"0", true},       {"\t3 ", true}, {"-1", true},     {"+1", true},        {".5", true},
-      {"5.", true},      {"1E-5", true}, {"1e308", true},  {"", false},         {" ", false},
-      {"-", false},      {".", false},   {"2x", false},    {"1 0", false},      {"1,5", false},
-      {"1e", false},     {"e5", false},  {"1.2.3", false}, {"12000 lb", false}, {"1e400", false},
-      {"-1e400", false},
-  };
+      {"0", true},      {"\t3 ", true}, {"-1", true},     {"+1", true},        {".5", true},
+      {"5.", true},     {"1E-5", true}, {"1e308", true},  {"", false},         {" ", false},
+      {"-", false},     {".", false},   {"2x", false},    {"1 0", false},      {"1,5", false},
+      {"1e", false},    {"e5", false},  {"1.2.3", false}, {"12000 lb", false}, {"1e400", false},
+      {"-1e400", false}};
   for (const auto& [text, numeric] : cases) {
     EXPECT_EQ(IsNumericText(text), numeric) << '"' << text << '"';
   }
@@ -45,8 +43,7 @@ TEST(NumericText, AcceptsOnlyOneWholeNumber) {
 TEST(GeneralFormat, WritesFifteenSignificantDigitsWithoutTrailingZeros) {
   const std::pair<double, std::string> cases[] = {
       {0, "0"},        {-0.0, "0"},        {-150, "-150"},     {0.45, "0.45"},
-      {1e15, "1e+15"}, {0.0001, "0.0001"}, {0.00001, "1e-05"}, {kInf, "inf"},
-  };
+      {1e15, "1e+15"}, {0.0001, "0.0001"}, {0.00001, "1e-05"}, {kInf, "inf"}};
   for (const auto& [value, text] : cases) {
     EXPECT_EQ(FormatGeneral(value), text) << value;
   }

@@ -86,8 +86,7 @@ TEST(CreateTable, StepsEachAxisWithBothEndsOnceEach) {
       {With(true, {"600", "50", "650", "5", "660.5"}), {"600", "650", "655", "660"}},
       {With(true, {"600", "50", "650", "5", "661.5"}), {"600", "650", "655", "660", "662"}},
       {With(true, {"150", "12.5", "200", "25", "250"}),
-       {"150", "162.5", "175", "187.5", "200", "225", "250"}},
-  };
+       {"150", "162.5", "175", "187.5", "200", "225", "250"}}};
   const std::vector<std::pair<RangeTexts, Texts>> altitudes = {
       {With(false, {"0", "300", "1000", "4000", "9000"}),
        {" 0 ft", " 300 ft", " 600 ft", " 900 ft", " 1000 ft", " 5000 ft", " 9000 ft"}},
@@ -100,8 +99,7 @@ TEST(CreateTable, StepsEachAxisWithBothEndsOnceEach) {
       // Ten additions of 0.3 end a rounding error away from 0, not on it: 0 stands once.
       {With(false, {"-3", "0.3", "0", "1000", "2000"}),
        {"-3 ft", "-2.7 ft", "-2.4 ft", "-2.1 ft", "-1.8 ft", "-1.5 ft", "-1.2 ft", "-0.9 ft",
-        "-0.6 ft", "-0.3 ft", " 0 ft", " 1000 ft", " 2000 ft"}},
-  };
+        "-0.6 ft", "-0.3 ft", " 0 ft", " 1000 ft", " 2000 ft"}}};
   for (bool speed : {true, false}) {
     for (const auto& [ranges, expected] : speed ? speeds : altitudes) {
       ResultGrid msfg1, msfg2;
@@ -126,16 +124,14 @@ TEST(CreateTable, AcceptsEachLimitUpToItsLastValue) {
     RangeTexts ranges;
     int rows, cols;
     std::string lastAltitude, lastSpeed;
-  } cases[] = {
-      {"speed Max 32767", With(true, {"32760", "5", "32765", "2", "32767"}), 12, 4, " 40000 ft",
-       "32767"},
-      {"speed Max -32768", With(true, {"-32760", "-5", "-32765", "-2", "-32768"}), 12, 5,
-       " 40000 ft", "-32768"},
-      {"32766 speeds", With(true, {"2", "1", "32767", "1", "32767"}), 12, 32767, " 40000 ft",
-       "32767"},
-      {"32766 altitudes", mostAltitudes, 32767, 2, " 32766 ft", "300"},
-      {"1000000 cells", thousandByThousand, 1001, 1001, " 1000 ft", "1000"},
-  };
+  } cases[] = {{"speed Max 32767", With(true, {"32760", "5", "32765", "2", "32767"}), 12, 4,
+                " 40000 ft", "32767"},
+               {"speed Max -32768", With(true, {"-32760", "-5", "-32765", "-2", "-32768"}), 12, 5,
+                " 40000 ft", "-32768"},
+               {"32766 speeds", With(true, {"2", "1", "32767", "1", "32767"}), 12, 32767,
+                " 40000 ft", "32767"},
+               {"32766 altitudes", mostAltitudes, 32767, 2, " 32766 ft", "300"},
+               {"1000000 cells", thousandByThousand, 1001, 1001, " 1000 ft", "1000"}};
   for (const auto& c : cases) {
     ResultGrid msfg1, msfg2;
     ApplyStartupLayout(msfg1, msfg2);
@@ -174,8 +170,7 @@ TEST(CreateTable, RefusesWithItsCauseAndChangesNeitherGrid) {
        {.kind = TooManyCells, .cells = 1001000}},
       // The altitudes are checked before the speeds.
       {{"150", "0", "250", "30", "660", "0", "0", "1000", "5000", "40000"},
-       {StepZero, Altitude, Step1, Min, Step}},
-  };
+       {StepZero, Altitude, Step1, Min, Step}}};
   ResultGrid msfg1, msfg2;
   ApplyStartupLayout(msfg1, msfg2);
   msfg1.SetRow(2), msfg1.SetCol(3), msfg1.SetText("old");

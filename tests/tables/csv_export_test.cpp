@@ -39,10 +39,11 @@ TEST(CsvExport, WritesTheHeaderThenEachColumnTopDownWithTrimmedHeadersAndColourN
 
 // Fields are quoted only where they must be; an altitude field loses its unit and blanks.
 TEST(CsvExport, QuotesOnlyFieldsWithACommaAQuoteOrALineBreak) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"1896", "1896"},     {"1,5", "\"1,5\""}, {"say \"x\"", "\"say \"\"x\"\"\""},
-      {"a\nb", "\"a\nb\""}, {" 12 ", " 12 "},
-  };
+  const std::pair<std::string, std::string> cases[] = {{"1896", "1896"},
+                                                       {"1,5", "\"1,5\""},
+                                                       {"say \"x\"", "\"say \"\"x\"\"\""},
+                                                       {"a\nb", "\"a\nb\""},
+                                                       {" 12 ", " 12 "}};
   for (const auto& [text, field] : cases) {
     std::ostringstream out;
     CsvField(text, out);

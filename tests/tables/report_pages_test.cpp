@@ -37,8 +37,7 @@ TEST(ReportPages, PagesOfEachScope) {
        1 + 2 * 8 + 2 + 3,
        1 + 2 + 3},
       {"a heading alone, a picture alone", {{}, {{0, false}, {0, true}}}, 3, 3},
-      {"grids of headers only", {{{1, 38}, {3, 1}}, {}}, 1, 1},
-  };
+      {"grids of headers only", {{{1, 38}, {3, 1}}, {}}, 1, 1}};
   const ReportPageCapacity a4 = ReportCapacityOf(kA4Width, kA4Height);
   const ReportPageCapacity tiny = ReportCapacityOf(10, 10);
   EXPECT_EQ(std::vector<int>({a4.cols, a4.rows, a4.lines, tiny.cols, tiny.rows, tiny.lines}),

@@ -75,8 +75,7 @@ TEST(ToolMessages, RefusalsNameTheOptionsAndTheCause) {
       {std::string(ToolMissionRefusalText(MissionStatus::StoresWeightBeyondRange)),
        "The store counts give a stores weight beyond the range of numbers: no mission fuel."},
       {std::string(ToolMissionRefusalText(MissionStatus::SpeedRangeTooWide)),
-       "The speed headers span more than 65536 whole knots: no mission fuel."},
-  };
+       "The speed headers span more than 65536 whole knots: no mission fuel."}};
   for (const auto& [text, expected] : cases)
     EXPECT_EQ(text, expected);
 }
@@ -110,8 +109,7 @@ TEST(ToolMessages, LoadFailuresNameThePathOnce) {
       {"a.dat", notOpened(ReadError), "a.dat: load stopped: cannot read the file (read error)"},
       {"a.dat",
        {false, 39, "count 26 exceeds 25"},
-       "a.dat: load stopped at line 39: count 26 exceeds 25"},
-  };
+       "a.dat: load stopped at line 39: count 26 exceeds 25"}};
   ASSERT_FALSE(std::filesystem::exists(missing));
   for (const auto& c : cases)
     EXPECT_EQ(ToolLoadFailureText(c.path, c.outcome), c.text);
@@ -156,8 +154,7 @@ TEST(ToolOptions, UsageErrorsNameTheOptionAndWhatItNeeds) {
       {{"--em", "10000ft"}, "--em needs an altitude in feet"},
       {{"--climb", "--em", "0"}, "--climb and --em beside another analysis need --format json"},
       {{"--climb", "--em", "0", "--summary", "--format", "json"}, ""},
-      {{"--em", "0", "--explain", "300,0"}, "--explain cannot be combined with --climb or --em"},
-  };
+      {{"--em", "0", "--explain", "300,0"}, "--explain cannot be combined with --climb or --em"}};
   for (auto [args, error] : cases) {
     args.insert(args.begin(), "a.dat");
     EXPECT_EQ(ParseToolArguments(args).error, error) << args[1] << ' ' << args.back();

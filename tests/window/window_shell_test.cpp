@@ -326,12 +326,10 @@ class WindowShellTest : public QObject {
       const char* field;
       Qt::Key key;
       QString status, weight;
-    } cases[] = {
-        {"txtAlMa", Qt::Key_Enter, "Table of 17 speeds by 11 altitudes.", "20000"},
-        {"txtMisAA", Qt::Key_Return, "before", "26000"},
-        {"txtCompWeight", Qt::Key_Return, "Computed 253 cells.", "20000"},
-        {"txtSpMi", Qt::Key_F5, "Computed 253 cells.", "20000"},
-    };
+    } cases[] = {{"txtAlMa", Qt::Key_Enter, "Table of 17 speeds by 11 altitudes.", "20000"},
+                 {"txtMisAA", Qt::Key_Return, "before", "26000"},
+                 {"txtCompWeight", Qt::Key_Return, "Computed 253 cells.", "20000"},
+                 {"txtSpMi", Qt::Key_F5, "Computed 253 cells.", "20000"}};
     for (const auto& c : cases) {
       Session s;
       ShowActive(s);
@@ -391,8 +389,7 @@ class WindowShellTest : public QObject {
            QTest::keyClick(s.form->menuBar(), Qt::Key_Escape);
          },
          "20000"},
-        {[](Session& s) { QTest::keyClick(s.form->txtMisAA, Qt::Key_Tab); }, "26000"},
-    };
+        {[](Session& s) { QTest::keyClick(s.form->txtMisAA, Qt::Key_Tab); }, "26000"}};
     for (const auto& [act, weight] : cases) {
       Session s;
       ShowActive(s);
@@ -533,8 +530,7 @@ class WindowShellTest : public QObject {
          "Load stopped: cannot open file: |(no such file). " + still},
         {nullptr, "", "missing.dat could not be opened; " + kept,
          "Load cancelled: the aircraft and its fields stay as they were.|"},
-        {"again.dat", CheckAircraftWith(nullptr, nullptr), "", "Loaded again.dat.|"},
-    };
+        {"again.dat", CheckAircraftWith(nullptr, nullptr), "", "Loaded again.dat.|"}};
     const QTemporaryDir scratch;
     Session s;
     for (const auto& step : steps) {
@@ -563,11 +559,9 @@ class WindowShellTest : public QObject {
   // Typed key by key: the field's text and selection, and the status line; a long text pasted
   // is shown cut short.
   void CountResetIsToldAndTheZeroIsLeftSelected() {
-    const char* cases[][5] = {
-        {"txtFuelTank", "1,", "0", "0",
-         "Fuel Tank: \"1,\" is not a number, so the count was set to 0."},
-        {"txtEcm", "1.5", "1.5", "", ""},
-    };
+    const char* cases[][5] = {{"txtFuelTank", "1,", "0", "0",
+                               "Fuel Tank: \"1,\" is not a number, so the count was set to 0."},
+                              {"txtEcm", "1.5", "1.5", "", ""}};
     for (const auto& c : cases) {
       Session s;
       s.Load(kCheckAircraft);
@@ -587,12 +581,10 @@ class WindowShellTest : public QObject {
 
   void ComputeTableFillsTheCheckCellsInEachMode() {
     // Mode, speed, altitude, then the cells of both grids there.
-    const char* cases[][5] = {
-        {"Option1", "600", "0", "17110 #ffff00", "28.51 #ffff00"},
-        {"Option2", "560", "40000", "1740 #00ff00", "898 none"},
-        {"Option2", "650", "0", "------ #ffffff", "650 #ffffff"},
-        {"Option3", "660", "40000", "5267 #ff0000", "1.8 none"},
-    };
+    const char* cases[][5] = {{"Option1", "600", "0", "17110 #ffff00", "28.51 #ffff00"},
+                              {"Option2", "560", "40000", "1740 #00ff00", "898 none"},
+                              {"Option2", "650", "0", "------ #ffffff", "650 #ffffff"},
+                              {"Option3", "660", "40000", "5267 #ff0000", "1.8 none"}};
     for (const auto& c : cases) {
       Session s;  // a sweep leaves backgrounds that the next mode may not paint over
       ComputeTheCheckTable(s, c[0]);
@@ -648,8 +640,7 @@ class WindowShellTest : public QObject {
         {refusedLayout, [](Session& s) { s.Type("txtSpS1", "10"); }, stepZero, ""},
         {refusedLayout, [](Session& s) { s.Type("txtCompWeight", "30000"); }, stepZero, stepZero},
         {ComputeOnDefaults, [](Session& s) { s.Type("txtSpMa", "700"); }, "Computed 187 cells.",
-         "Computed 187 cells."},
-    };
+         "Computed 187 cells."}};
     for (const auto& c : cases) {
       Session s;
       c.first(s);
@@ -688,8 +679,7 @@ class WindowShellTest : public QObject {
         {"table", "txtAlS2", "-30", "-30",
          "Altitude Step2 points away from Max Altitude: it must be positive"},
         {"table", "txtSpMi", nines, nines, "Min Speed is not a finite number."},
-        {"file", "txtIntFuel", fuel, "1.7e+308", "Loaded step"},
-    };
+        {"file", "txtIntFuel", fuel, "1.7e+308", "Loaded step"}};
     QTemporaryDir scratch;
     Session s;
     ShowWindow(s);
