@@ -731,7 +731,7 @@ class WindowViewsTest : public QObject {
 
   // Opened from the View menu, one window kept: its three charts and speed axes after Compute
   // Table, the lines named at their ends, the best-range marks, the two range units.
-  void ChartsOpenHiddenUntilAskedAndDrawTheLastComputation() {
+  void ChartsOpenHiddenDrawTheLastComputationAndSelectWithTheGrids() {
     Session s;
     ShowWindow(s);
     QVERIFY(s.form->findChild<tz9::frmCharts*>("frmCharts") == nullptr);
@@ -791,15 +791,9 @@ class WindowViewsTest : public QObject {
     QVERIFY(charts->lblChartStatus->text().startsWith("Could not write "));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
              QStringList({"envelope.png", "range.svg"}));
-  }
-
-  // A click on a chart selects the nearest cell in both grids, and the grids' current cell is
-  // marked on every chart, on each speed axis.
-  void ChartsAndGridsSelectEachOther() {
-    Session s;
-    ShowWindow(s);
-    ComputeTheCheckTable(s);
-    tz9::frmCharts* charts = OpenCharts(s);
+    // A click on a chart selects the nearest cell in both grids, and the grids' current cell is
+    // marked on every chart, on each speed axis.
+    ClickOption(charts->optRangeNmPerKlb);
     const tz9::TableComputation& c = *s.form->computation();
     const struct {
       int tab;
@@ -865,13 +859,9 @@ class WindowViewsTest : public QObject {
     auto* w = s.form->findChild<tz9::ClimbTurnWindow*>("frmClimbTurn");
     QVERIFY(w->isVisible() && s.form->mnuView->actions().contains(s.form->mnuViewClimbTurn));
     QVERIFY(w->txtGLimit->text() == "9" && w->shown() == nullptr);
-    for (const auto& [text, refusal] :
-         {std::pair{"nine", "Not a number"}, {"15.5", "Out of range"}}) {
-      s.Type("txtGLimit", text);
-      s.Click(w->cmdClimbTurn);
-      QVERIFY2(w->lblGLimitError->isVisible() && w->lblGLimitError->text().startsWith(refusal),
-               text);
-    }
+    s.Type("txtGLimit", "15.5");
+    s.Click(w->cmdClimbTurn);
+    QVERIFY(w->lblGLimitError->isVisible() && w->lblGLimitError->text().startsWith("Out of range"));
     QTest::qWait(50);
     QVERIFY(!w->Running() && w->shown() == nullptr);
     s.Type("txtGLimit", "9");
@@ -1097,7 +1087,6 @@ class WindowViewsTest : public QObject {
         {2,
          "Fuel Flow (lb/h): 300 to 530 kt, 0 ft to 40000 ft (part 1 of 2)|300 310 320 330 "
          "340|510 520 530 0 ft|40000 ft 1070|Page 2 of 6"},
-        {5, "Lbs/NM: 540 to 660 kt|540 550 560|40000 ft|Page 5 of 6"},
         {6, "Performance Summary|Best range at 40000 ft|Altitude | Range CAS|40000 ft |"},
     };
     for (const auto& [page, texts] : pages)
