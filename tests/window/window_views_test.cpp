@@ -926,7 +926,6 @@ class WindowViewsTest : public QObject {
     ComputeAt(s, "20000");
     QVERIFY2(Compared(s)->lblCompareState->text().contains("no altitude in common"),
              qPrintable(window->lblCompareState->text()));
-    QCOMPARE(window->table().Rows(), 1);
     s.form->mnuViewClearBaseline->trigger();
     QVERIFY(!s.form->mnuViewClearBaseline->isEnabled() && s.form->lblBaseline->isHidden());
   }
@@ -1076,7 +1075,6 @@ class WindowViewsTest : public QObject {
     s.Export(s.exports->mnuFileReport, pdf);
     s.AwaitReport();
     QCOMPARE(s.Status(), QStringLiteral("Wrote the report to %1.").arg(pdf));
-    QCOMPARE(s.dialogs->offered, QStringList({"pdf check-aircraft.pdf"}));
     QCOMPARE(PdfPages(pdf), 6);
     const std::pair<int, QString> pages[] = {
         {1,

@@ -174,9 +174,6 @@ TEST(Workspace, ALoadThatDoesNotCompleteChangesNothing) {
     EXPECT_EQ(shown.name + shown.zeroFuelWeight + shown.internalFuel, "");
     EXPECT_EQ(log.Take(), "");
   }
-  FieldsDisplay shown;
-  EXPECT_TRUE(w.Load(kGenericFighter, shown).completed && !shown.name.empty());
-  EXPECT_EQ(log.Take(), "loaded staleness");
 }
 
 TEST(Workspace, CurrentCellFollowsTheGridMovedInLastAndALayoutClearsIt) {
