@@ -163,8 +163,7 @@ QString SayingOutOfDate(const Session& s) {
       {"summary", Summary(s)->lblSummaryState->text()},
       {"mission", Mission(s)->lblMissionState->text()},
       {"charts", s.form->findChild<tz9::frmCharts*>()->chtEnvelope->chart()->title()},
-      {"details", s.form->findChild<tz9::CellDetailsDock*>()->lblCellDetailsState->text()},
-  };
+      {"details", s.form->findChild<tz9::CellDetailsDock*>()->lblCellDetailsState->text()}};
   QStringList saying;
   for (const auto& [view, text] : views)
     if (text.contains("Out of date")) saying << view;
@@ -372,8 +371,7 @@ class WindowViewsTest : public QObject {
         {[](Session& s) { LayOut(s, "txtSpMi=200 txtSpSt=600"); }, "marker summary mission charts",
          "the table was re-laid"},
         {[](Session& s) { s.Load(kGenericFighter); }, every, "the aircraft changed"},
-        {[](Session& s) { s.Load(kCheckAircraft); }, "", ""},
-    };
+        {[](Session& s) { s.Load(kCheckAircraft); }, "", ""}};
     for (const auto& c : cases) {
       Session s;
       ComputeWithEveryViewOpen(s);
@@ -440,8 +438,7 @@ class WindowViewsTest : public QObject {
          "not reached"},
         {"0", "0", "Could not be computed: division by zero: speed of zero",
          "Could not be computed: division by zero: speed of zero", "Lift coefficient needed",
-         "not reached"},
-    };
+         "not reached"}};
     Session s;
     ShowWindow(s);
     s.Load(kCheckAircraft);
@@ -641,8 +638,7 @@ class WindowViewsTest : public QObject {
     } cases[] = {
         {0, "", "Not a number: type the reserve in lb, 0 or more.||"},
         {1, "fast", "|Not a number: type the cruise CAS in kt, 0 or more, or leave it empty.|"},
-        {2, "-1e3", "||Negative: the distance home must be 0 or more."},
-    };
+        {2, "-1e3", "||Negative: the distance home must be 0 or more."}};
     const QStringList shown = AllTexts(w->table());
     QSignalSpy runs(w, &tz9::MissionWindow::RunEnded);
     QLabel* const errors[] = {w->lblReserveError, w->lblCruiseCasError, w->lblBingoDistanceError};
@@ -675,8 +671,7 @@ class WindowViewsTest : public QObject {
          "|No steady flight at 2000 kt at any weight of the burn, at 4 of 4 altitudes.|Beyond "
          "the fuel on board at 3 of 4 altitudes: the fuel reaches 3541 NM at most.",
          "1060|------|------|cruise: no steady flight at 2000 kt at any weight of the burn; "
-         "bingo: the fuel on board reaches 1060 of the 5000 NM home"},
-    };
+         "bingo: the fuel on board reaches 1060 of the 5000 NM home"}};
     for (const auto& c : flights) {
       RunMission(s, c.reserve, c.cruise, c.distance);
       AwaitAnswer(s, w);
@@ -800,15 +795,13 @@ class WindowViewsTest : public QObject {
       QRadioButton* axis;
       QPointF clicked;
       GridCell cell;
-    } cases[] = {
-        {0, charts->optSpeedCas, QPointF(600, 1000 / c.Cell(1, CheckColumn(600)).lbsPerNm),
-         GridCell{1, CheckColumn(600)}},
-        {1, charts->optSpeedTas, QPointF(c.Cell(2, CheckColumn(560)).tas, 1740),
-         GridCell{2, CheckColumn(560)}},
-        {2, charts->optSpeedMach, QPointF(c.Cell(2, CheckColumn(400)).mach, 39000),
-         GridCell{2, CheckColumn(400)}},
-        {2, charts->optSpeedCas, QPointF(648, 5000), GridCell{1, CheckColumn(650)}},
-    };
+    } cases[] = {{0, charts->optSpeedCas, QPointF(600, 1000 / c.Cell(1, CheckColumn(600)).lbsPerNm),
+                  GridCell{1, CheckColumn(600)}},
+                 {1, charts->optSpeedTas, QPointF(c.Cell(2, CheckColumn(560)).tas, 1740),
+                  GridCell{2, CheckColumn(560)}},
+                 {2, charts->optSpeedMach, QPointF(c.Cell(2, CheckColumn(400)).mach, 39000),
+                  GridCell{2, CheckColumn(400)}},
+                 {2, charts->optSpeedCas, QPointF(648, 5000), GridCell{1, CheckColumn(650)}}};
     for (const auto& k : cases) {
       QTest::mouseClick(charts->tabCharts->tabBar(), Qt::LeftButton, {},
                         charts->tabCharts->tabBar()->tabRect(k.tab).center());
@@ -983,10 +976,8 @@ class WindowViewsTest : public QObject {
   void ExportedTablesAreCommentsThenTheToolsCsvLines() {
     const struct {
       const char *mode, *second, *counts, *stores;
-    } cases[] = {
-        {"Option1", "lbs-nm", "", "0,0,0,0,0,0"},
-        {"Option2", "tas", "txtMisAA=2 txtBombe=4 txtFuelTank=2", "2,0,4,0,0,2"},
-    };
+    } cases[] = {{"Option1", "lbs-nm", "", "0,0,0,0,0,0"},
+                 {"Option2", "tas", "txtMisAA=2 txtBombe=4 txtFuelTank=2", "2,0,4,0,0,2"}};
     const QTemporaryDir folder;
     for (const auto& c : cases) {
       ExportSession s;
@@ -1085,8 +1076,7 @@ class WindowViewsTest : public QObject {
         {2,
          "Fuel Flow (lb/h): 300 to 530 kt, 0 ft to 40000 ft (part 1 of 2)|300 310 320 330 "
          "340|510 520 530 0 ft|40000 ft 1070|Page 2 of 6"},
-        {6, "Performance Summary|Best range at 40000 ft|Altitude | Range CAS|40000 ft |"},
-    };
+        {6, "Performance Summary|Best range at 40000 ft|Altitude | Range CAS|40000 ft |"}};
     for (const auto& [page, texts] : pages)
       QCOMPARE(QString::number(page) + Lacking(PdfPageText(pdf, page), texts),
                QString::number(page));
@@ -1156,8 +1146,7 @@ class WindowViewsTest : public QObject {
         {{"tz9perf", "--version"}, Action::PrintVersion, {}, version},
         {{"tz9perf", "--help"}, Action::PrintHelp, {}, usage},
         {{"tz9perf", "a.dat", "b.dat"}, Action::Refuse, {}, "tz9perf: only one aircraft file"},
-        {{"tz9perf", "--colour"}, Action::Refuse, {}, "tz9perf: Unknown option 'colour'.\n"},
-    };
+        {{"tz9perf", "--colour"}, Action::Refuse, {}, "tz9perf: Unknown option 'colour'.\n"}};
     for (const auto& c : cases) {
       const tz9::WindowCommandLine line = tz9::ParseWindowCommandLine(c.arguments);
       QCOMPARE(QStringList({c.arguments.join(' '), QString::number(static_cast<int>(line.action)),
@@ -1203,8 +1192,7 @@ class WindowViewsTest : public QObject {
          "Load stopped: cannot open file: " + none + " (no such file). No aircraft is loaded."},
         {{QUrl::fromLocalFile(folder.filePath("table.csv"))}, "refused"},
         {{FileUrl(kCheckAircraft), FileUrl(kCheckAircraft)}, "refused"},
-        {{QUrl("https://example.org/a.dat")}, "refused"},
-    };
+        {{QUrl("https://example.org/a.dat")}, "refused"}};
     for (const auto& [urls, status] : cases) {
       Session s;
       const bool accepted = Drop(s, urls);

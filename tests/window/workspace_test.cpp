@@ -114,8 +114,7 @@ TEST(Workspace, EachCommandEmitsItsSignalsAndLeavesItsStaleness) {
        "current"},
       {"re-lay", [](Workspace& w) { w.CreateTable(Ranges("20")); }, relaid, "relaid"},
       {"load another file", [](Workspace& w) { LoadInto(w, kGenericFighter); }, "loaded staleness",
-       "relaid aircraft"},
-  };
+       "relaid aircraft"}};
   Workspace w;
   SignalLog log(w);
   for (const Step& step : steps) {
