@@ -19,9 +19,8 @@ TEST(LenientParse, ReadsTheLeadingNumberAndIgnoresTheRest) {
       {"1.2.3", 1.2}, {"1E3", 1000},    {"2e-2", 0.02},     {"1e+", 1},          {"3e x", 3},
       {"- 5", -5},    {"0x10", 0},      {"1e400", kInf},    {"-1e400", -kInf},   {"1e-400", 0},
       {"1e 3", 1000}, {"1e- 3", 0.001}, {"2 E +1 0", 2e10}, {"1e \t2x", 100}};
-  for (const auto& [text, value] : cases) {
+  for (const auto& [text, value] : cases)
     EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';
-  }
   // 10,000 digits are read whole and correctly rounded.
   EXPECT_EQ(ParseLeadingNumber("0." + std::string(9998, '3')), 1.0 / 3.0);
   EXPECT_EQ(ParseLeadingNumber(std::string(10000, '9')), kInf);
@@ -34,9 +33,8 @@ TEST(NumericText, AcceptsOnlyOneWholeNumber) {
       {"-", false},     {".", false},   {"2x", false},    {"1 0", false},      {"1,5", false},
       {"1e", false},    {"e5", false},  {"1.2.3", false}, {"12000 lb", false}, {"1e400", false},
       {"-1e400", false}};
-  for (const auto& [text, numeric] : cases) {
+  for (const auto& [text, numeric] : cases)
     EXPECT_EQ(IsNumericText(text), numeric) << '"' << text << '"';
-  }
   EXPECT_TRUE(IsNumericText("0." + std::string(9998, '0') + "1"));  // a tiny fraction, not 0
 }
 
@@ -44,9 +42,8 @@ TEST(GeneralFormat, WritesFifteenSignificantDigitsWithoutTrailingZeros) {
   const std::pair<double, std::string> cases[] = {
       {0, "0"},        {-0.0, "0"},        {-150, "-150"},     {0.45, "0.45"},
       {1e15, "1e+15"}, {0.0001, "0.0001"}, {0.00001, "1e-05"}, {kInf, "inf"}};
-  for (const auto& [value, text] : cases) {
+  for (const auto& [value, text] : cases)
     EXPECT_EQ(FormatGeneral(value), text) << value;
-  }
   EXPECT_EQ(FormatGeneral(0.1 * 150), "15");
   EXPECT_EQ(FormatGeneral(1.0 / 3.0), "0.333333333333333");
   EXPECT_EQ(FormatGeneral(123456789012345.0), "123456789012345");

@@ -16,20 +16,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-fail() {
-  echo "FAIL: $1" >&2
-  failures=$((failures + 1))
-}
+fail() { echo "FAIL: $1" >&2 && failures=$((failures + 1)); }
 
 need() {  # TOOL PACKAGE: the tool, which scripts/deps.sh installs
   command -v "$1" >/dev/null 2>&1 || { echo "FAIL: $1 is missing: install $2 (scripts/deps.sh does)" >&2; exit 1; }
 }
-need desktop-file-validate desktop-file-utils
-need update-mime-database shared-mime-info
-need groff groff-base
-need dpkg-deb dpkg
-need dpkg-shlibdeps dpkg-dev
-need fakeroot fakeroot
+for pair in desktop-file-validate:desktop-file-utils update-mime-database:shared-mime-info \
+  groff:groff-base dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev fakeroot:fakeroot; do
+  need "${pair%%:*}" "${pair#*:}"
+done
 
 prefix=$work/usr
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || {

@@ -56,9 +56,8 @@ TEST(Loadout, WritesStoresWeightFuelAndWeightsAsTexts) {
        "0|0|1.7e+308|overflow|overflow weight"},
       {"zero fuel weight plus stores", "1e306|0|0|0|0|0", "1e308", "0",
        "1.5e+308|0|0|overflow|overflow weight"}};
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(Loadout(c.counts, c.zfw, c.fuel), c.texts) << c.name;
-  }
 }
 
 }  // namespace

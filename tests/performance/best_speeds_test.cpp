@@ -41,9 +41,8 @@ RowScan ScanByHand(const TableComputation& c, size_t r, const TableSummary& summ
     if (runs.empty() || runs.back().back().cas + 1 != cas) runs.emplace_back();
     runs.back().push_back(point);
     if (!scan.bestRange || point.lbsPerNm < scan.bestRange->lbsPerNm) scan.bestRange = point;
-    if (!scan.bestEndurance || point.fuelFlow < scan.bestEndurance->fuelFlow) {
+    if (!scan.bestEndurance || point.fuelFlow < scan.bestEndurance->fuelFlow)
       scan.bestEndurance = point;
-    }
     auto& band = p.regime == PowerRegime::Military ? scan.military : scan.afterburner;
     band = SpeedBand{band ? band->minCas : cas, cas};
   }

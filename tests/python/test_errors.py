@@ -35,13 +35,10 @@ def weightless(tmp):
 CASES = [
     ("missing file", lambda tmp: tz9perf.load(str(tmp / "missing.dat")), lambda tmp: [tmp / "missing.dat"],
      tz9perf.LoadError),
-    ("folder", lambda tmp: tz9perf.load(tmp), lambda tmp: [tmp], tz9perf.LoadError),
     ("binary file", lambda tmp: tz9perf.load(binary_file(tmp)), lambda tmp: [binary_file(tmp)],
      tz9perf.LoadError),
     ("step of zero", lambda tmp: fighter().table(speed_range=(150, 0, 250, 30, 660)),
      lambda tmp: [FIGHTER, "--speed", "150,0,250,30,660"], ValueError),
-    ("four range numbers", lambda tmp: fighter().table(altitude_range=(0, 1000, 5000, 40000)),
-     lambda tmp: [FIGHTER, "--altitude", "0,1000,5000,40000"], ValueError),
     ("count not a number", lambda tmp: fighter().table(stores=(2, "two", 0, 0, 0, 0)),
      lambda tmp: [FIGHTER, "--stores", "2,two,0,0,0,0"], ValueError),
     ("count NaN", lambda tmp: fighter().loadout(stores=(math.nan, 0, 0, 0, 0, 0)),

@@ -58,8 +58,6 @@ for args in --colour "--stores 1,2,x,0,0,0" "--stores 1,2,0,0,0" "--weight 12000
   "--climb --g-limit 15.5" "--g-limit 9"; do
   run "usage $args" 2 "$aircraft" $args
 done
-run "store option twice" 2 "$aircraft" --aa 1 --aa 2
-[ "$(head -n 1 "$work/err")" = "tz9perf-table: --aa given twice" ] || fail "usage error: '$(cat "$work/err")'"
 
 # Load failures and refusals: exit 1, one line on stderr from the tool's catalogue.
 run "missing file" 1 "$work/none.dat"

@@ -176,9 +176,8 @@ inline QString TableText(const ResultGrid& table, int row, int col) {
 
 // The column of an analysis table with this caption; fails the test when there is none.
 inline int ColumnOf(const ResultGrid& table, const QString& caption) {
-  for (int col = 0; col < table.Cols(); ++col) {
+  for (int col = 0; col < table.Cols(); ++col)
     if (TableText(table, 0, col) == caption) return col;
-  }
   qFatal("no column %s", qPrintable(caption));
 }
 
