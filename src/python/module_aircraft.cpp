@@ -7,22 +7,11 @@
 #include "tool/csv_fields.h"
 #include "tool/explain_output.h"
 #include "tool/table_tool.h"
+#include "tool/tool_aircraft.h"
 #include "tool/tool_messages.h"
 
 namespace tz9 {
 namespace {
-
-// Keeps the three texts the reader shows, as the window's fields would.
-class CapturedDisplay final : public AircraftDisplay {
- public:
-  void ShowAircraftName(const std::string& name) override { aircraftName = name; }
-  void ShowZeroFuelWeight(const std::string& text) override { zeroFuelWeight = text; }
-  void ShowMaxInternalFuel(const std::string& text) override { maxInternalFuel = text; }
-
-  std::string aircraftName;
-  std::string zeroFuelWeight;
-  std::string maxInternalFuel;
-};
 
 SweepInputs InputsOf(const std::string& zeroFuelWeight, const std::string& weight,
                      const ToolOptions& options) {
@@ -52,11 +41,8 @@ TableHeaders TableHeadersFor(const ToolOptions& options, const GivenAxes& given)
 
 ModuleAircraft::ModuleAircraft(const std::string& path)
     : record_(std::make_shared<AircraftRecord>()) {
-  ResetAircraftRecord(*record_);
-  record_->AircraftFilePath = path;
-  record_->AircraftFileName = AircraftFileNameOf(path);
   CapturedDisplay display;
-  const LoadOutcome load = LoadAircraftFile(path, *record_, display);
+  const LoadOutcome load = LoadToolAircraft(path, *record_, display);
   if (!load.completed) throw LoadError(ToolLoadFailureText(path, load));
   name_ = display.aircraftName;
   zeroFuelWeight_ = display.zeroFuelWeight;
