@@ -83,13 +83,8 @@ void PrintEmCsv(const EmScan& scan, std::ostream& out) {
 
 nlohmann::ordered_json ClimbJson(const TableComputation& computation,
                                  const ClimbTurnReport& report) {
-  const std::vector<std::string> names = CsvHeaderNames(kClimbCsvHeader);
-  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-  for (size_t i = 0; i < report.rows.size(); ++i) {
-    rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
-                                   ClimbRowFigures(report.rows[i])));
-  }
-  return rows;
+  return AltitudeRowsJson(kClimbCsvHeader, computation.altitudeHeaders, report.rows,
+                          ClimbRowFigures);
 }
 
 nlohmann::ordered_json EmJson(const EmScan& scan) {

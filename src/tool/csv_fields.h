@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tables/csv_export.h"
+
 namespace tz9 {
 
 // The shortest text that reads back as the same double ("250", "0.1", "1e+21").
@@ -32,5 +34,20 @@ std::vector<std::string> CsvHeaderNames(std::string_view header);
 nlohmann::ordered_json AnalysisRowJson(const std::vector<std::string>& names,
                                        std::string_view altitudeField,
                                        std::span<const std::optional<double>> figures);
+
+// An analysis of every altitude row as a JSON array of AnalysisRowJson objects named by header:
+// row i stands at altitudeHeaders[i] with the figures figuresOf(rows[i]).
+template <typename Row, typename FiguresOf>
+nlohmann::ordered_json AltitudeRowsJson(std::string_view header,
+                                        std::span<const std::string> altitudeHeaders,
+                                        const std::vector<Row>& rows, FiguresOf figuresOf) {
+  const std::vector<std::string> names = CsvHeaderNames(header);
+  nlohmann::ordered_json array = nlohmann::ordered_json::array();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const auto figures = figuresOf(rows[i]);
+    array.push_back(AnalysisRowJson(names, AltitudeField(altitudeHeaders[i]), figures));
+  }
+  return array;
+}
 
 }  // namespace tz9

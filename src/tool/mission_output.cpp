@@ -59,13 +59,9 @@ void PrintMissionCsv(const TableComputation& computation, const MissionReport& r
 
 nlohmann::ordered_json MissionJson(const TableComputation& computation,
                                    const MissionReport& report) {
-  const std::vector<std::string> names = CsvHeaderNames(kMissionCsvHeader);
-  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-  for (size_t i = 0; i < report.rows.size(); ++i) {
-    rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
-                                   MissionRowFigures(report.weights, report.rows[i])));
-  }
-  return rows;
+  return AltitudeRowsJson(
+      kMissionCsvHeader, computation.altitudeHeaders, report.rows,
+      [&report](const MissionRow& row) { return MissionRowFigures(report.weights, row); });
 }
 
 }  // namespace tz9

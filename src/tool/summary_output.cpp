@@ -49,13 +49,8 @@ void PrintSummaryCsv(const TableComputation& computation, const TableSummary& su
 
 nlohmann::ordered_json SummaryJson(const TableComputation& computation,
                                    const TableSummary& summary) {
-  const std::vector<std::string> names = CsvHeaderNames(kSummaryCsvHeader);
-  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-  for (size_t i = 0; i < summary.rows.size(); ++i) {
-    rows.push_back(AnalysisRowJson(names, AltitudeField(computation.altitudeHeaders[i]),
-                                   SummaryRowFigures(summary.rows[i])));
-  }
-  return rows;
+  return AltitudeRowsJson(kSummaryCsvHeader, computation.altitudeHeaders, summary.rows,
+                          SummaryRowFigures);
 }
 
 }  // namespace tz9
