@@ -76,8 +76,9 @@ TEST(WriteFileWhole, TheNameHoldsAllOfTheNewContentOrStaysAsItWas) {
       const FileWriteOutcome outcome = WriteFileWhole(target, c.write, kind);
       EXPECT_EQ(outcome.written, c.written) << kindName << c.name;
       EXPECT_EQ(folder.Entries(), c.after) << kindName << c.name;
-      if (!c.error.empty())
+      if (!c.error.empty()) {
         EXPECT_EQ(outcome.error, "cannot write " + target + ": " + c.error) << kindName << c.name;
+      }
     }
   }
 }

@@ -233,11 +233,9 @@ TEST(ChartModel, AxesFitTheValuesBetweenRoundLimits) {
     std::string name;
     double least, greatest;
     AxisScale want;
-  } cases[] = {{"CAS", 147, 853, {100, 900, 100}},
-               {"lb/NM", 2.3, 78, {0, 80, 10}},
+  } cases[] = {{"lb/NM", 2.3, 78, {0, 80, 10}},
                {"NM per 1000 lb", 12.8, 247, {0, 250, 50}},
                {"Mach", 0.3, 0.9, {0.3, 0.9, 0.1}},
-               {"fuel flow", 1480, 61300, {0, 65000, 10000}},
                {"below 0", -3, 7, {-3, 7, 2}},
                {"one value", 5, 5, {4.5, 5.5, 0.2}},
                {"no values", 1, 0, {0, 1, 0.2}},

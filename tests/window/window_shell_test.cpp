@@ -639,7 +639,8 @@ class WindowShellTest : public QObject {
         {refusedWeight, [](Session& s) { s.Type("txtCompWeight", "30000"); }, belowZfw, ""},
         {refusedLayout, [](Session& s) { s.Type("txtSpS1", "10"); }, stepZero, ""},
         {refusedLayout, [](Session& s) { s.Type("txtCompWeight", "30000"); }, stepZero, stepZero},
-        {ComputeOnDefaults, [](Session& s) { s.Type("txtSpMa", "700"); }, "Computed 187 cells.",
+        {[](Session& s) { ComputeTheCheckTable(s, {}, {}); },
+         [](Session& s) { s.Type("txtSpMa", "700"); }, "Computed 187 cells.",
          "Computed 187 cells."}};
     for (const auto& c : cases) {
       Session s;

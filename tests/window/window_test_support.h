@@ -99,22 +99,15 @@ inline void ComputeAt(Session& s, const QString& weight, const QString& option =
   s.Click(s.form->cmdCompute);
 }
 
-// The check aircraft at 20000 lb on kCheckRanges, computed with the second-grid option named
-// mode (the one chosen when empty).
-inline void ComputeTheCheckTable(Session& s, const QString& mode = {}) {
+// The check aircraft laid out on ranges ("name=value" pairs; none: the start-up ranges) and
+// computed at weight with the second-grid option named mode (the one chosen when empty).
+inline void ComputeTheCheckTable(Session& s, const QString& mode = {},
+                                 const QString& ranges = kCheckRanges,
+                                 const QString& weight = QStringLiteral("20000")) {
   s.Load(kCheckAircraft);
-  s.TypeAll(kCheckRanges);
-  s.Click(s.form->cmdTable);
-  s.Type("txtCompWeight", "20000");
+  LayOut(s, ranges);
+  s.Type("txtCompWeight", weight);
   if (!mode.isEmpty()) s.Choose(mode);
-  s.Click(s.form->cmdCompute);
-}
-
-// The check aircraft on the start-up ranges (Create Table), computed at 20000 lb.
-inline void ComputeOnDefaults(Session& s) {
-  s.Load(kCheckAircraft);
-  s.Click(s.form->cmdTable);
-  s.Type("txtCompWeight", "20000");
   s.Click(s.form->cmdCompute);
 }
 
