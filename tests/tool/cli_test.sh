@@ -182,10 +182,10 @@ member_has "summary and mission json" mission '[{"altitude_ft":"0","start_weight
 run "mission flying nothing" 0 "$aircraft" --weight 26000 --altitude 0,1,0,1,0 --mission --reserve 1e6 --cruise-cas 300
 expect_out_line "mission flying nothing" "0,26000,1019000,,,,,,,,,,"
 expect_err "mission flying nothing" "--reserve 1000000 lb is not below the 7000 lb of fuel on board: nothing is flown."
-run "mission out of reach" 0 "$aircraft" --weight 26000 --altitude 0,20000,20000,1,20000 --mission --cruise-cas 2000 --bingo-distance 5000
+run "mission out of reach" 0 "$aircraft" --weight 26000 --altitude 20000,1,20000,1,20000 --mission --cruise-cas 2000 --bingo-distance 5000
 line_matches "mission out of reach" '^20000,26000,19000,[0-9.]*,[0-9.]*,366,325,[0-9.]*,231,198,,,$'
-expect_err "mission out of reach" "--cruise-cas 2000 kt holds no steady flight at any weight of the burn at 2 of 2 altitudes.
---bingo-distance 5000 NM is beyond the fuel on board at 2 of 2 altitudes: the fuel reaches 1917 NM at most."
+expect_err "mission out of reach" "--cruise-cas 2000 kt holds no steady flight at any weight of the burn at 1 of 1 altitudes.
+--bingo-distance 5000 NM is beyond the fuel on board at 1 of 1 altitudes: the fuel reaches 1917 NM at most."
 run "mission stores beyond range" 1 "$aircraft" --weight 30000 --stores 0,0,0,0,0,1e306 --mission
 # Climb and turn: one line per altitude (--climb) or per knot of one altitude (--em); the g limit
 # with them only; the "climb" and "em" members in JSON.
@@ -228,22 +228,23 @@ expect_out_line "explain speed of zero" "regime: failed"
 run "explain single precision" 0 "$aircraft" --weight=20000 --explain=300.1,1234.567
 expect_out_line "explain single precision" "altitude_ft: 1234.5670166015625" "cas_kt: 300.1"
 
-# --compare and --compare-cells: the table beside a baseline on the same axes (one more tank).
+# --compare and --compare-cells: the table beside a baseline on the same axes (one more tank;
+# one more tank and one AA missile).
 run "compare" 0 "$aircraft" --weight 20000 $axes --compare --baseline-tanks 1
 expect_out "compare" <<'END'
 altitude_ft,best_range_cas_kt,best_range_lb_nm,baseline_best_range_cas_kt,baseline_best_range_lb_nm,best_range_change_pct,best_endurance_cas_kt,best_endurance_lb_h,baseline_best_endurance_cas_kt,baseline_best_endurance_lb_h,best_endurance_change_pct
 0,300,6.3199999591666005,300,6.48333329144464,-2.5192802056555226,300,1896,300,1945,-2.519280205655527
 40000,425,1.8483887840184594,400,1.9045296541267975,-2.9477551051352884,300,1070,300,1087,-1.5639374425023
 END
-run "compare cells" 0 "$aircraft" --weight 20000 $axes --compare-cells --baseline-stores 0,0,0,0,0,1
+run "compare cells" 0 "$aircraft" --weight 20000 $axes --compare-cells --baseline-stores 1,0,0,0,0,1
 expect_out "compare cells" <<'END'
 altitude_ft,cas_kt,fuel_flow_lb_h,baseline_fuel_flow_lb_h,change_pct
-0,300,1896,1945,-2.519280205655527
+0,300,1896,1946,-2.5693730729701953
 40000,300,1070,1087,-1.5639374425023
-0,600,17110,17796,-3.8547988311980217
-40000,600,1880,1976,-4.8582995951417
+0,600,17110,17803,-3.892602370387013
+40000,600,1880,1977,-4.906423874557411
 0,660,,,
-40000,660,5267,5557,-5.2186431527802775
+40000,660,5267,5560,-5.26978417266187
 END
 run "compare json" 0 "$aircraft" --weight 20000 $axes --compare --compare-cells --baseline-tanks 1 --format json
 members "compare json" "program inputs axes cells totals compare compare_cells "
