@@ -296,6 +296,18 @@ QString ReadAll(const QString& path) {
   return QString::fromUtf8(file.readAll());
 }
 
+// The difference grid's cells, each " better" (bluish) or " worse" after its text when tinted.
+QStringList Tinted(const tz9::ResultGrid& grid) {
+  QStringList cells;
+  for (int row = 1; row < grid.Rows(); ++row)
+    for (int col = 1; col < grid.Cols(); ++col) {
+      const std::optional<tz9::Colour> tint = grid.BackColorAt(row, col);
+      const bool better = tint && (*tint >> 16) > (*tint & 0xff);
+      cells << TableText(grid, row, col) + (!tint ? "" : better ? " better" : " worse");
+    }
+  return cells;
+}
+
 // Opens the compare window and waits for its comparison of the last computation and baseline.
 tz9::CompareWindow* Compared(Session& s) {
   auto* w = s.form->findChild<tz9::CompareWindow*>("frmCompare");
@@ -865,7 +877,9 @@ class WindowViewsTest : public QObject {
     QVERIFY(w->chtEm->chart()->title().contains(" at 0 ft"));
     w->grdClimbTurn->setCurrentIndex(w->grdClimbTurn->model()->index(1, 0));
     QTRY_VERIFY_WITH_TIMEOUT(w->EmRow() == 2 && !w->EmRunning(), 20000);
-    QVERIFY(w->chtEm->chart()->title().contains(" at 40000 ft"));
+    QVERIFY(w->chtEm->chart()->title().contains(" at 40000 ft") && w->chtEm->XAxis()->max() > 100);
+    ClickOption(w->optEmMach);
+    QVERIFY(w->chtEm->XAxis()->max() < 5);  // by Mach
     const QTemporaryDir folder;
     QVERIFY(w->SaveImage(folder.filePath("em.png")) && QFile::exists(folder.filePath("em.png")));
     QVERIFY(!w->lblClimbTurnState->text().contains("Out of date"));
@@ -898,12 +912,14 @@ class WindowViewsTest : public QObject {
     QCOMPARE(changes.size(), 4 * 2);  // four changes at two altitudes
     QVERIFY(changes.contains("0.0 %"));
     QCOMPARE(changes.filter(QRegularExpression("^(0\\.0 %)?$")), changes);
+    QCOMPARE(Tinted(Compared(s)->differences()).filter(" "), QStringList());
     s.TypeAll("txtFuelTank=1 txtCompWeight=20000");
     s.Click(s.form->cmdCompute);
     const tz9::CompareWindow* window = Compared(s);
     QVERIFY(window->lblCompareState->text().isEmpty());
-    const QStringList less = AllTexts(window->differences(), 1);
-    QCOMPARE(less.filter(QRegularExpression("^(0\\.0|-.*)$")), less);
+    // Less fuel everywhere: each cell tinted better (bluish) or showing 0.0.
+    const QStringList less = Tinted(window->differences());
+    QCOMPARE(less.filter(QRegularExpression("^(0\\.0|------|-\\d.* better)$")), less);
     QVERIFY(less.filter(QRegularExpression("^-\\d")).size() > 0);
     QVERIFY(LegendNames(OpenCharts(s)->chtFuelFlow).contains("baseline"));
     LayOut(s, "txtAlMi=1000 txtAlS1=40000 txtAlSt=41000 txtAlS2=1000 txtAlMa=41000");
