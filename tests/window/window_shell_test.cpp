@@ -741,7 +741,7 @@ class WindowShellTest : public QObject {
       s.form->mnuFileRecent->actions().at(4)->trigger();
       QVERIFY(s.Status().endsWith("a5.dat no longer exists: it was taken off the recent files."));
       s.form->mnuFileRecent->actions().at(1)->trigger();  // a8.dat, loaded again
-      QCOMPARE(s.Text("txtFile"), "a8.dat");
+      QCOMPARE(s.Text("txtFile") + " " + s.Status(), "a8.dat Loaded a8.dat.");
       s.Type("txtCompWeight", "20000");
       s.Type("txtSpMi", "200");
       s.form->findChild<tz9::MissionWindow*>()->txtReserve->setText("500");

@@ -476,7 +476,8 @@ class WindowViewsTest : public QObject {
         QString::fromUtf8(
             "Weight=20000 lb|Density=0.002376892 slug/ft³|Mach number=0.453529411|"
             "Angle of attack=1.48486756 °|Total drag=2371.18157 lbf|"
-            "Afterburner thrust available=not reached|Fuel per nautical mile=6.31999996 lb/NM")
+            "Afterburner thrust available=not reached|Fuel per nautical mile=6.31999996 lb/NM|"
+            "AIM120 count=0")
             .split('|');
     ClickAt(s.form->MSFG1, "300", "0");
     for (const QString& row : rows)
@@ -910,6 +911,7 @@ class WindowViewsTest : public QObject {
       for (int row = 1; TableText(table, 0, col).contains("change") && row < table.Rows(); ++row)
         changes << TableText(table, row, col);
     QCOMPARE(changes.size(), 4 * 2);  // four changes at two altitudes
+    QCOMPARE(TableText(table, 1, 1) + "|" + TableText(table, 1, 2), "300|300");  // range CAS
     QVERIFY(changes.contains("0.0 %"));
     QCOMPARE(changes.filter(QRegularExpression("^(0\\.0 %)?$")), changes);
     QCOMPARE(Tinted(Compared(s)->differences()).filter(" "), QStringList());
