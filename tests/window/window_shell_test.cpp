@@ -579,23 +579,6 @@ class WindowShellTest : public QObject {
              "Bombs: \"" + QString(40, 'x') + "...\" is not a number, so the count was set to 0.");
   }
 
-  void ComputeTableFillsTheCheckCellsInEachMode() {
-    // Mode, speed, altitude, then the cells of both grids there.
-    const char* cases[][5] = {{"Option1", "600", "0", "17110 #ffff00", "28.51 #ffff00"},
-                              {"Option2", "560", "40000", "1740 #00ff00", "898 none"},
-                              {"Option2", "650", "0", "------ #ffffff", "650 #ffffff"},
-                              {"Option3", "660", "40000", "5267 #ff0000", "1.8 none"}};
-    for (const auto& c : cases) {
-      Session s;  // a sweep leaves backgrounds that the next mode may not paint over
-      ComputeTheCheckTable(s, c[0]);
-      const int row = QString(c[2]) == "0" ? 1 : 2;
-      const int col = (QString(c[1]).toInt() - 290) / 10;
-      QCOMPARE(QStringList({c[0], s.Status(), CellShown(s.form->MSFG1, row, col),
-                            CellShown(s.form->MSFG2, row, col)}),
-               QStringList({c[0], "Computed 74 cells.", c[3], c[4]}));
-    }
-  }
-
   // A refused Compute Table says why, changes no cell and leaves no wait cursor; then Ctrl+C.
   void ComputeTableRefusalsSayWhyAndChangeNoCellThenCopy() {
     Session s;
