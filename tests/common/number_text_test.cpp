@@ -57,7 +57,6 @@ TEST(BlankLedFormatAndFloor, PutsABlankOrTheSignInFrontAndFloorsDown) {
   EXPECT_EQ(FormatBlankLed(-500), "-500");
   EXPECT_EQ(FormatBlankLed(0.5), " 0.5");
   EXPECT_EQ(Floor(393.99), 393);  // toward minus infinity
-  EXPECT_EQ(Floor(393.99), 393);
   EXPECT_EQ(Floor(-1.5), -2);
   EXPECT_EQ(Floor(-2), -2);
 }

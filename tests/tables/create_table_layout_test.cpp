@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "../performance/test_support.h"
@@ -32,8 +33,7 @@ void ExpectLaidOutAlike(const ResultGrid& msfg1, const ResultGrid& msfg2, int ro
       EXPECT_EQ(grid->ColWidth(c), c == 0 ? 870 : 600) << c;
       EXPECT_EQ(grid->ColAlignment(c), 3) << c;
     }
-    EXPECT_EQ(grid->Row(), row);
-    EXPECT_EQ(grid->Col(), col);
+    EXPECT_EQ(std::pair(grid->Row(), grid->Col()), std::pair(row, col));
   }
   EXPECT_EQ(Headers(msfg1, true), Headers(msfg2, true));
   EXPECT_EQ(Headers(msfg1, false), Headers(msfg2, false));
@@ -62,8 +62,7 @@ TEST(CreateTable, DefaultRangesGiveSeventeenSpeedsByElevenAltitudesAndKeepDataCe
   msfg1.SetRow(3), msfg1.SetCol(2), msfg1.SetText("17110");
   msfg1.SetCellBackColor(RegimeColour::Yellow);
   ASSERT_TRUE(CreateTableLayout(DefaultRangeTexts(), msfg1, msfg2).applied);
-  EXPECT_EQ(msfg1.Cols(), 18);
-  EXPECT_EQ(msfg1.Rows(), 12);
+  EXPECT_EQ(std::pair(msfg1.Rows(), msfg1.Cols()), std::pair(12, 18));
   ExpectLaidOutAlike(msfg1, msfg2, 11, 0);
   EXPECT_EQ(msfg1.TextAt(3, 2), "17110");
   EXPECT_EQ(msfg1.BackColorAt(3, 2), RegimeColour::Yellow);
@@ -138,8 +137,7 @@ TEST(CreateTable, AcceptsEachLimitUpToItsLastValue) {
     const LayoutOutcome outcome = CreateTableLayout(c.ranges, msfg1, msfg2);
     EXPECT_TRUE(outcome.applied) << c.name;
     if (!outcome.applied) continue;
-    EXPECT_EQ(msfg1.Rows(), c.rows) << c.name;
-    EXPECT_EQ(msfg1.Cols(), c.cols) << c.name;
+    EXPECT_EQ(std::pair(msfg1.Rows(), msfg1.Cols()), std::pair(c.rows, c.cols)) << c.name;
     EXPECT_EQ(msfg2.TextAt(c.rows - 1, 0), c.lastAltitude) << c.name;
     EXPECT_EQ(msfg2.TextAt(0, c.cols - 1), c.lastSpeed) << c.name;
   }

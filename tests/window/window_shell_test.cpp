@@ -228,8 +228,9 @@ class WindowShellTest : public QObject {
     s.Choose("Option2");
     s.Click(s.form->cmdCompute);
     s.Load(kGenericFighter);
-    s.Load(CheckAircraftFile(scratch, "a-long-aircraft-file-name-f-16c-block-50.dat",
-                             "# Stores Drag", nullptr));
+    s.Load(WriteFile(scratch, "a-long-aircraft-file-name-f-16c-block-50.dat",
+                     CheckAircraftWith("# Stores Drag", nullptr))
+               .toStdString());
     LayOut(s, "txtSpMi=160");
     s.Type("txtMisAA", "1");
     s.Choose("Option3");

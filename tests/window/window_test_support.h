@@ -193,11 +193,4 @@ inline QString WriteFile(const QTemporaryDir& folder, const QString& name,
   return file.fileName();
 }
 
-// The check aircraft's text with one text replaced, or cut short before it (to == nullptr),
-// written to name in folder; returns the path.
-inline std::string CheckAircraftFile(const QTemporaryDir& folder, const QString& name,
-                                     const char* from, const char* to) {
-  return WriteFile(folder, name, CheckAircraftWith(from, to)).toStdString();
-}
-
 }  // namespace tz9::test
