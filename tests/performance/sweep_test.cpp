@@ -115,12 +115,6 @@ TEST_F(Sweep, FailedCellsShowDashesOnWhiteAndHeadersReadWithOrWithoutABlank) {
       }
     }
   }
-  ApplyStartupLayout(msfg1 = ResultGrid(), msfg2 = ResultGrid());  // at 1e308 lb nothing flies
-  EXPECT_EQ(ComputeTable(aircraft, test::CheckInputs(DisplayMode::LbsPerNm, "19000", "1e308"),
-                         msfg1, msfg2)
-                .totals.Summary(),
-            "Computed 253 cells; 253 could not be computed, the first at 150 kt, 0 ft: "
-            "arithmetic overflow.");
   ResultGrid blank1, blank2;
   test::LayOut({" 300", " 560"}, {"0 ft", "35000 ft"}, blank1, blank2);
   test::LayOut({"300", "560"}, {" 0 ft", " 35000 ft"}, msfg1, msfg2);
