@@ -99,8 +99,9 @@ inline void ComputeAt(Session& s, const QString& weight, const QString& option =
   s.Click(s.form->cmdCompute);
 }
 
-// The check aircraft laid out on ranges ("name=value" pairs; none: the start-up ranges) and
-// computed at weight with the second-grid option named mode (the one chosen when empty).
+// The check aircraft laid out by Create Table on ranges ("name=value" pairs typed over the
+// fields; none: the fields as they are) and computed at weight with the second-grid option
+// named mode (the one chosen when empty).
 inline void ComputeTheCheckTable(Session& s, const QString& mode = {},
                                  const QString& ranges = kCheckRanges,
                                  const QString& weight = QStringLiteral("20000")) {
