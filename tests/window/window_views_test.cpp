@@ -460,8 +460,8 @@ class WindowViewsTest : public QObject {
     for (const auto& c : cases) {
       for (ResultGridView* view : {s.form->MSFG1, s.form->MSFG2}) {
         QCOMPARE(ToolTip(view, c.knots, c.feet), QString::fromUtf8(c.toolTip));
-        ClickAt(view, c.knots, c.feet);
         const auto [row, col] = CellAt(view, c.knots, c.feet);
+        ClickCell(view, row, col);
         const std::string reason =
             tz9::CellReason(tz9::DetailComputationCell(*s.form->computation(), row, col));
         QCOMPARE(QStringList({panel.Cell(), panel.State(), panel.dock->lblCellDetailsReason->text(),
